@@ -1,0 +1,7 @@
+#include "model/globals.h"
+
+namespace model {
+
+Globals G;
+
+}  // namespace model

@@ -1,0 +1,21 @@
+#pragma once
+// Where a local point (u, v) of an element lies in the drawing: u runs along the
+// element's Width, v along its Depth, from the insertion point; Angle turns it
+// counter-clockwise and MirrorSign -1 reflects it about the vertical line through the
+// insertion point.
+
+#include "model/element_record.h"
+
+namespace model {
+
+struct DrawingPoint {
+  double x = 0;
+  double y = 0;
+};
+
+// Placed about an insertion point (X, Y) given by the caller (a preview position, say).
+DrawingPoint PlaceLocalPoint(const ElementRecord& e, double X, double Y, double u, double v);
+// Placed about the element's own insertion point.
+DrawingPoint PlaceLocalPoint(const ElementRecord& e, double u, double v);
+
+}  // namespace model

@@ -1,0 +1,132 @@
+#include "model/sheet.h"
+
+#include "model/globals.h"
+
+namespace model {
+
+namespace {
+
+std::unique_ptr<SheetForm> sheet;
+
+constexpr float RowPitch = 355;  // twips between the rows of the results panel
+
+}  // namespace
+
+SheetForm::SheetForm() : ui::Form("Sheet") {
+  Caption = "Quorvane - (Unmodified)";
+  BorderStyle = ui::BorderStyles::Sizable;
+  MinButton = true;
+  MaxButton = true;
+  Width = 12500;
+  Height = 9500;
+
+  mnuEdit.Caption = "&Edit";
+  Cut.Caption = "Cu&t";
+  Cut.Shortcut = "Ctrl+X";
+  Copy.Caption = "&Copy";
+  Copy.Shortcut = "Ctrl+C";
+  Paste.Caption = "&Paste";
+  Paste.Shortcut = "Ctrl+V";
+  Cut.Enabled = Copy.Enabled = Paste.Enabled = false;
+
+  tbToolBar.Move(0, 0, 12500, 420);
+  TextEntry.Move(7500, 30, 4800, 330);
+  TextEntry.Locked = true;
+  TextEntry.BackColor = ButtonFace;
+  CurrentObject.Move(60, 30, 3000, 330);
+  CurrentObject.Locked = true;
+  Coord.Move(3120, 30, 1500, 330);
+  Coord.Locked = true;
+
+  Base.Move(60, 450, 9800, 8300);
+  Base.SetScale(0, 1000, 1200, -1000);
+  for (ui::Label* l : {&Label1, &XaxisL, &YaxisL, &PxAxisL, &PyAxisL, &PaxisPhiL}) {
+    l->Container = &Base;
+    l->BackStyle = 0;
+    l->AutoSize = true;
+  }
+  Label1.Visible = false;
+  XaxisL.Caption = "x";
+  YaxisL.Caption = "y";
+  PxAxisL.Caption = "x'";
+  PyAxisL.Caption = "y'";
+  PaxisPhiL.Caption = "\u03c6";
+
+  CalcBox.Move(9800, 450, 2700, 8325);
+  CalcBox.ScaleMode = ui::ScaleModes::Twip;
+  CalcTitle.Container = &CalcBox;
+  CalcTitle.Caption = "Section Properties:";
+  CalcTitle.Move(100, 60, 2500, 285);
+  CalcTitle.FontBold = true;
+
+  const char* captions[16] = {
+      "A:", "y:", "x:", "d:", "b:", "Ix:", "Sx:", "rx:", "Zx:", "Iy:", "Sy:", "ry:", "Zy:", "J:", "Cw:", "\u03c6:"};
+  auto rows = ResultRows();
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const float top = RowPitch * static_cast<float>(i + 1) + 60;
+    ResultRow& r = rows[i];
+    for (ui::Label* l : {r.Caption, r.Value, r.Unit}) {
+      l->Container = &CalcBox;
+      l->BackStyle = 0;
+      l->FontSize = 10;
+    }
+    r.Caption->Caption = captions[i];
+    r.Caption->Move(100, top, 600, 285);
+    r.Value->Move(700, top, 1250, 285);
+    r.Value->Alignment = 1;
+    r.Unit->Caption = i == 15 ? "deg" : "mm";
+    r.Unit->Move(2000, top, 300, 285);
+  }
+  PhiL.Visible = Phi.Visible = PhiUnitL.Visible = false;
+
+  // The power digits of the squared, cubed ... units.
+  struct Power {
+    ui::Label* label;
+    const char* digit;
+    ui::Label* row;
+  };
+  for (const Power& p : {Power{&Label5, "2", &Area}, Power{&Label20, "4", &Ix}, Power{&Label21, "3", &Sx},
+                         Power{&Label22, "3", &Zx}, Power{&Label23, "4", &Iy}, Power{&Label24, "3", &Sy},
+                         Power{&Label25, "3", &Zy}, Power{&Label26, "4", &J}, Power{&Label27, "6", &Cw}}) {
+    p.label->Container = &CalcBox;
+    p.label->BackStyle = 0;
+    p.label->Caption = p.digit;
+    p.label->FontSize = 7;
+    p.label->Move(2300, p.row->Top - 40, 200, 200);
+  }
+}
+
+std::array<ResultRow, 16> SheetForm::ResultRows() {
+  return {{{&AreaL, &Area, &AunitL},
+           {&yBarL, &yBar, &YUnitL},
+           {&xBarL, &xBar, &XunitL},
+           {&dL, &d, &DUnitL},
+           {&bL, &b, &BUnitL},
+           {&IxL, &Ix, &IxUnitL},
+           {&SxL, &Sx, &SxUnitL},
+           {&rxL, &rx, &RxUnitL},
+           {&ZxL, &Zx, &ZxUnitL},
+           {&IyL, &Iy, &IyUnitL},
+           {&SyL, &Sy, &SyUnitL},
+           {&ryL, &ry, &RyUnitL},
+           {&ZyL, &Zy, &ZyUnitL},
+           {&JL, &J, &JunitL},
+           {&CwL, &Cw, &CwUnitL},
+           {&PhiL, &Phi, &PhiUnitL}}};
+}
+
+SheetForm& Sheet() {
+  if (!sheet) sheet = std::make_unique<SheetForm>();
+  return *sheet;
+}
+
+void ResetSheet() {
+  sheet.reset();
+  sheet = std::make_unique<SheetForm>();
+}
+
+void ShowQuickHelp(const std::string& Text) {
+  if (G.ShowHelp) Sheet().CurrentObject.Text = Text;
+}
+
+}  // namespace model

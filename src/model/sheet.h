@@ -1,0 +1,79 @@
+#pragma once
+// The main window and its controls, named as the system names them. Handlers are free
+// functions of the subsystem that owns them, wired to these controls at start-up.
+
+#include <array>
+#include <memory>
+
+#include "ui/control.h"
+#include "ui/form.h"
+
+namespace model {
+
+// One row of the results panel: caption, value and unit.
+struct ResultRow {
+  ui::Label* Caption;
+  ui::Label* Value;
+  ui::Label* Unit;
+};
+
+struct SheetForm : ui::Form {
+  SheetForm();
+
+  // Menus (the commands that need them now; the rest of the menu bar comes with the commands).
+  ui::Menu mnuEdit{*this, "mnuEdit"};
+  ui::Menu Cut{*this, "Cut", &mnuEdit};
+  ui::Menu Copy{*this, "Copy", &mnuEdit};
+  ui::Menu Paste{*this, "Paste", &mnuEdit};
+  ui::Toolbar tbToolBar{*this, "tbToolBar"};
+
+  // The drawing area, its pointer tip and its axis labels.
+  ui::PictureBox Base{*this, "Base"};
+  ui::Label Label1{*this, "Label1"};
+  ui::Label XaxisL{*this, "XaxisL"};
+  ui::Label YaxisL{*this, "YaxisL"};
+  ui::Label PxAxisL{*this, "PxAxisL"};
+  ui::Label PyAxisL{*this, "PyAxisL"};
+  ui::Label PaxisPhiL{*this, "PaxisPhiL"};
+
+  // The entry row under the drawing area.
+  ui::TextBox TextEntry{*this, "TextEntry"};
+  ui::TextBox CurrentObject{*this, "CurrentObject"};
+  ui::TextBox Coord{*this, "Coord"};
+
+  // The results panel.
+  ui::PictureBox CalcBox{*this, "CalcBox"};
+  ui::Label CalcTitle{*this, "CalcTitle"};
+  ui::Label AreaL{*this, "AreaL"}, Area{*this, "Area"}, AunitL{*this, "AunitL"};
+  ui::Label yBarL{*this, "yBarL"}, yBar{*this, "yBar"}, YUnitL{*this, "YUnitL"};
+  ui::Label xBarL{*this, "xBarL"}, xBar{*this, "xBar"}, XunitL{*this, "XunitL"};
+  ui::Label dL{*this, "dL"}, d{*this, "d"}, DUnitL{*this, "DUnitL"};
+  ui::Label bL{*this, "bL"}, b{*this, "b"}, BUnitL{*this, "BUnitL"};
+  ui::Label IxL{*this, "IxL"}, Ix{*this, "Ix"}, IxUnitL{*this, "IxUnitL"};
+  ui::Label SxL{*this, "SxL"}, Sx{*this, "Sx"}, SxUnitL{*this, "SxUnitL"};
+  ui::Label rxL{*this, "rxL"}, rx{*this, "rx"}, RxUnitL{*this, "RxUnitL"};
+  ui::Label ZxL{*this, "ZxL"}, Zx{*this, "Zx"}, ZxUnitL{*this, "ZxUnitL"};
+  ui::Label IyL{*this, "IyL"}, Iy{*this, "Iy"}, IyUnitL{*this, "IyUnitL"};
+  ui::Label SyL{*this, "SyL"}, Sy{*this, "Sy"}, SyUnitL{*this, "SyUnitL"};
+  ui::Label ryL{*this, "ryL"}, ry{*this, "ry"}, RyUnitL{*this, "RyUnitL"};
+  ui::Label ZyL{*this, "ZyL"}, Zy{*this, "Zy"}, ZyUnitL{*this, "ZyUnitL"};
+  ui::Label JL{*this, "JL"}, J{*this, "J"}, JunitL{*this, "JunitL"};
+  ui::Label CwL{*this, "CwL"}, Cw{*this, "Cw"}, CwUnitL{*this, "CwUnitL"};
+  ui::Label PhiL{*this, "PhiL"}, Phi{*this, "Phi"}, PhiUnitL{*this, "PhiUnitL"};
+  // Power digits beside the unit labels.
+  ui::Label Label5{*this, "Label5"}, Label20{*this, "Label20"}, Label21{*this, "Label21"}, Label22{*this, "Label22"},
+      Label23{*this, "Label23"}, Label24{*this, "Label24"}, Label25{*this, "Label25"}, Label26{*this, "Label26"},
+      Label27{*this, "Label27"};
+
+  // The panel's rows from the top, the angle row last.
+  std::array<ResultRow, 16> ResultRows();
+};
+
+// The one main window. ResetSheet builds a fresh one (tests do this between cases).
+SheetForm& Sheet();
+void ResetSheet();
+
+// Writes a step prompt into the prompt box while quick help is on.
+void ShowQuickHelp(const std::string& Text);
+
+}  // namespace model

@@ -1,0 +1,18 @@
+#pragma once
+// A small picture: 32-bit colours in the platform's order (red in the low byte).
+
+#include <cstdint>
+#include <vector>
+
+namespace ui {
+
+struct Image {
+  int Width = 0;
+  int Height = 0;
+  std::vector<int32_t> Pixels;  // row by row from the top
+
+  bool Empty() const { return Width <= 0 || Height <= 0; }
+  int32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+};
+
+}  // namespace ui
