@@ -1,0 +1,36 @@
+#pragma once
+// The one rule by which every computed property is written into its value label of the
+// results panel: millimetres or inches, a power-of-ten exponent and a number of decimals
+// from the settings of the current units. The result itself is never changed.
+
+#include <cstdint>
+#include <string>
+
+#include "ui/control.h"
+
+namespace model {
+
+// The fifteen properties of the results panel, in the order of their settings.
+enum class ResultItem { Area, Depth, Width, XBar, YBar, Ix, Sx, Zx, Iy, Sy, Zy, Rx, Ry, J, Cw };
+
+// One row of the panel: its labels on the main window, its exponent settings and the
+// power of 25.4 that turns its millimetre value into inches.
+struct ResultRule {
+  ui::Label* Value;
+  ui::Label* Caption;
+  ui::Label* Unit;
+  int16_t SITol;
+  int16_t ImpTol;
+  int InchPower;
+};
+
+// The row of `item` with the current settings.
+ResultRule RuleOf(ResultItem item);
+
+// The text that the value label of `item` shows for the millimetre value `value`.
+std::string ResultText(ResultItem item, float value);
+
+// Writes that text into the value label of `item`.
+void ShowResult(ResultItem item, float value);
+
+}  // namespace model
