@@ -196,6 +196,17 @@ void BuildPieces(std::vector<PlasticPiece>& across_y, std::vector<PlasticPiece>&
 
 }  // namespace
 
+bool BuildPlasticPieces(bool across_y, std::vector<PlasticPiece>& pieces) {
+  std::vector<PlasticPiece> other;
+  bool ok = true;
+  if (across_y) {
+    BuildPieces(pieces, other, ok);
+  } else {
+    BuildPieces(other, pieces, ok);
+  }
+  return ok;
+}
+
 bool EqualAreaAxis(const std::vector<PlasticPiece>& pieces, double& axis) {
   double total = 0, lo = 0, hi = 0;
   bool first = true;

@@ -15,11 +15,15 @@ struct PlasticPiece {
   bool Hole = false;
   double H[4] = {}, W[4] = {};  // rectangle corners in order round the outline
   double CentreH = 0, Radius = 0;
-  double Area = 0;                   // always positive
-  double CentroidH = 0;              // h of the piece's centroid
+  double Area = 0;       // always positive
+  double CentroidH = 0;  // h of the piece's centroid
   double HMin = 0, HMax = 0;
-  double Orientation = 1;            // sign of the rectangle's signed area
+  double Orientation = 1;  // sign of the rectangle's signed area
 };
+
+// The pieces of the section's elements in element and component order, seen across y
+// (for Zx) or across x (for Zy). False when a coordinate is not a number.
+bool BuildPlasticPieces(bool across_y, std::vector<PlasticPiece>& pieces);
 
 // The h of the axis that halves the net area of the pieces (holes count negative).
 // Returns false when there is no area to halve.

@@ -12,11 +12,11 @@ namespace model {
 namespace {
 
 struct RuleEntry {
-  ui::Label SheetForm::* value;
-  ui::Label SheetForm::* caption;
-  ui::Label SheetForm::* unit;
-  int16_t Globals::* si;
-  int16_t Globals::* imp;
+  ui::Label SheetForm::*value;
+  ui::Label SheetForm::*caption;
+  ui::Label SheetForm::*unit;
+  int16_t Globals::*si;
+  int16_t Globals::*imp;
   int n;
 };
 

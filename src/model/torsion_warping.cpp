@@ -76,7 +76,8 @@ double WideFlangeCw() {
   float tf, bf, tw, hw;
   PlateOf(G.WarpPicks[1], tf, bf);
   PlateOf(G.WarpPicks[2], tw, hw);
-  const float Iyf = S(std::pow(static_cast<double>(bf), 3) * (2.0 * tf) / 12 + std::pow(static_cast<double>(tw), 3) * hw / 12);
+  const float Iyf =
+      S(std::pow(static_cast<double>(bf), 3) * (2.0 * tf) / 12 + std::pow(static_cast<double>(tw), 3) * hw / 12);
   return std::pow(static_cast<double>(hw) + tf, 2) * (Iyf * 0.25);
 }
 
@@ -101,8 +102,8 @@ double ChannelCw() {
   float e0 = 0;
   float Ix = 0;
   if (A != 0) {
-    const float xbar = S((std::pow(static_cast<double>(bf), 2) * tf + std::pow(static_cast<double>(tw), 2) * hw * 0.5) / A -
-                         tw / 2.0);
+    const float xbar =
+        S((std::pow(static_cast<double>(bf), 2) * tf + std::pow(static_cast<double>(tw), 2) * hw * 0.5) / A - tw / 2.0);
     Ix = S(std::pow(static_cast<double>(hw), 3) * tw / 12 +
            2 * (std::pow(static_cast<double>(tf), 3) * bf / 12 + std::pow(hw / 2.0 + tf / 2.0, 2) * tf * bf));
     const double q = Ix / A;
