@@ -29,16 +29,21 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   Paste.Shortcut = "Ctrl+V";
   Cut.Enabled = Copy.Enabled = Paste.Enabled = false;
 
-  tbToolBar.Move(0, 0, 12500, 420);
-  TextEntry.Move(7500, 30, 4800, 330);
+  // Design positions (twips). The resize rules move only the sizes of Base, TextEntry and
+  // CalcBox and CalcBox's left edge, so everything else sits above the drawing area: the
+  // toolbar row, then the entry row whose typed-entry box reaches to the right edge
+  // (width W - 7600 from left 7540). Base starts at the left edge and CalcBox ends at the
+  // right edge of the client area; both end just above its bottom edge.
+  tbToolBar.Move(0, 0, 28800, 450);
+  CurrentObject.Move(60, 480, 5280, 330);
+  CurrentObject.Locked = true;
+  Coord.Move(5400, 480, 2080, 330);
+  Coord.Locked = true;
+  TextEntry.Move(7540, 480, 4900, 330);
   TextEntry.Locked = true;
   TextEntry.BackColor = ButtonFace;
-  CurrentObject.Move(60, 30, 3000, 330);
-  CurrentObject.Locked = true;
-  Coord.Move(3120, 30, 1500, 330);
-  Coord.Locked = true;
 
-  Base.Move(60, 450, 9800, 8300);
+  Base.Move(0, 840, 9800, 8300);
   Base.SetScale(0, 1000, 1200, -1000);
   for (ui::Label* l : {&Label1, &XaxisL, &YaxisL, &PxAxisL, &PyAxisL, &PaxisPhiL}) {
     l->Container = &Base;
@@ -52,7 +57,7 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   PyAxisL.Caption = "y'";
   PaxisPhiL.Caption = "\u03c6";
 
-  CalcBox.Move(9800, 450, 2700, 8325);
+  CalcBox.Move(9800, 840, 2700, 8325);
   CalcBox.ScaleMode = ui::ScaleModes::Twip;
   CalcTitle.Container = &CalcBox;
   CalcTitle.Caption = "Section Properties:";
@@ -75,7 +80,7 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
     r.Value->Move(700, top, 1250, 285);
     r.Value->Alignment = 1;
     r.Unit->Caption = i == 15 ? "deg" : "mm";
-    r.Unit->Move(2000, top, 300, 285);
+    r.Unit->Move(2000, top, 400, 285);
   }
   PhiL.Visible = Phi.Visible = PhiUnitL.Visible = false;
 

@@ -1,0 +1,113 @@
+#include "ui/qt/canvas_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "ui/input.h"
+#include "ui/qt/colours.h"
+#include "ui/qt/keys.h"
+#include "ui/qt/qt_platform.h"
+
+namespace ui::qt {
+
+CanvasWidget::CanvasWidget(PictureBox& box, QtPlatform& platform, QWidget* parent)
+    : QWidget(parent), box_(&box), platform_(platform) {
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int CanvasWidget::FrameWidth() const { return box_ && box_->BorderStyle != 0 ? 2 : 0; }
+
+void CanvasWidget::Convert() {
+  if (!box_) return;
+  const std::vector<int32_t>& pixels = box_->Pixels();  // follows the box's size first
+  image_ = ToQImage(pixels.data(), box_->PixelWidth(), box_->PixelHeight(), palette());
+  revision_ = box_->Revision();
+}
+
+void CanvasWidget::SyncImage() {
+  if (!box_) return;
+  box_->PixelWidth();  // a size change counts as a change of the image
+  if (box_->Revision() != revision_) {
+    Convert();
+    update();
+  }
+}
+
+void CanvasWidget::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  const QColor face = palette().color(QPalette::Button);
+  if (!box_) {
+    p.fillRect(rect(), face);
+    return;
+  }
+  if (box_->Revision() != revision_) Convert();
+  const int f = FrameWidth();
+  p.fillRect(rect(), ToQColor(box_->BackColor, palette()));
+  p.drawImage(QPoint(f, f), image_);
+  if (f == 0) return;
+  // The platform's sunken 3D border: shadow and dark shadow above and left, light and
+  // highlight below and right.
+  const int w = width(), h = height();
+  auto edge = [&](int inset, const QColor& topLeft, const QColor& bottomRight) {
+    p.setPen(topLeft);
+    p.drawLine(inset, inset, w - 2 - inset, inset);
+    p.drawLine(inset, inset, inset, h - 2 - inset);
+    p.setPen(bottomRight);
+    p.drawLine(inset, h - 1 - inset, w - 1 - inset, h - 1 - inset);
+    p.drawLine(w - 1 - inset, inset, w - 1 - inset, h - 1 - inset);
+  };
+  edge(0, QColor(160, 160, 160), QColor(255, 255, 255));
+  edge(1, QColor(105, 105, 105), face);
+}
+
+void CanvasWidget::Deliver(QMouseEvent* event, int kind, int16_t button) {
+  if (!box_) return;
+  const int f = FrameWidth();
+  const QPoint at = event->position().toPoint();
+  const int px = at.x() - f;
+  const int py = at.y() - f;
+  const int16_t shift = ShiftMask(event->modifiers());
+  PictureBox* box = box_;
+  platform_.Dispatch([=] { DeliverMouse(*box, static_cast<MouseEvent>(kind), button, shift, px, py); });
+}
+
+namespace {
+
+int16_t OneButton(Qt::MouseButton b) { return ButtonMask(Qt::MouseButtons(b)); }
+
+}  // namespace
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) {
+  Deliver(event, static_cast<int>(MouseEvent::Down), OneButton(event->button()));
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+  Deliver(event, static_cast<int>(MouseEvent::Move), ButtonMask(event->buttons()));
+}
+
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) {
+  Deliver(event, static_cast<int>(MouseEvent::Up), OneButton(event->button()));
+  if (box_ && box_->Click && rect().contains(event->position().toPoint())) {
+    PictureBox* box = box_;
+    platform_.Dispatch([box] {
+      if (box->Click) box->Click();
+    });
+  }
+}
+
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  // The platform sends down, up, double click, up: the second down becomes the double click.
+  if (box_ && box_->DblClick) {
+    PictureBox* box = box_;
+    platform_.Dispatch([box] {
+      if (box->DblClick) box->DblClick();
+    });
+    return;
+  }
+  mousePressEvent(event);
+}
+
+}  // namespace ui::qt

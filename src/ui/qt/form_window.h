@@ -1,0 +1,96 @@
+#pragma once
+// A form on screen: a top-level window whose client area holds one Qt widget per
+// control of the form. Sync() brings the window and every widget up to date with the
+// form's plain members; the widgets report the user's edits back and deliver events.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+class QEventLoop;
+class QMenu;
+class QAction;
+
+namespace ui::qt {
+
+class QtPlatform;
+class CanvasWidget;
+
+class FormWindow : public QMainWindow {
+ public:
+  FormWindow(Form& form, QtPlatform& platform);
+  ~FormWindow() override;
+
+  Form* form() const { return form_; }
+  QWidget* Client() const { return client_; }
+  // The widget that shows a control (null for menus and unknown controls).
+  QWidget* WidgetOf(const Control* control) const;
+  CanvasWidget* CanvasOf(const PictureBox& box) const;
+
+  void Sync();
+  // Shows the window in the form's state and gives the focus to the form's active control.
+  void ShowForm(bool modal);
+  void ApplyFocus();
+  // The form is gone or closed: forget it (the window is hidden and deleted later).
+  void Detach();
+
+  QPointer<QEventLoop> ModalLoop;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  struct Entry {
+    QPointer<QWidget> widget;
+    Control* parent = nullptr;  // the container it was created in
+    std::string text;           // last caption / text shown
+    std::vector<std::string> items;
+    std::string signature;  // toolbar buttons, fonts, colours ...
+    std::string font;
+    std::string colours;
+  };
+  struct MenuEntry {
+    QPointer<QMenu> menu;      // top-level menus and submenus
+    QPointer<QAction> action;  // the item's own action (menuAction() for menus)
+    std::string caption;
+  };
+
+  void EnsureWidgets();
+  QWidget* ParentFor(Control* container);
+  QWidget* CreateWidget(Control& c, QWidget* parent);
+  void SyncControl(Control& c, Entry& e);
+  void SyncGeometry(Control& c, QWidget& w);
+  void SyncFont(Control& c, QWidget& w, Entry& e);
+  void SyncWindowGeometry();
+  void BuildMenus();
+  void SyncMenus();
+  void SyncTabOrder();
+  bool DeliverKey(Control* control, QObject* watched, QKeyEvent* key, bool press);
+  Control* ControlOf(QObject* watched) const;
+  void FireResize();
+
+  Form* form_;
+  QtPlatform& platform_;
+  QWidget* client_;
+  std::map<Control*, Entry> entries_;
+  std::map<QObject*, Control*> owners_;
+  std::map<Menu*, MenuEntry> menus_;
+  size_t menuCount_ = 0;
+  std::string tabSignature_;
+  // The form's place and size as last applied or read back (twips), and its state.
+  float knownLeft_ = -1e30f, knownTop_ = -1e30f, knownWidth_ = -1, knownHeight_ = -1;
+  int16_t knownState_ = -1;
+  QSize lastClient_;
+  bool placed_ = false;
+  bool applyingGeometry_ = false;
+};
+
+}  // namespace ui::qt
