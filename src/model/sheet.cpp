@@ -63,6 +63,7 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   CalcTitle.Caption = "Section Properties:";
   CalcTitle.Move(100, 60, 2500, 285);
   CalcTitle.FontBold = true;
+  CalcTitle.BackStyle = 0;
 
   const char* captions[16] = {
       "A:", "y:", "x:", "d:", "b:", "Ix:", "Sx:", "rx:", "Zx:", "Iy:", "Sy:", "ry:", "Zy:", "J:", "Cw:", "\u03c6:"};
@@ -74,6 +75,7 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
       l->Container = &CalcBox;
       l->BackStyle = 0;
       l->FontSize = 10;
+      l->FontName = "ER Architect";
     }
     r.Caption->Caption = captions[i];
     r.Caption->Move(100, top, 600, 285);
@@ -97,6 +99,7 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
     p.label->BackStyle = 0;
     p.label->Caption = p.digit;
     p.label->FontSize = 7;
+    p.label->FontName = "ER Architect";
     p.label->Move(2300, p.row->Top - 40, 200, 200);
   }
 }
