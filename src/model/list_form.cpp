@@ -1,0 +1,81 @@
+#include "model/list_form.h"
+
+#include "model/globals.h"
+#include "model/section_options.h"
+#include "model/sheet.h"
+
+namespace model {
+
+ListFormForm::ListFormForm() : ui::Form("ListForm") {
+  Caption = "Choose Shape";
+  SetClientSize(2355, 3945);
+
+  ShapeList.Move(60, 45, 2235, 3180);
+  ShapeList.TabIndex = 0;
+  Command1.Caption = "OK";
+  Command1.Move(135, 3345, 975, 495);
+  Command1.TabIndex = 1;
+  Command2.Caption = "Cancel";
+  Command2.Move(1230, 3345, 990, 510);
+  Command2.TabIndex = 2;
+
+  Load = [this] { KeyPreview = true; };
+  KeyPress = [this](int16_t& KeyAscii) {
+    if (KeyAscii == 13) {
+      KeyAscii = 0;
+      Command1_Click();
+    } else if (KeyAscii == 27) {
+      KeyAscii = 0;
+      Command2_Click();
+    }
+  };
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  ShapeList.DblClick = [this] { Command1_Click(); };
+}
+
+void ListFormForm::Command1_Click() {
+  // The new element counts from here on, but never as a 51st: with the section full
+  // the options window refuses its OK and the count stays at 50.
+  const int n = G.ElementCount + 1;
+  const bool counted = n <= MaxElements;
+  if (counted) G.ElementCount = static_cast<int16_t>(n);
+
+  {
+    SectionOptionsForm options(ShapeList, n);
+    ui::ShowModal(options);
+  }
+
+  const int r = ShapeList.ListIndex + 1;
+  if (r < 1 || r > MaxShapeRows || !counted) {
+    Unload();
+    if (counted) G.ElementCount = static_cast<int16_t>(G.ElementCount - 1);
+    return;
+  }
+
+  G.CurrentElement = static_cast<int16_t>(n);
+  const ShapeRecord& row = G.ShapeTable[static_cast<size_t>(r)];
+  ElementRecord& e = G.Elements[static_cast<size_t>(n)];
+  // Everything but what the options window wrote, the position (the placing sets it)
+  // and the table's row count comes from the row.
+  ElementRecord built = row;
+  built.Angle = e.Angle;
+  built.MirrorSign = e.MirrorSign;
+  built.PosX = e.PosX;
+  built.PosY = e.PosY;
+  built.ShapeCount = e.ShapeCount;
+  built.Selected = False;
+  e = built;
+
+  SheetForm& sheet = Sheet();
+  sheet.CurrentObject.Text = G.UnitStatus ? e.NameSI.str() : e.NameImp.str();
+  G.PlaceMode = True;
+  sheet.TextEntry.BackColor = White;
+  sheet.TextEntry.Locked = false;
+  Unload();
+  sheet.TextEntry.SetFocus();
+}
+
+void ListFormForm::Command2_Click() { Unload(); }
+
+}  // namespace model

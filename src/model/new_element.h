@@ -1,0 +1,19 @@
+#pragma once
+// What the plate and bar builders share: the range checks of the values they store and
+// the hand-over of a new element to the placing mode.
+
+#include "model/element_record.h"
+
+namespace model {
+
+// A value computed in double precision that a single-precision field can hold.
+bool FitsSingle(double value);
+// A value whose rounding half to even fits a 16-bit integer field.
+bool FitsInt16(double value);
+
+// Appends `record` as element ElementCount + 1 (the caller has checked that there is
+// room), makes it the element being placed, shows its designation in the prompt box and
+// opens the typed-entry box for coordinates.
+void StartPlacing(const ElementRecord& record);
+
+}  // namespace model

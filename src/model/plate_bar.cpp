@@ -1,0 +1,56 @@
+#include "model/plate_bar.h"
+
+#include "model/bar_options.h"
+#include "model/globals.h"
+#include "model/plate_options.h"
+#include "model/shape_icons.h"
+#include "model/sheet.h"
+
+namespace model {
+
+PlateBarForm::PlateBarForm() : ui::Form("PlateBar") {
+  Caption = "Shape Type";
+  SetClientSize(2850, 450);
+
+  PlateCmd.Move(0, 0, 435, 435);
+  PlateCmd.Picture = PlateIcon();
+  PlateCmd.TabIndex = 0;
+  BarCmd.Move(480, 0, 435, 435);
+  BarCmd.Picture = BarIcon();
+  BarCmd.TabIndex = 1;
+
+  Load = [this] { KeyPreview = true; };
+  KeyPress = [this](int16_t& KeyAscii) {
+    if (KeyAscii == 27) {
+      KeyAscii = 0;
+      Unload();
+    }
+  };
+  PlateCmd.Click = [this] { PlateCmd_Click(); };
+  BarCmd.Click = [this] { BarCmd_Click(); };
+}
+
+void PlateBarForm::PlateCmd_Click() {
+  {
+    PlateOptionsForm dlg;
+    dlg.EnsureLoaded();  // opening the dialog loads it before its labels are written
+    dlg.Label2.Caption = G.UnitStatus ? "Width (mm)" : "Width (in)";
+    dlg.Label3.Caption = G.UnitStatus ? "Height (mm)" : "Height (in)";
+    ui::ShowModal(dlg);
+  }
+  Unload();
+  Sheet().TextEntry.SetFocus();
+}
+
+void PlateBarForm::BarCmd_Click() {
+  {
+    BarOptionsForm dlg;
+    dlg.EnsureLoaded();
+    dlg.Label1.Caption = G.UnitStatus ? "Diameter (mm)" : "Diameter (in)";
+    ui::ShowModal(dlg);
+  }
+  Unload();
+  Sheet().TextEntry.SetFocus();
+}
+
+}  // namespace model

@@ -1,0 +1,19 @@
+#pragma once
+// The plate-or-bar window: two picture buttons that open the plate or the bar dialog.
+
+#include "ui/control.h"
+#include "ui/form.h"
+
+namespace model {
+
+struct PlateBarForm : ui::Form {
+  PlateBarForm();
+
+  ui::CommandButton PlateCmd{*this, "PlateCmd"};
+  ui::CommandButton BarCmd{*this, "BarCmd"};
+
+  void PlateCmd_Click();
+  void BarCmd_Click();
+};
+
+}  // namespace model
