@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -181,6 +182,7 @@ struct CancelPath {
   const char* name;
   std::function<void(HeadlessPlatform&)> scripts;
 };
+void PrintTo(const CancelPath& p, std::ostream* os) { *os << p.name; }
 
 class PlaceShapeCancel : public PlaceShape, public ::testing::WithParamInterface<CancelPath> {};
 

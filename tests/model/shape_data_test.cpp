@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <fstream>
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -18,6 +19,7 @@ struct Family {
   const char* file;
   std::set<int16_t> codes;
 };
+void PrintTo(const Family& p, std::ostream* os) { *os << p.file; }
 
 const Family Families[] = {
     {"W.DAT", {0, 1, 2, 3, 4, 5, 18}},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,7 @@ struct Layout {
   const char* name;
   std::string text;
 };
+void PrintTo(const Layout& p, std::ostream* os) { *os << p.name; }
 
 class ShapeFileLayouts : public ::testing::TestWithParam<Layout> {};
 
@@ -176,6 +178,7 @@ struct BadFile {
   bool missing;
   const char* reason;  // what the message says after the file name
 };
+void PrintTo(const BadFile& p, std::ostream* os) { *os << p.name; }
 
 class ShapeFileFailures : public ::testing::TestWithParam<BadFile> {};
 
