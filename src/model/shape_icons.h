@@ -2,7 +2,7 @@
 // The 24 by 24 pictures of the shape-family buttons and of the plate and bar buttons,
 // drawn here pixel by pixel: black silhouettes of the cross-sections on the button face.
 
-#include <cstddef>  // ui/image.h uses size_t
+#include <cstddef>
 
 #include "ui/image.h"
 

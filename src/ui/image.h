@@ -1,6 +1,7 @@
 #pragma once
 // A small picture: 32-bit colours in the platform's order (red in the low byte).
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -12,7 +13,7 @@ struct Image {
   std::vector<int32_t> Pixels;  // row by row from the top
 
   bool Empty() const { return Width <= 0 || Height <= 0; }
-  int32_t At(int x, int y) const { return Pixels[static_cast<size_t>(y) * Width + x]; }
+  int32_t At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * Width + x]; }
 };
 
 }  // namespace ui
