@@ -1,0 +1,51 @@
+#include "shapes/hss_outline.h"
+
+#include <array>
+
+#include "model/globals.h"
+
+namespace shapes {
+
+using view::LocalPoint;
+
+namespace {
+
+// A rounded rectangle on the box (0, 0) to (b, d) with corner radius r, counter-clockwise
+// from the left end of its lower side. Each corner runs through five points given as
+// distances, in units of r, from the corner's vertical and horizontal sides: (1, 0),
+// (0.6, 0.1), (0.2, 0.5), (0.05, 0.8), (0, 1), or the reverse along a vertical side.
+std::array<LocalPoint, 20> RoundedRectangle(double b, double d, double r) {
+  return {{
+      {r, 0},     {b - r, 0}, {b - r * 0.6, r * 0.1},      {b - r * 0.2, r * 0.5},     {b - r * 0.05, r * 0.8},
+      {b, r},     {b, d - r}, {b - r * 0.05, d - r * 0.8}, {b - r * 0.2, d - r * 0.5}, {b - r * 0.6, d - r * 0.1},
+      {b - r, d}, {r, d},     {r * 0.6, d - r * 0.1},      {r * 0.2, d - r * 0.5},     {r * 0.05, d - r * 0.8},
+      {0, d - r}, {0, r},     {r * 0.05, r * 0.8},         {r * 0.2, r * 0.5},         {r * 0.6, r * 0.1},
+  }};
+}
+
+}  // namespace
+
+view::Outline HSSOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
+  const double b = e.Width, d = e.Depth, t = e.FlangeThickness;
+  view::Outline o;
+  o.AddLoop(view::Placement(e, X, Y, view::Grouping::Expanded), RoundedRectangle(b, d, e.OuterRadius));
+  // The inner loop is placed from its own origin, the local point (t, t) rounded to single
+  // precision, with its sides rounded to single precision too.
+  const float bi = static_cast<float>(b - (t + t));
+  const float di = static_cast<float>(d - (t + t));
+  const view::PlacedPoint inner = view::Placement(e, X, Y, view::Grouping::Expanded).Place({t, t});
+  o.AddLoop(view::Placement(e, inner.x, inner.y, view::Grouping::Expanded), RoundedRectangle(bi, di, e.InnerRadius));
+  return o;
+}
+
+void DrawHSSOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
+  if (!view::IsElementSlot(Index)) return;
+  HSSOutline(X, Y, model::G.Elements[Index]).Draw(Colour);
+}
+
+void TestHSSOutline(int32_t X, int32_t Y, int32_t Index) {
+  if (!view::IsElementSlot(Index)) return;
+  HSSOutline(X, Y, model::G.Elements[Index]).Test();
+}
+
+}  // namespace shapes

@@ -1,0 +1,17 @@
+#pragma once
+// Outline of an angle (ShapeType 8): one loop of 10 segments, the heel at the insertion
+// point, a leg of length Width along u and one of length Depth along v, both
+// FlangeThickness thick, and four chords for the root fillet.
+
+#include <cstdint>
+
+#include "model/element_record.h"
+#include "view/outline.h"
+
+namespace view {
+
+Outline AngleOutline(int32_t X, int32_t Y, const model::ElementRecord& e);
+void DrawAngleOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour);
+void TestAngleOutline(int32_t X, int32_t Y, int32_t Index);
+
+}  // namespace view

@@ -1,0 +1,191 @@
+#include "view/element_draw.h"
+
+#include <array>
+#include <cmath>
+#include <span>
+
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "shapes/channel_outline.h"
+#include "shapes/hss_outline.h"
+#include "shapes/sloped_flange_outline.h"
+#include "shapes/tee_outline.h"
+#include "view/angle_outline.h"
+#include "view/outline.h"
+#include "view/parallel_flange_outline.h"
+#include "view/pixel_primitives.h"
+
+namespace view {
+
+namespace {
+
+using model::ElementRecord;
+using model::ShapeKind;
+
+// Everything one call puts on the drawing area, placed and rounded to single precision.
+struct Figure {
+  ShapeKind kind = ShapeKind::None;
+  Outline outline;  // the families' outlines and the plate's four sides
+  int circles = 0;  // circular hollow section 2, round bar 1
+  float cx = 0, cy = 0;
+  std::array<float, 2> radius{};
+  std::array<PlacedPoint, 8> handles{};
+  int handle_count = 0;
+
+  bool Finite() const {
+    if (!outline.Finite()) return false;
+    if (!std::isfinite(cx) || !std::isfinite(cy)) return false;
+    for (int i = 0; i < circles; ++i)
+      if (!std::isfinite(radius[i])) return false;
+    for (int i = 0; i < handle_count; ++i)
+      if (!std::isfinite(handles[i].x) || !std::isfinite(handles[i].y)) return false;
+    return true;
+  }
+};
+
+// Selection handles, the characteristic points of each group, in plotting order.
+void AddHandles(Figure& f, const Placement& place, std::span<const LocalPoint> points) {
+  for (const LocalPoint& p : points) f.handles[f.handle_count++] = place.Place(p);
+}
+
+Figure FigureOf(int32_t X, int32_t Y, const ElementRecord& e) {
+  Figure f;
+  f.kind = model::KindOf(e.ShapeType);
+  const Placement place(e, X, Y, Grouping::Factored);
+  const double d = e.Depth, b = e.Width, tf = e.FlangeThickness, tw = e.WebThickness;
+  const std::array<LocalPoint, 8> box = {
+      {{0, 0}, {b, 0}, {b, d}, {0, d}, {b / 2, 0}, {b / 2, d}, {b, d / 2}, {0, d / 2}}};
+  switch (f.kind) {
+    case ShapeKind::ParallelFlangeI:
+    case ShapeKind::SlopedFlangeI: {
+      f.outline =
+          f.kind == ShapeKind::ParallelFlangeI ? ParallelFlangeOutline(X, Y, e) : shapes::SlopedFlangeOutline(X, Y, e);
+      const std::array<LocalPoint, 8> h = {
+          {{0, 0}, {b, 0}, {b, d}, {0, d}, {b / 2, 0}, {b / 2, d}, {b / 2 + tw / 2, d / 2}, {b / 2 - tw / 2, d / 2}}};
+      AddHandles(f, place, h);
+      break;
+    }
+    case ShapeKind::Angle: {
+      f.outline = AngleOutline(X, Y, e);
+      const std::array<LocalPoint, 7> h = {{{0, 0}, {b, 0}, {b, tf}, {tf, d}, {0, d}, {b / 2, 0}, {0, d / 2}}};
+      AddHandles(f, place, h);
+      break;
+    }
+    case ShapeKind::Channel: {
+      f.outline = shapes::ChannelOutline(X, Y, e);
+      const std::array<LocalPoint, 8> h = {
+          {{0, 0}, {b, 0}, {b, d}, {0, d}, {b / 2, 0}, {b / 2, d}, {tw, d / 2}, {0, d / 2}}};
+      AddHandles(f, place, h);
+      break;
+    }
+    case ShapeKind::Tee: {
+      f.outline = shapes::TeeOutline(X, Y, e);
+      const std::array<LocalPoint, 5> h = {{{0, 0}, {b, 0}, {b / 2, 0}, {b / 2 + tw / 2, d}, {b / 2 - tw / 2, d}}};
+      AddHandles(f, place, h);
+      break;
+    }
+    case ShapeKind::RectangularHSS:
+      f.outline = shapes::HSSOutline(X, Y, e);
+      AddHandles(f, place, box);
+      break;
+    case ShapeKind::Plate: {
+      const std::array<LocalPoint, 4> sides = {{{0, 0}, {b, 0}, {b, d}, {0, d}}};
+      f.outline.AddLoop(place, sides);
+      AddHandles(f, place, box);
+      break;
+    }
+    case ShapeKind::CircularHSS:
+    case ShapeKind::Bar: {
+      const PlacedPoint centre = place.Place({d / 2, d / 2});
+      f.cx = centre.x;
+      f.cy = centre.y;
+      f.radius[0] = static_cast<float>(d / 2);
+      f.circles = 1;
+      if (f.kind == ShapeKind::CircularHSS) {
+        f.radius[1] = static_cast<float>((d - (tf + tf)) / 2);
+        f.circles = 2;
+      }
+      const std::array<LocalPoint, 4> h = {{{b / 2, 0}, {b / 2, d}, {b, d / 2}, {0, d / 2}}};
+      AddHandles(f, place, h);
+      break;
+    }
+    case ShapeKind::None:
+      break;
+  }
+  return f;
+}
+
+bool InUse(int32_t Index) { return Index >= 1 && Index <= model::G.ElementCount && Index <= model::MaxElements; }
+
+void DrawOutline(const Figure& f, int32_t Colour) {
+  if (f.kind == ShapeKind::CircularHSS || f.kind == ShapeKind::Bar) {
+    for (int i = 0; i < f.circles; ++i) PixelCircle(f.cx, f.cy, f.radius[i], Colour);
+    return;
+  }
+  f.outline.Draw(Colour);
+}
+
+void PlotHandles(const Figure& f, int32_t Colour) {
+  ui::PictureBox& base = model::Sheet().Base;
+  base.DrawWidth = 5;
+  for (int i = 0; i < f.handle_count; ++i) base.PSet(f.handles[i].x, f.handles[i].y, Colour);
+  base.DrawWidth = 1;
+}
+
+// Sets a flag for the life of one call and clears it on every way out.
+class FlagScope {
+ public:
+  explicit FlagScope(model::Bool16& flag) : flag_(flag) {}
+  ~FlagScope() { flag_ = model::False; }
+  FlagScope(const FlagScope&) = delete;
+  FlagScope& operator=(const FlagScope&) = delete;
+
+ private:
+  model::Bool16& flag_;
+};
+
+}  // namespace
+
+void DrawElement(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
+  FlagScope handles_flag(model::G.IsDrawingHandles);
+  if (!InUse(Index)) return;
+  const ElementRecord& e = model::G.Elements[Index];
+  const Figure f = FigureOf(X, Y, e);
+  if (f.kind == ShapeKind::None || !f.Finite()) return;
+  DrawOutline(f, Colour);
+  model::G.IsDrawingHandles = model::True;
+  if (e.Selected != 0) PlotHandles(f, model::Blue);
+}
+
+void EraseElement(int32_t X, int32_t Y, int32_t Index) {
+  FlagScope erasing_flag(model::G.IsErasing);
+  model::G.IsErasing = model::True;
+  if (!InUse(Index)) return;
+  const ElementRecord& e = model::G.Elements[Index];
+  const Figure f = FigureOf(X, Y, e);
+  if (f.kind == ShapeKind::None || !f.Finite()) return;
+  DrawOutline(f, model::White);
+  if (e.Selected != 0) PlotHandles(f, model::White);
+}
+
+void TestElementOverlap(int32_t X, int32_t Y, int32_t Index) {
+  if (!InUse(Index)) return;
+  const Figure f = FigureOf(X, Y, model::G.Elements[Index]);
+  if (f.kind == ShapeKind::None || !f.Finite()) return;
+  switch (f.kind) {
+    case ShapeKind::CircularHSS:
+    case ShapeKind::Bar:
+      // Every circle is probed, whatever the one before found.
+      for (int i = 0; i < f.circles; ++i) PixelCircleHit(f.cx, f.cy, f.radius[i]);
+      break;
+    case ShapeKind::Plate:
+      // All four sides are probed, whatever the one before found.
+      f.outline.TestEverySegment();
+      break;
+    default:
+      f.outline.Test();
+      break;
+  }
+}
+
+}  // namespace view
