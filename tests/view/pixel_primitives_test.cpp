@@ -1,0 +1,186 @@
+#include "view/pixel_primitives.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/headless/headless_platform.h"
+#include "view/draw_support.h"
+
+namespace view {
+namespace {
+
+using drawtest::DrawingArea;
+using drawtest::PixelSet;
+using drawtest::PixelsOf;
+using model::G;
+
+class PixelPrimitives : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model::ResetSheet();
+    G = model::Globals{};
+  }
+  ui::headless::ScopedHeadless headless_;
+};
+
+// One unit a pixel, y up: pixel column X, pixel row 10 - Y.
+ui::PictureBox& UnitArea() { return DrawingArea(20, 10, 0, 10, 20, -10); }
+
+TEST_F(PixelPrimitives, LineSetsTheWalksPixels) {
+  auto& base = UnitArea();
+  // A longer span of 2.5 pixels: 3.5 rounds to 4 points.
+  PixelLine(1, 8, 3.5f, 7, model::Black);
+  EXPECT_EQ(PixelsOf(base, model::Black), (PixelSet{{1, 2}, {2, 2}, {3, 3}, {4, 3}}));
+  // One of 1.5 pixels: 2.5 rounds to 2 points, and the second end is not reached.
+  base.Cls();
+  PixelLine(1, 8, 2, 6.5f, model::Red);
+  EXPECT_EQ(PixelsOf(base, model::Red), (PixelSet{{1, 2}, {2, 3}}));
+  // A segment whose ends meet sets the one pixel under them.
+  base.Cls();
+  PixelLine(7.2f, 3.1f, 7.2f, 3.1f, model::Black);
+  EXPECT_EQ(PixelsOf(base, model::Black), (PixelSet{{7, 7}}));
+  // Right to left along a row.
+  base.Cls();
+  PixelLine(9, 5, 6, 5, model::Black);
+  EXPECT_EQ(PixelsOf(base, model::Black), (PixelSet{{6, 5}, {7, 5}, {8, 5}, {9, 5}}));
+}
+
+TEST_F(PixelPrimitives, EveryPrimitiveLeavesTheScaleAtWholeNumbers) {
+  auto& base = DrawingArea(40, 30, 12.5f, 62.5f, 37.5f, -62.5f);
+  PixelLine(20, 20, 30, 30, model::Black);
+  EXPECT_EQ(base.ScaleLeft, 12);
+  EXPECT_EQ(base.ScaleTop, 62);
+  EXPECT_EQ(base.ScaleWidth, 38);
+  EXPECT_EQ(base.ScaleHeight, -62);
+  EXPECT_EQ(base.ScaleMode, ui::ScaleModes::User);
+  for (auto call : {+[] { PixelLineHit(1, 1, 2, 2); }, +[] { PixelCircle(5, 5, 2, 0); },
+                    +[] { PixelCircleHit(5, 5, 2); }}) {
+    base.SetScale(13.5f, 2.5f, 100.5f, -99.5f);
+    call();
+    EXPECT_EQ(base.ScaleLeft, 14);
+    EXPECT_EQ(base.ScaleTop, 2);
+    EXPECT_EQ(base.ScaleWidth, 100);
+    EXPECT_EQ(base.ScaleHeight, -100);
+  }
+}
+
+TEST_F(PixelPrimitives, AViewThatWouldRoundToNothingIsLeftAloneAndNothingIsDrawn) {
+  auto& base = DrawingArea(20, 10, 0, 10, 0.4f, -10);
+  PixelLine(0, 0, 0.3f, 10, model::Black);
+  PixelCircle(0.2f, 5, 3, model::Black);
+  EXPECT_TRUE(PixelsOf(base, model::Black).empty());
+  EXPECT_EQ(base.ScaleWidth, 0.4f);
+  base.SetScale(0, 10, 20, -0.5f);  // -0.5 rounds to 0 as well
+  PixelLineHit(0, 0, 20, 10);
+  EXPECT_EQ(base.ScaleHeight, -0.5f);
+  base.SetScale(NAN, 10, 20, -10);
+  PixelLine(0, 0, 20, 10, model::Black);
+  EXPECT_TRUE(PixelsOf(base, model::Black).empty());
+  EXPECT_EQ(G.OverlapFound, model::False);
+}
+
+TEST_F(PixelPrimitives, EndsThatAreNotNumbersDrawNothing) {
+  auto& base = UnitArea();
+  PixelLine(NAN, 1, 5, 5, model::Black);
+  PixelLine(1, 1, INFINITY, 5, model::Black);
+  PixelCircle(5, 5, NAN, model::Black);
+  PixelCircle(5, 5, 1.0e30f, model::Black);
+  EXPECT_TRUE(PixelsOf(base, model::Black).empty());
+}
+
+TEST_F(PixelPrimitives, ProbeFindsBlackOnItsWalkAndNeverClearsTheFlag) {
+  auto& base = UnitArea();
+  base.SetPixel(8, 5, model::Black);
+  PixelLineHit(2, 5, 7, 5);  // stops one short of the black pixel
+  EXPECT_EQ(G.OverlapFound, model::False);
+  PixelLineHit(2, 5, 12, 5);
+  EXPECT_EQ(G.OverlapFound, model::True);
+  // Over white it leaves the flag as it was, true included.
+  PixelLineHit(2, 2, 12, 2);
+  EXPECT_EQ(G.OverlapFound, model::True);
+  // Other colours are no hit.
+  G.OverlapFound = model::False;
+  base.SetPixel(4, 2, model::Red);
+  PixelLineHit(2, 2, 12, 2);
+  EXPECT_EQ(G.OverlapFound, model::False);
+}
+
+TEST_F(PixelPrimitives, ProbesCountNothingWhileRedrawingErasingOrDrawingHandles) {
+  auto& base = UnitArea();
+  base.SetPixel(5, 5, model::Black);
+  for (model::Bool16 model::Globals::*flag : {&model::Globals::IsRedrawing, &model::Globals::IsErasing,
+                                 &model::Globals::IsDrawingHandles}) {
+    G.OverlapFound = model::False;
+    G.*flag = model::True;
+    PixelLineHit(0, 5, 10, 5);
+    PixelCircleHit(5, 7, 2);
+    EXPECT_EQ(G.OverlapFound, model::False);
+    G.*flag = model::False;
+  }
+  PixelCircleHit(5, 7, 2);
+  EXPECT_EQ(G.OverlapFound, model::True);
+}
+
+TEST_F(PixelPrimitives, CircleOfRadiusThree) {
+  auto& base = UnitArea();
+  PixelCircle(10, 5, 3, model::Black);
+  PixelSet want;
+  for (auto [dx, dy] : {std::pair{3, 0}, {0, 3}, {3, 1}, {1, 3}, {2, 2}})
+    for (int sx : {-1, 1})
+      for (int sy : {-1, 1}) want.insert({10 + sx * dx, 5 + sy * dy});
+  EXPECT_EQ(PixelsOf(base, model::Black), want);
+  // Radius 0: the centre alone.
+  base.Cls();
+  PixelCircle(4, 4, 0, model::Black);
+  EXPECT_EQ(PixelsOf(base, model::Black), (PixelSet{{4, 6}}));
+  // A negative radius is drawn with its magnitude.
+  base.Cls();
+  PixelCircle(10, 5, -3, model::Black);
+  EXPECT_EQ(PixelsOf(base, model::Black), want);
+}
+
+TEST_F(PixelPrimitives, CircleRadiusFollowsTheVerticalScaleAlone) {
+  // Two pixels a unit across, one a unit up: the centre moves with both, the radius with
+  // the vertical factor only, so a bar stays round on screen.
+  auto& base = DrawingArea(40, 10, 0, 10, 20, -10);
+  PixelCircle(5, 5, 3, model::Black);
+  PixelSet want;
+  for (auto [dx, dy] : {std::pair{3, 0}, {0, 3}, {3, 1}, {1, 3}, {2, 2}})
+    for (int sx : {-1, 1})
+      for (int sy : {-1, 1}) want.insert({10 + sx * dx, 5 + sy * dy});
+  EXPECT_EQ(PixelsOf(base, model::Black), want);
+}
+
+TEST_F(PixelPrimitives, AWidePenJustOutsideTheImageStillReachesIn) {
+  auto& base = UnitArea();
+  base.DrawWidth = 5;
+  PixelLine(2, 12, 6, 12, model::Black);  // pixel row -2: the dots reach down to row 0
+  PixelSet row0;
+  for (int x = 2; x <= 6; ++x) row0.insert({x, 0});
+  EXPECT_EQ(PixelsOf(base, model::Black), row0);
+}
+
+TEST_F(PixelPrimitives, EnormousSegmentsAtADeepZoomDrawTheirVisiblePartAtOnce) {
+  // 100 pixels a unit: a segment 20 000 units long is two million pixels.
+  auto& base = DrawingArea(64, 48, 0, 0.48f, 0.64f, -0.48f);
+  base.SetScale(0, 1, 1, -1);  // whole numbers: 64 by 48 pixels a unit
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < 20; ++i) PixelLine(-10000, 0.5f, 10000, 0.5f, model::Black);
+  PixelLine(0.25f, -20000, 0.25f, 20000, model::Black);
+  PixelLine(-7000, -5000, 7000.5f, 5000.5f, model::Black);
+  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  PixelSet row, column;
+  for (int x = 0; x < 64; ++x) row.insert({x, 24});
+  for (int y = 0; y < 48; ++y) column.insert({16, y});
+  const PixelSet black = PixelsOf(base, model::Black);
+  for (auto p : row) EXPECT_TRUE(black.count(p)) << p.first;
+  for (auto p : column) EXPECT_TRUE(black.count(p)) << p.second;
+  EXPECT_LT(ms, 1000);
+}
+
+}  // namespace
+}  // namespace view
