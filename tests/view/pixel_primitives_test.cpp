@@ -158,9 +158,10 @@ TEST_F(PixelPrimitives, CircleRadiusFollowsTheVerticalScaleAlone) {
 TEST_F(PixelPrimitives, AWidePenJustOutsideTheImageStillReachesIn) {
   auto& base = UnitArea();
   base.DrawWidth = 5;
-  PixelLine(2, 12, 6, 12, model::Black);  // pixel row -2: the dots reach down to row 0
+  // Pixel row -2: each dot of radius 2.5 reaches row 0 at dx = -1, 0, 1 (1 + 4 <= 6.25).
+  PixelLine(2, 12, 6, 12, model::Black);
   PixelSet row0;
-  for (int x = 2; x <= 6; ++x) row0.insert({x, 0});
+  for (int x = 1; x <= 7; ++x) row0.insert({x, 0});
   EXPECT_EQ(PixelsOf(base, model::Black), row0);
 }
 
