@@ -13,10 +13,10 @@ float OneByOne(float v, float step, int64_t count) {
 }
 
 TEST(RepeatUnitSteps, MatchesSingleAdditionsAcrossBinadesAndNearTheTopOfSinglePrecision) {
-  const float starts[] = {0.0f,        -0.0f,       0.1f,         -0.3f,         0.7f,      1.5f,
-                          2.5f,        -2.5f,       123.456f,     -999.875f,     1000.3f,   8388607.5f,
-                          8388608.0f,  16777215.0f, 16777216.0f,  16777218.0f,   16777222.0f, -16777218.0f,
-                          33554432.0f, 33554436.0f, -33554432.0f, 1.0e9f,        4194303.7f, -4194304.3f};
+  const float starts[] = {0.0f,        -0.0f,       0.1f,         -0.3f,       0.7f,        1.5f,
+                          2.5f,        -2.5f,       123.456f,     -999.875f,   1000.3f,     8388607.5f,
+                          8388608.0f,  16777215.0f, 16777216.0f,  16777218.0f, 16777222.0f, -16777218.0f,
+                          33554432.0f, 33554436.0f, -33554432.0f, 1.0e9f,      4194303.7f,  -4194304.3f};
   const int64_t counts[] = {0, 1, 2, 3, 7, 100, 1000, 65536, 300001};
   for (float v : starts)
     for (float step : {1.0f, -1.0f})

@@ -57,8 +57,8 @@ TEST_F(PixelPrimitives, EveryPrimitiveLeavesTheScaleAtWholeNumbers) {
   EXPECT_EQ(base.ScaleWidth, 38);
   EXPECT_EQ(base.ScaleHeight, -62);
   EXPECT_EQ(base.ScaleMode, ui::ScaleModes::User);
-  for (auto call : {+[] { PixelLineHit(1, 1, 2, 2); }, +[] { PixelCircle(5, 5, 2, 0); },
-                    +[] { PixelCircleHit(5, 5, 2); }}) {
+  for (auto call :
+       {+[] { PixelLineHit(1, 1, 2, 2); }, +[] { PixelCircle(5, 5, 2, 0); }, +[] { PixelCircleHit(5, 5, 2); }}) {
     base.SetScale(13.5f, 2.5f, 100.5f, -99.5f);
     call();
     EXPECT_EQ(base.ScaleLeft, 14);
@@ -112,8 +112,8 @@ TEST_F(PixelPrimitives, ProbeFindsBlackOnItsWalkAndNeverClearsTheFlag) {
 TEST_F(PixelPrimitives, ProbesCountNothingWhileRedrawingErasingOrDrawingHandles) {
   auto& base = UnitArea();
   base.SetPixel(5, 5, model::Black);
-  for (model::Bool16 model::Globals::*flag : {&model::Globals::IsRedrawing, &model::Globals::IsErasing,
-                                 &model::Globals::IsDrawingHandles}) {
+  for (model::Bool16 model::Globals::*flag :
+       {&model::Globals::IsRedrawing, &model::Globals::IsErasing, &model::Globals::IsDrawingHandles}) {
     G.OverlapFound = model::False;
     G.*flag = model::True;
     PixelLineHit(0, 5, 10, 5);
