@@ -33,10 +33,17 @@ using PixelSet = std::set<std::pair<int, int>>;
 
 inline PixelSet PixelsOf(const ui::Canvas& c, int32_t colour) {
   PixelSet out;
-  for (int y = 0; y < c.PixelHeight(); ++y)
-    for (int x = 0; x < c.PixelWidth(); ++x)
-      if (c.PixelAt(x, y) == colour) out.insert({x, y});
+  const std::vector<int32_t>& pixels = c.Pixels();
+  const int w = c.PixelWidth();
+  for (size_t i = 0; i < pixels.size(); ++i)
+    if (pixels[i] == colour) out.insert({static_cast<int>(i % w), static_cast<int>(i / w)});
   return out;
+}
+
+inline size_t CountOf(const ui::Canvas& c, int32_t colour) {
+  size_t n = 0;
+  for (int32_t p : c.Pixels()) n += p == colour;
+  return n;
 }
 
 struct Segment {
