@@ -29,7 +29,7 @@ bool CircleCanStillReach(const CircleWalk& c, const PixelReach& reach) {
   const double lo = std::min(c.x, c.y);
   const double hi = std::max(c.x, c.y);
   // The sums centre + offset are rounded to single precision.
-  const double margin = 2 + std::ldexp(std::fabs(c.cx) + std::fabs(c.cy) + std::fabs(hi), -23);
+  const double margin = 2 + (std::fabs(c.cx) + std::fabs(c.cy) + std::fabs(hi)) * 0x1p-23;
   auto overlaps = [&](double centre, double sign, double from, double to) {
     const double a = centre + sign * lo;
     const double b = centre + sign * hi;

@@ -124,8 +124,11 @@ bool AdvanceLineWalk(LineWalk& w, int64_t k) {
   int64_t taken = 0;
   const int64_t limit = std::min(k, kMaxSkippedSteps);
   while (taken < limit) {
+    // Both sums are formed before the choice, which keeps the loop's chain short.
+    const float up = e + e1;
+    const float down = e + e2;
     const bool diag = !(e < 0);
-    const float next = e + (diag ? e2 : e1);
+    const float next = diag ? down : up;
     if (next == e) {
       if (diag) diagonal += k - taken;
       taken = k;

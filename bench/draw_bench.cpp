@@ -1,0 +1,155 @@
+// Drawing, erasing and overlap-testing a section of 50 mixed elements on a 1600 by 1000
+// pixel drawing area: at the default view, zoomed in eight times, and at the deepest zoom
+// (one millimetre across) centred on the web face of a turned I-section and on the wall of
+// a circular hollow section.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/form.h"
+#include "ui/headless/headless_platform.h"
+#include "view/element_draw.h"
+
+namespace {
+
+using model::G;
+
+struct Dims {
+  int16_t code;
+  float b, d, tf, tw, k, k1, ri, ro;
+};
+
+// Small standard shapes, plates and bars, so that 50 of them fit the default view.
+constexpr Dims kKinds[] = {
+    {1, 100, 180, 8, 5.3f, 18, 12, 0, 0},  // parallel-flange I
+    {2, 85, 152, 9, 5.8f, 22, 0, 0, 0},    // sloped-flange I
+    {6, 70, 180, 9.3f, 6, 25, 0, 0, 0},    // channel
+    {8, 90, 90, 8, 8, 0, 0, 0, 0},         // angle
+    {9, 100, 90, 8, 6, 18, 12, 0, 0},      // tee
+    {15, 100, 150, 6, 0, 0, 0, 6, 12},     // rectangular hollow section
+    {17, 100, 100, 5, 0, 0, 0, 0, 0},      // circular hollow section
+    {50, 100, 12, 0, 0, 0, 0, 0, 0},       // plate
+    {51, 40, 40, 0, 0, 0, 0, 0, 0},        // round bar
+    {4, 90, 160, 7, 5, 16, 10, 0, 0},      // parallel-flange I (another code)
+};
+
+void BuildSection() {
+  G = model::Globals{};
+  G.ElementCount = 50;
+  for (int i = 1; i <= 50; ++i) {
+    const Dims& k = kKinds[(i - 1) % 10];
+    auto& e = G.Elements[i];
+    e.ShapeType = k.code;
+    e.Width = k.b, e.Depth = k.d, e.FlangeThickness = k.tf, e.WebThickness = k.tw;
+    e.FilletDepthK = k.k, e.FilletWidthK1 = k.k1, e.InnerRadius = k.ri, e.OuterRadius = k.ro;
+    const int col = (i - 1) % 10, row = (i - 1) / 10;
+    e.PosX = 10 + 120 * col;
+    e.PosY = 10 + 195 * row;
+    // Every third element turned a little, every fourth mirrored (and shifted to stay in
+    // its cell), one in seven selected.
+    if (i % 3 == 0) e.Angle = 0.2;
+    e.MirrorSign = i % 4 == 0 ? -1 : 1;
+    if (e.MirrorSign < 0) e.PosX += 110;
+    e.Selected = i % 7 == 0 ? model::True : model::False;
+  }
+}
+
+enum class View { Default, Zoom8, Deepest, DeepestOnCircle };
+
+ui::PictureBox& Area(View v) {
+  static ui::headless::ScopedHeadless headless;
+  static bool built = false;
+  if (!built) {
+    model::ResetSheet();
+    built = true;
+  }
+  ui::PictureBox& base = model::Sheet().Base;
+  base.Width = (1600 + 4) * ui::TwipsPerPixel;
+  base.Height = (1000 + 4) * ui::TwipsPerPixel;
+  base.BackColor = model::White;
+  base.Cls();
+  BuildSection();
+  switch (v) {
+    case View::Default:
+      base.SetScale(0, 1000, 1200, -1000);
+      break;
+    case View::Zoom8:
+      base.SetScale(525, 562, 150, -125);
+      break;
+    case View::Deepest: {
+      // Element 21 is a turned I-section; its right web face runs from (c + h, k) to
+      // (c + h, d - k), 144 mm long. The view is the millimetre square round its middle.
+      const auto& e = G.Elements[21];
+      const double u = e.Width / 2.0 + e.WebThickness / 2.0, v = e.Depth / 2.0;
+      const double x = e.PosX + (u * std::cos(e.Angle) - v * std::sin(e.Angle));
+      const double y = e.PosY + u * std::sin(e.Angle) + v * std::cos(e.Angle);
+      base.SetScale(std::floor(static_cast<float>(x)), std::floor(static_cast<float>(y)) + 1, 1, -1);
+      break;
+    }
+    case View::DeepestOnCircle: {
+      // Element 7 is a circular hollow section 100 across at (730, 10): the millimetre
+      // square on its outer wall at 45 degrees, where the circle walk has the most passes
+      // to make before it gets there. A circle's pixel radius follows the vertical scale
+      // (1000 pixels a millimetre here, against 1600 across), so on this view it reaches
+      // 50 * 1000 / 1600 mm to the side.
+      const double r = 50, x = 730 + r + r * std::sqrt(0.5) * 1000 / 1600, y = 10 + r + r * std::sqrt(0.5);
+      base.SetScale(std::floor(static_cast<float>(x)), std::floor(static_cast<float>(y)) + 1, 1, -1);
+      break;
+    }
+  }
+  return base;
+}
+
+// What clearing the 1600 by 1000 image alone costs, part of every redraw.
+void ClearOnly(benchmark::State& state) {
+  ui::PictureBox& base = Area(View::Default);
+  for (auto _ : state) base.Cls();
+  state.SetLabel("reference");
+}
+
+void Redraw(benchmark::State& state) {
+  ui::PictureBox& base = Area(static_cast<View>(state.range(0)));
+  for (auto _ : state) {
+    base.Cls();
+    G.IsRedrawing = model::True;
+    for (int i = 1; i <= G.ElementCount; ++i)
+      view::DrawElement(G.Elements[i].PosX, G.Elements[i].PosY, i, model::Black);
+    G.IsRedrawing = model::False;
+  }
+  size_t drawn = 0;
+  for (int32_t p : base.Pixels()) drawn += p != model::White;
+  state.counters["pixels_drawn"] = static_cast<double>(drawn);
+}
+
+void EraseAll(benchmark::State& state) {
+  ui::PictureBox& base = Area(static_cast<View>(state.range(0)));
+  for (int i = 1; i <= G.ElementCount; ++i) view::DrawElement(G.Elements[i].PosX, G.Elements[i].PosY, i, model::Black);
+  for (auto _ : state)
+    for (int i = 1; i <= G.ElementCount; ++i) view::EraseElement(G.Elements[i].PosX, G.Elements[i].PosY, i);
+  benchmark::DoNotOptimize(base.Pixels().data());
+}
+
+// On a white area nothing is found, so every test walks its whole outline: the worst case.
+void OverlapTestAll(benchmark::State& state) {
+  Area(static_cast<View>(state.range(0)));
+  for (auto _ : state) {
+    for (int i = 1; i <= G.ElementCount; ++i) {
+      G.OverlapFound = model::False;
+      view::TestElementOverlap(G.Elements[i].PosX, G.Elements[i].PosY, i);
+    }
+  }
+}
+
+void Views(benchmark::internal::Benchmark* b) {
+  b->ArgName("view")->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Unit(benchmark::kMillisecond);
+}
+
+}  // namespace
+
+BENCHMARK(ClearOnly)->Unit(benchmark::kMillisecond);
+BENCHMARK(Redraw)->Apply(Views);
+BENCHMARK(EraseAll)->Apply(Views);
+BENCHMARK(OverlapTestAll)->Apply(Views);
