@@ -5,6 +5,7 @@
 #include <span>
 
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/sheet.h"
 #include "shapes/channel_outline.h"
 #include "shapes/hss_outline.h"
@@ -115,7 +116,7 @@ Figure FigureOf(int32_t X, int32_t Y, const ElementRecord& e) {
   return f;
 }
 
-bool InUse(int32_t Index) { return Index >= 1 && Index <= model::G.ElementCount && Index <= model::MaxElements; }
+bool InUse(int32_t Index) { return Index >= 1 && Index <= model::ElementsInUse(); }
 
 void DrawOutline(const Figure& f, int32_t Colour) {
   if (f.kind == ShapeKind::CircularHSS || f.kind == ShapeKind::Bar) {
