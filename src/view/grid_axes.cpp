@@ -1,0 +1,82 @@
+#include "view/grid_axes.h"
+
+#include <cmath>
+#include <cstdint>
+
+#include "model/globals.h"
+#include "model/sheet.h"
+
+namespace view {
+
+using model::G;
+
+namespace {
+
+// More dots than this along one side cannot be told apart on any screen; a view loaded
+// that wide with a fine grid would otherwise plot millions of dots.
+constexpr double MaxDotsPerSide = 10000;
+
+void PlaceLabel(ui::Label& label, double left, double top) {
+  label.Left = static_cast<float>(left);
+  label.Top = static_cast<float>(top);
+}
+
+}  // namespace
+
+void DrawGrid() {
+  if (G.ShowGrid != 1 || G.GridTooDense || G.GridSpacing < 1) return;
+  ui::PictureBox& base = model::Sheet().Base;
+  const int32_t g = G.GridSpacing;
+  if (std::fabs(base.ScaleWidth) / g > MaxDotsPerSide || std::fabs(base.ScaleHeight) / g > MaxDotsPerSide) return;
+  const int32_t x0 = static_cast<int32_t>(std::floor(base.ScaleLeft / g)) * g + g;
+  for (int32_t x = x0; x < base.ScaleLeft + base.ScaleWidth; x += g) {
+    for (int32_t y = static_cast<int32_t>(std::floor(base.ScaleTop / g)) * g; y > base.ScaleTop + base.ScaleHeight;
+         y -= g)
+      base.PSet(static_cast<float>(x), static_cast<float>(y), model::Blue);
+  }
+}
+
+void DrawAxes() {
+  if (G.ShowXY != 1) return;
+  model::SheetForm& sheet = model::Sheet();
+  ui::PictureBox& base = sheet.Base;
+  const double Z = G.ZoomScale;
+  sheet.YaxisL.Visible = true;
+  sheet.XaxisL.Visible = true;
+  const double Ox = base.ScaleLeft + 65 * Z;
+  const double Oy = base.ScaleTop + base.ScaleHeight + 100 * Z;
+  PlaceLabel(sheet.YaxisL, Ox - 25 * Z, Oy + 105 * Z);
+  PlaceLabel(sheet.XaxisL, Ox + 85 * Z, Oy - 10 * Z);
+
+  auto line = [&base](double x1, double y1, double x2, double y2, int32_t colour) {
+    base.Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2), colour);
+  };
+  base.DrawStyle = ui::DrawStyleDot;
+  line(Ox, Oy, Ox, Oy + 100 * Z, model::Black);
+  line(Ox, Oy, Ox + 100 * Z, Oy, model::Black);
+  base.DrawStyle = ui::DrawStyleSolid;
+
+  if (G.RotAxis) {
+    sheet.XaxisL.Visible = sheet.YaxisL.Visible = true;
+    sheet.PxAxisL.Visible = sheet.PyAxisL.Visible = sheet.PaxisPhiL.Visible = false;
+    return;
+  }
+  sheet.PxAxisL.Visible = sheet.PyAxisL.Visible = sheet.PaxisPhiL.Visible = true;
+  PlaceLabel(sheet.PxAxisL, Ox + 75 * Z, Oy + 55 * Z);
+  PlaceLabel(sheet.PyAxisL, Ox - 45 * Z, Oy + 80 * Z);
+  PlaceLabel(sheet.PaxisPhiL, Ox + 95 * Z, Oy + 27 * Z);
+  sheet.XaxisL.Visible = sheet.YaxisL.Visible = false;
+
+  // The principal-axes symbol, always tilted by 0.3 radians.
+  base.DrawStyle = ui::DrawStyleDot;
+  line(Ox, Oy, Ox - 100 * Z * std::sin(0.3), Oy + 100 * Z * std::cos(0.3), model::Red);
+  line(Ox, Oy, Ox + 100 * Z * std::cos(0.3), Oy + 100 * Z * std::sin(0.3), model::Blue);
+  base.DrawStyle = ui::DrawStyleSolid;
+
+  // The angle mark.
+  line(Ox + 75 * Z, Oy, Ox + 77 * Z, Oy + 8 * Z, base.ForeColor);
+  base.LineTo(static_cast<float>(Ox + 76 * Z), static_cast<float>(Oy + 15 * Z), base.ForeColor);
+  base.LineTo(static_cast<float>(Ox + 74 * Z), static_cast<float>(Oy + 23 * Z), base.ForeColor);
+}
+
+}  // namespace view

@@ -1,0 +1,44 @@
+#include "view/redraw.h"
+
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/platform.h"
+#include "view/grid_axes.h"
+
+namespace view {
+
+using model::G;
+
+namespace {
+
+constexpr int PasteButton = 12;
+
+// Paste is offered only for text that starts with the element marker; a clipboard
+// without text leaves the command as it was.
+void UpdatePasteCommand() {
+  ui::Platform& p = ui::platform();
+  if (!p.ClipboardHasText()) return;
+  const bool offered = p.ClipboardText().rfind("Shape::", 0) == 0;
+  model::SheetForm& sheet = model::Sheet();
+  sheet.Paste.Enabled = offered;
+  if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= PasteButton)
+    sheet.tbToolBar.Button(PasteButton).Enabled = offered;
+}
+
+}  // namespace
+
+void RedrawDrawing() {
+  model::SheetForm& sheet = model::Sheet();
+  G.IsRedrawing = model::True;
+  sheet.Base.Cls();
+  const int16_t count = G.ElementCount;
+  for (int16_t i = 1; i <= count; ++i) {
+    if (G.Elements[i].Selected) sheet.Cut.Enabled = sheet.Copy.Enabled = true;
+  }
+  if (G.ShowGrid != 0) DrawGrid();
+  DrawAxes();
+  G.IsRedrawing = model::False;
+  UpdatePasteCommand();
+}
+
+}  // namespace view

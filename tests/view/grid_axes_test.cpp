@@ -1,0 +1,124 @@
+#include "view/grid_axes.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "view/redraw.h"
+#include "view_fixture.h"
+
+namespace view {
+namespace {
+
+using model::G;
+using Pixel = std::pair<int, int>;
+
+std::set<Pixel> PixelsOf(const ui::Canvas& c, int32_t colour) {
+  std::set<Pixel> out;
+  for (int y = 0; y < c.PixelHeight(); ++y)
+    for (int x = 0; x < c.PixelWidth(); ++x)
+      if (c.PixelAt(x, y) == colour) out.insert({x, y});
+  return out;
+}
+
+class GridAndAxes : public testing::DefaultView {};
+
+TEST_F(GridAndAxes, DefaultGridHasElevenColumnsAndTenRows) {
+  DrawGrid();
+  std::set<Pixel> expected;
+  for (int x = 100; x <= 1100; x += 100)
+    for (int y = 1000; y >= 100; y -= 100) expected.insert({x, 1000 - y});
+  EXPECT_EQ(PixelsOf(Base(), model::Blue), expected);
+  EXPECT_EQ(expected.size(), 110u);
+}
+
+TEST_F(GridAndAxes, GridStaysOffWhenHiddenTooDenseOrBadlySpaced) {
+  for (auto setup : {+[] { G.ShowGrid = 0; }, +[] { G.ShowGrid = 2; }, +[] { G.GridTooDense = model::True; },
+                     +[] { G.GridSpacing = 0; }, +[] { G.GridSpacing = -5; }}) {
+    SetUp();
+    setup();
+    DrawGrid();
+    EXPECT_TRUE(PixelsOf(Base(), model::Blue).empty());
+  }
+}
+
+TEST_F(GridAndAxes, GlobalAxesGlyphSitsAtItsOrigin) {
+  model::SheetForm& sheet = model::Sheet();
+  DrawAxes();
+  // Origin (65, 100): dotted black lines up to (65, 200) and right to (165, 100).
+  const std::set<Pixel> black = PixelsOf(Base(), model::Black);
+  EXPECT_TRUE(black.count({65, 900}));
+  EXPECT_TRUE(black.count({65, 899}));
+  EXPECT_FALSE(black.count({65, 898}));  // the dotted pen skips two
+  EXPECT_TRUE(black.count({66, 900}));
+  EXPECT_TRUE(black.count({69, 900}));
+  EXPECT_FALSE(black.count({165, 900}));  // the last pixel is left out
+  EXPECT_FALSE(black.count({65, 800}));
+  EXPECT_FLOAT_EQ(sheet.YaxisL.Left, 40);
+  EXPECT_FLOAT_EQ(sheet.YaxisL.Top, 205);
+  EXPECT_FLOAT_EQ(sheet.XaxisL.Left, 150);
+  EXPECT_FLOAT_EQ(sheet.XaxisL.Top, 90);
+  EXPECT_TRUE(sheet.XaxisL.Visible);
+  EXPECT_FALSE(sheet.PxAxisL.Visible);
+  EXPECT_TRUE(PixelsOf(Base(), model::Red).empty());
+}
+
+TEST_F(GridAndAxes, PrincipalModeAddsTheTiltedSymbolAndItsLabels) {
+  model::SheetForm& sheet = model::Sheet();
+  G.RotAxis = model::False;
+  DrawAxes();
+  EXPECT_FALSE(sheet.XaxisL.Visible);
+  EXPECT_FALSE(sheet.YaxisL.Visible);
+  EXPECT_TRUE(sheet.PxAxisL.Visible && sheet.PyAxisL.Visible && sheet.PaxisPhiL.Visible);
+  EXPECT_FLOAT_EQ(sheet.PxAxisL.Left, 140);
+  EXPECT_FLOAT_EQ(sheet.PxAxisL.Top, 155);
+  EXPECT_FLOAT_EQ(sheet.PyAxisL.Left, 20);
+  EXPECT_FLOAT_EQ(sheet.PyAxisL.Top, 180);
+  EXPECT_FLOAT_EQ(sheet.PaxisPhiL.Left, 160);
+  EXPECT_FLOAT_EQ(sheet.PaxisPhiL.Top, 127);
+  // Red leans left of the vertical from the origin, blue above the horizontal.
+  // Both dotted lines start at the origin: black first, then red, then blue on top. The
+  // red one climbs steeply (30 pixels left over 96 up), so its second pixel lies straight
+  // above the origin, over the black axis.
+  EXPECT_EQ(Base().PixelAt(65, 900), model::Blue);
+  EXPECT_EQ(Base().PixelAt(65, 899), model::Red);
+  EXPECT_EQ(Base().PixelAt(66, 900), model::Blue);
+}
+
+TEST_F(GridAndAxes, ZoomedGlyphScalesWithZoomScale) {
+  Base().SetScale(300, 750, 600, -500);  // one zoom in: two pixels a unit
+  G.ZoomScale = 0.5f;
+  DrawAxes();
+  // Origin (300 + 32.5, 250 + 50) = (332.5, 300): column 65, row 900 again.
+  EXPECT_EQ(Base().PixelAt(65, 900), model::Black);
+  EXPECT_FLOAT_EQ(model::Sheet().YaxisL.Left, 332.5f - 12.5f);
+}
+
+TEST_F(GridAndAxes, HiddenGlyphLeavesLabelsAsTheyWere) {
+  model::SheetForm& sheet = model::Sheet();
+  G.ShowXY = 0;
+  sheet.XaxisL.Visible = false;
+  sheet.XaxisL.Left = 7;
+  DrawAxes();
+  EXPECT_FALSE(sheet.XaxisL.Visible);
+  EXPECT_FLOAT_EQ(sheet.XaxisL.Left, 7);
+  EXPECT_TRUE(PixelsOf(Base(), model::Black).empty());
+}
+
+TEST_F(GridAndAxes, RedrawSetsPasteFromTheClipboardText) {
+  model::SheetForm& sheet = model::Sheet();
+  headless_.platform.Clipboard = "Shape::,PL 200x 12#";
+  RedrawDrawing();
+  EXPECT_TRUE(sheet.Paste.Enabled);
+  headless_.platform.Clipboard = "shape::,PL 200x 12#";
+  RedrawDrawing();
+  EXPECT_FALSE(sheet.Paste.Enabled);
+  sheet.Paste.Enabled = true;
+  headless_.platform.Clipboard.reset();  // no text: left as it was
+  RedrawDrawing();
+  EXPECT_TRUE(sheet.Paste.Enabled);
+}
+
+}  // namespace
+}  // namespace view

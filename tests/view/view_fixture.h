@@ -1,0 +1,33 @@
+#pragma once
+// A main window at the default view whose drawing area has 1200 x 1000 inner pixels, so
+// one drawing unit is one pixel: x maps to column x, y to row 1000 - y.
+
+#include <gtest/gtest.h>
+
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/headless/headless_platform.h"
+
+namespace view::testing {
+
+class DefaultView : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model::G = model::Globals{};
+    model::ResetSheet();
+    model::G.ZoomScale = 1;
+    model::G.GridSpacing = 100;
+    model::G.ShowGrid = 1;
+    model::G.ShowXY = 1;
+    model::G.RotAxis = model::True;
+    ui::PictureBox& base = model::Sheet().Base;
+    base.Width = (1200 + 4) * 15;
+    base.Height = (1000 + 4) * 15;
+    base.SetScale(0, 1000, 1200, -1000);
+    base.Cls();
+  }
+  ui::PictureBox& Base() { return model::Sheet().Base; }
+  ui::headless::ScopedHeadless headless_;
+};
+
+}  // namespace view::testing
