@@ -5,6 +5,7 @@
 #include "model/globals.h"
 #include "model/rounding.h"
 #include "model/sheet.h"
+#include "view/redraw.h"
 
 namespace view {
 
@@ -13,7 +14,7 @@ namespace {
 constexpr float RowPitch = 355;  // twips between the rows of the results panel
 
 void Redraw() {
-  if (RedrawDrawingHook) RedrawDrawingHook();
+  RedrawDrawing();
 }
 
 }  // namespace

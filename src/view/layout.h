@@ -4,7 +4,6 @@
 // lines and redraws.
 
 #include <cstdint>
-#include <functional>
 
 #include "ui/control.h"
 
@@ -12,9 +11,6 @@ namespace view {
 
 // Sheet.Form_Resize.
 void Form_Resize();
-
-// The full redraw that ends every resize; the drawing code installs it (empty: nothing).
-inline std::function<void()> RedrawDrawingHook;
 
 // How many separator lines a results panel of this inner height (twips) gets: height /
 // 355 to a 16-bit integer, halves to the even neighbour.
