@@ -13,9 +13,7 @@ namespace {
 
 constexpr float RowPitch = 355;  // twips between the rows of the results panel
 
-void Redraw() {
-  RedrawDrawing();
-}
+void Redraw() { RedrawDrawing(); }
 
 }  // namespace
 

@@ -1,8 +1,10 @@
 #include "view/redraw.h"
 
 #include "model/globals.h"
+#include "model/properties.h"
 #include "model/sheet.h"
 #include "ui/platform.h"
+#include "view/element_draw.h"
 #include "view/grid_axes.h"
 
 namespace view {
@@ -33,11 +35,14 @@ void RedrawDrawing() {
   sheet.Base.Cls();
   const int16_t count = G.ElementCount;
   for (int16_t i = 1; i <= count; ++i) {
+    DrawElement(G.Elements[i].PosX, G.Elements[i].PosY, i, model::Black);
     if (G.Elements[i].Selected) sheet.Cut.Enabled = sheet.Copy.Enabled = true;
   }
   if (G.ShowGrid != 0) DrawGrid();
   DrawAxes();
   G.IsRedrawing = model::False;
+  // With no elements the results panel keeps what it last showed.
+  if (G.ElementCount > 0) model::RecalcProperties();
   UpdatePasteCommand();
 }
 

@@ -17,6 +17,7 @@
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/layout.h"
+#include "view/redraw.h"
 
 namespace {
 
@@ -270,6 +271,41 @@ TEST_F(MainWindowTest, ClosingTheWindowRunsQueryUnloadWhichMayCancel) {
   EXPECT_FALSE(s.IsLoaded());
   EXPECT_EQ(window(), nullptr);
   EXPECT_EQ(asked, 2);
+}
+
+TEST_F(MainWindowTest, ARedrawAfterAResizeShowsTheElementsAtTheirNewPixels) {
+  SheetForm& s = Sheet();
+  // A 200 x 100 plate with its lower-left corner at (600, 500) in the default view.
+  model::ElementRecord& plate = model::G.Elements[1];
+  plate.ShapeType = 50;
+  plate.Width = 200;
+  plate.Depth = 100;
+  plate.MirrorSign = 1;
+  plate.PosX = 600;
+  plate.PosY = 500;
+  plate.ElemArea = 20000;
+  plate.CentroidX = 100;
+  plate.CentroidY = 50;
+  model::G.ElementCount = 1;
+  struct Case {
+    int w, h;    // outer size, pixels
+    int px, py;  // where the corner lands: 600 / 1200 and 500 / 1000 of the inner area
+  };
+  // 1280 x 800: Base 16500 x 10800 twips, inner 1096 x 716 pixels; 1920 x 1080: 1736 x 996.
+  for (const Case& c : {Case{1280, 800, 548, 358}, Case{1920, 1080, 868, 498}}) {
+    SCOPED_TRACE(c.w);
+    s.Width = static_cast<float>(c.w * 15);
+    s.Height = static_cast<float>(c.h * 15);
+    qt.platform.SyncAll();
+    QApplication::processEvents();
+    ASSERT_EQ(s.Base.PixelWidth(), c.w - 180 - 4);
+    EXPECT_EQ(s.Base.PixelAt(c.px, c.py), model::Black);
+    qt.platform.SyncAll();
+    const QImage shown = widget(s.Base)->grab().toImage();
+    EXPECT_EQ(shown.pixel(c.px + 2, c.py + 2) & 0xFFFFFF, 0u);
+  }
+  // The corner's pixel at the first size is background again.
+  EXPECT_EQ(s.Base.PixelAt(548, 358), model::White);
 }
 
 }  // namespace

@@ -1,0 +1,100 @@
+#include "view/redraw.h"
+
+#include <gtest/gtest.h>
+
+#include "view/pixel_primitives.h"
+#include "view_fixture.h"
+
+namespace view {
+namespace {
+
+using model::G;
+
+class Redraw : public testing::DefaultView {
+ protected:
+  // A 200 x 100 plate with its lower-left corner at (x, y).
+  void AddPlate(int32_t x, int32_t y, bool selected = false) {
+    model::ElementRecord& p = G.Elements[++G.ElementCount];
+    p = model::ElementRecord{};
+    p.ShapeType = 50;
+    p.Width = 200;
+    p.Depth = 100;
+    p.FlangeThickness = 100;
+    p.WebThickness = 200;
+    p.MirrorSign = 1;
+    p.PosX = x;
+    p.PosY = y;
+    p.ElemArea = 20000;
+    p.ElemIx = 200.0f * 100 * 100 * 100 / 12;
+    p.ElemIy = 200.0f * 200 * 200 * 100 / 12;
+    p.CentroidX = 100;
+    p.CentroidY = 50;
+    p.Selected = selected ? model::True : model::False;
+  }
+};
+
+TEST_F(Redraw, DrawsEveryElementInBlackAndRecalculates) {
+  G.UnitStatus = model::True;
+  G.SIPrec = 2;
+  AddPlate(610, 510);  // off the grid, so no dot covers the corners
+  AddPlate(210, 210);
+  RedrawDrawing();
+  EXPECT_EQ(Base().PixelAt(610, 490), model::Black);  // corners of both plates
+  EXPECT_EQ(Base().PixelAt(210, 790), model::Black);
+  EXPECT_EQ(Base().PixelAt(710, 440), model::White);  // inside a plate
+  EXPECT_FALSE(G.IsRedrawing);
+  EXPECT_FLOAT_EQ(G.SecArea, 40000);
+  EXPECT_EQ(model::Sheet().Area.Caption, " 40000");
+}
+
+TEST_F(Redraw, WithNoElementsTheResultsPanelKeepsWhatItShowed) {
+  model::Sheet().Area.Caption = " 123";
+  G.SecArea = 123;
+  RedrawDrawing();
+  EXPECT_EQ(model::Sheet().Area.Caption, " 123");
+  EXPECT_FLOAT_EQ(G.SecArea, 123);
+}
+
+TEST_F(Redraw, OnlyEverEnablesCutAndCopy) {
+  model::SheetForm& sheet = model::Sheet();
+  AddPlate(600, 500);
+  RedrawDrawing();
+  EXPECT_FALSE(sheet.Cut.Enabled);
+  EXPECT_FALSE(sheet.Copy.Enabled);
+  G.Elements[1].Selected = model::True;
+  RedrawDrawing();
+  EXPECT_TRUE(sheet.Cut.Enabled);
+  EXPECT_TRUE(sheet.Copy.Enabled);
+  G.Elements[1].Selected = model::False;
+  RedrawDrawing();
+  EXPECT_TRUE(sheet.Cut.Enabled);  // the commands that deselect disable them, not the redraw
+}
+
+TEST_F(Redraw, BlackGlobalAxesBlockAProbeButThePrincipalSymbolDoesNot) {
+  G.RotAxis = model::False;
+  G.ShowGrid = 0;
+  RedrawDrawing();
+  // The vertical axis runs up from (65, 100) with two pixels on, two off: 48 pixels up
+  // (y = 148) is on.
+  G.OverlapFound = model::False;
+  PixelLineHit(50, 148, 80, 148);
+  EXPECT_TRUE(G.OverlapFound);
+  // Across the red line only (it leans left from the origin), left of the black axis.
+  G.OverlapFound = model::False;
+  PixelLineHit(30, 180, 60, 180);
+  EXPECT_FALSE(G.OverlapFound);
+  int redCrossed = 0;  // the probe did pass over the red line (near x = 40 at that height)
+  for (int px = 30; px < 60; ++px) redCrossed += Base().PixelAt(px, 820) == model::Red;
+  EXPECT_GT(redCrossed, 0);
+  // Across the blue line only (it rises slightly from the origin), above the black axis.
+  G.OverlapFound = model::False;
+  // Column 121 is 56 pixels along the dotted line, so it carries a dot (two on, two off).
+  PixelLineHit(121, 105, 121, 140);
+  EXPECT_FALSE(G.OverlapFound);
+  int blueCrossed = 0;
+  for (int py = 860; py < 895; ++py) blueCrossed += Base().PixelAt(121, py) == model::Blue;
+  EXPECT_GT(blueCrossed, 0);
+}
+
+}  // namespace
+}  // namespace view
