@@ -6,6 +6,7 @@
 #include "model/new_element.h"
 #include "model/number_text.h"
 #include "model/rounding.h"
+#include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
 namespace model {
@@ -22,21 +23,10 @@ BarOptionsForm::BarOptionsForm() : ui::Form("BarOptions") {
   Text1.Move(1965, 135, 600, 300);
   Command2.Caption = "Cancel";
   Command2.Move(1575, 840, 1035, 405);
-  int16_t tab = 0;
-  for (ui::Control* c : Controls()) c->TabIndex = tab++;
+  ui::TabOrderAsDeclared(*this);
 
-  Load = [this] { KeyPreview = true; };
-  KeyPress = [this](int16_t& KeyAscii) {
-    if (KeyAscii == 13) {
-      KeyAscii = 0;
-      Command1_Click();
-    } else if (KeyAscii == 27) {
-      KeyAscii = 0;
-      Command2_Click();
-    }
-  };
-  Command1.Click = [this] { Command1_Click(); };
-  Command2.Click = [this] { Command2_Click(); };
+  ui::WireOkCancel(
+      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
 }
 
 void BarOptionsForm::Command1_Click() {

@@ -3,6 +3,7 @@
 #include "model/globals.h"
 #include "model/section_options.h"
 #include "model/sheet.h"
+#include "ui/dialog_keys.h"
 
 namespace model {
 
@@ -19,18 +20,8 @@ ListFormForm::ListFormForm() : ui::Form("ListForm") {
   Command2.Move(1230, 3345, 990, 510);
   Command2.TabIndex = 2;
 
-  Load = [this] { KeyPreview = true; };
-  KeyPress = [this](int16_t& KeyAscii) {
-    if (KeyAscii == 13) {
-      KeyAscii = 0;
-      Command1_Click();
-    } else if (KeyAscii == 27) {
-      KeyAscii = 0;
-      Command2_Click();
-    }
-  };
-  Command1.Click = [this] { Command1_Click(); };
-  Command2.Click = [this] { Command2_Click(); };
+  ui::WireOkCancel(
+      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
   ShapeList.DblClick = [this] { Command1_Click(); };
 }
 

@@ -5,6 +5,7 @@
 #include "model/plate_options.h"
 #include "model/shape_icons.h"
 #include "model/sheet.h"
+#include "ui/dialog_keys.h"
 
 namespace model {
 
@@ -19,13 +20,7 @@ PlateBarForm::PlateBarForm() : ui::Form("PlateBar") {
   BarCmd.Picture = BarIcon();
   BarCmd.TabIndex = 1;
 
-  Load = [this] { KeyPreview = true; };
-  KeyPress = [this](int16_t& KeyAscii) {
-    if (KeyAscii == 27) {
-      KeyAscii = 0;
-      Unload();
-    }
-  };
+  ui::AnswerEnterAndEsc(*this, nullptr, [this] { Unload(); });
   PlateCmd.Click = [this] { PlateCmd_Click(); };
   BarCmd.Click = [this] { BarCmd_Click(); };
 }

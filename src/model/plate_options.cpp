@@ -6,6 +6,7 @@
 #include "model/new_element.h"
 #include "model/number_text.h"
 #include "model/rounding.h"
+#include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
 namespace model {
@@ -41,21 +42,10 @@ PlateOptionsForm::PlateOptionsForm() : ui::Form("PlateOptions") {
   Text3.Move(2340, 885, 615, 285);
   Command2.Caption = "Cancel";
   Command2.Move(1635, 1320, 1035, 420);
-  int16_t tab = 0;
-  for (ui::Control* c : Controls()) c->TabIndex = tab++;
+  ui::TabOrderAsDeclared(*this);
 
-  Load = [this] { KeyPreview = true; };
-  KeyPress = [this](int16_t& KeyAscii) {
-    if (KeyAscii == 13) {
-      KeyAscii = 0;
-      Command1_Click();
-    } else if (KeyAscii == 27) {
-      KeyAscii = 0;
-      Command2_Click();
-    }
-  };
-  Command1.Click = [this] { Command1_Click(); };
-  Command2.Click = [this] { Command2_Click(); };
+  ui::WireOkCancel(
+      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
 }
 
 void PlateOptionsForm::Command1_Click() {

@@ -4,6 +4,7 @@
 
 #include "model/globals.h"
 #include "model/number_text.h"
+#include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
 namespace model {
@@ -28,21 +29,10 @@ SectionOptionsForm::SectionOptionsForm(ui::ListBox& shapeList, int target)
   Command1.Move(360, 1200, 1050, 405);
   Command2.Caption = "Cancel";
   Command2.Move(1680, 1200, 1050, 405);
-  int16_t tab = 0;
-  for (ui::Control* c : Controls()) c->TabIndex = tab++;
+  ui::TabOrderAsDeclared(*this);
 
-  Load = [this] { KeyPreview = true; };
-  KeyPress = [this](int16_t& KeyAscii) {
-    if (KeyAscii == 13) {
-      KeyAscii = 0;
-      Command1_Click();
-    } else if (KeyAscii == 27) {
-      KeyAscii = 0;
-      Command2_Click();
-    }
-  };
-  Command1.Click = [this] { Command1_Click(); };
-  Command2.Click = [this] { Command2_Click(); };
+  ui::WireOkCancel(
+      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
   // The close box is a Cancel: the insertion is abandoned rather than carried on with
   // an element whose angle and mirror sign were never set.
   QueryUnload = [this](int16_t&, int16_t UnloadMode) {

@@ -4,6 +4,7 @@
 #include "model/list_form.h"
 #include "model/shape_file.h"
 #include "model/shape_icons.h"
+#include "ui/dialog_keys.h"
 
 namespace model {
 
@@ -31,13 +32,7 @@ ShapeBarForm::ShapeBarForm() : ui::Form("ShapeBar") {
     b.button.Click = [this, click = b.click] { (this->*click)(); };
   }
 
-  Load = [this] { KeyPreview = true; };
-  KeyPress = [this](int16_t& KeyAscii) {
-    if (KeyAscii == 27) {
-      KeyAscii = 0;
-      Unload();
-    }
-  };
+  ui::AnswerEnterAndEsc(*this, nullptr, [this] { Unload(); });
   LostFocus = [this] { Unload(); };
 }
 
