@@ -38,13 +38,9 @@ view::Outline ChannelOutline(int32_t X, int32_t Y, const model::ElementRecord& e
 }
 
 void DrawChannelOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  if (!view::IsElementSlot(Index)) return;
-  ChannelOutline(X, Y, model::G.Elements[Index]).Draw(Colour);
+  view::DrawOutline(ChannelOutline, X, Y, Index, Colour);
 }
 
-void TestChannelOutline(int32_t X, int32_t Y, int32_t Index) {
-  if (!view::IsElementSlot(Index)) return;
-  ChannelOutline(X, Y, model::G.Elements[Index]).Test();
-}
+void TestChannelOutline(int32_t X, int32_t Y, int32_t Index) { view::TestOutline(ChannelOutline, X, Y, Index); }
 
 }  // namespace shapes

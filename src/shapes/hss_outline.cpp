@@ -39,13 +39,9 @@ view::Outline HSSOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
 }
 
 void DrawHSSOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  if (!view::IsElementSlot(Index)) return;
-  HSSOutline(X, Y, model::G.Elements[Index]).Draw(Colour);
+  view::DrawOutline(HSSOutline, X, Y, Index, Colour);
 }
 
-void TestHSSOutline(int32_t X, int32_t Y, int32_t Index) {
-  if (!view::IsElementSlot(Index)) return;
-  HSSOutline(X, Y, model::G.Elements[Index]).Test();
-}
+void TestHSSOutline(int32_t X, int32_t Y, int32_t Index) { view::TestOutline(HSSOutline, X, Y, Index); }
 
 }  // namespace shapes

@@ -58,13 +58,11 @@ view::Outline SlopedFlangeOutline(int32_t X, int32_t Y, const model::ElementReco
 }
 
 void DrawSlopedFlangeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  if (!view::IsElementSlot(Index)) return;
-  SlopedFlangeOutline(X, Y, model::G.Elements[Index]).Draw(Colour);
+  view::DrawOutline(SlopedFlangeOutline, X, Y, Index, Colour);
 }
 
 void TestSlopedFlangeOutline(int32_t X, int32_t Y, int32_t Index) {
-  if (!view::IsElementSlot(Index)) return;
-  SlopedFlangeOutline(X, Y, model::G.Elements[Index]).Test();
+  view::TestOutline(SlopedFlangeOutline, X, Y, Index);
 }
 
 }  // namespace shapes

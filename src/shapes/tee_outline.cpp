@@ -38,13 +38,9 @@ view::Outline TeeOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
 }
 
 void DrawTeeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  if (!view::IsElementSlot(Index)) return;
-  TeeOutline(X, Y, model::G.Elements[Index]).Draw(Colour);
+  view::DrawOutline(TeeOutline, X, Y, Index, Colour);
 }
 
-void TestTeeOutline(int32_t X, int32_t Y, int32_t Index) {
-  if (!view::IsElementSlot(Index)) return;
-  TeeOutline(X, Y, model::G.Elements[Index]).Test();
-}
+void TestTeeOutline(int32_t X, int32_t Y, int32_t Index) { view::TestOutline(TeeOutline, X, Y, Index); }
 
 }  // namespace shapes

@@ -26,13 +26,9 @@ Outline AngleOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
 }
 
 void DrawAngleOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  if (!IsElementSlot(Index)) return;
-  AngleOutline(X, Y, model::G.Elements[Index]).Draw(Colour);
+  DrawOutline(AngleOutline, X, Y, Index, Colour);
 }
 
-void TestAngleOutline(int32_t X, int32_t Y, int32_t Index) {
-  if (!IsElementSlot(Index)) return;
-  AngleOutline(X, Y, model::G.Elements[Index]).Test();
-}
+void TestAngleOutline(int32_t X, int32_t Y, int32_t Index) { TestOutline(AngleOutline, X, Y, Index); }
 
 }  // namespace view

@@ -71,4 +71,14 @@ void Outline::Probe(bool stop_early) const {
 
 bool IsElementSlot(int32_t Index) { return Index >= 0 && Index <= model::MaxElements; }
 
+void DrawOutline(OutlineOf outline, int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
+  if (!IsElementSlot(Index)) return;
+  outline(X, Y, model::G.Elements[Index]).Draw(Colour);
+}
+
+void TestOutline(OutlineOf outline, int32_t X, int32_t Y, int32_t Index) {
+  if (!IsElementSlot(Index)) return;
+  outline(X, Y, model::G.Elements[Index]).Test();
+}
+
 }  // namespace view

@@ -76,4 +76,10 @@ class Outline {
 // Whether Index names an entry of Elements (0 to 50), the outline routines' own bound.
 bool IsElementSlot(int32_t Index);
 
+// What every family's draw and test routine does with its outline: look up entry Index
+// (nothing for one outside the array), build the outline at (X, Y) and hand it over.
+using OutlineOf = Outline (*)(int32_t X, int32_t Y, const model::ElementRecord& e);
+void DrawOutline(OutlineOf outline, int32_t X, int32_t Y, int32_t Index, int32_t Colour);
+void TestOutline(OutlineOf outline, int32_t X, int32_t Y, int32_t Index);
+
 }  // namespace view

@@ -52,13 +52,9 @@ Outline ParallelFlangeOutline(int32_t X, int32_t Y, const model::ElementRecord& 
 }
 
 void DrawParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  if (!IsElementSlot(Index)) return;
-  ParallelFlangeOutline(X, Y, model::G.Elements[Index]).Draw(Colour);
+  DrawOutline(ParallelFlangeOutline, X, Y, Index, Colour);
 }
 
-void TestParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index) {
-  if (!IsElementSlot(Index)) return;
-  ParallelFlangeOutline(X, Y, model::G.Elements[Index]).Test();
-}
+void TestParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index) { TestOutline(ParallelFlangeOutline, X, Y, Index); }
 
 }  // namespace view
