@@ -5,22 +5,16 @@
 #include <set>
 #include <utility>
 
+#include "draw_support.h"
 #include "view/redraw.h"
 #include "view_fixture.h"
 
 namespace view {
 namespace {
 
+using drawtest::PixelsOf;
 using model::G;
 using Pixel = std::pair<int, int>;
-
-std::set<Pixel> PixelsOf(const ui::Canvas& c, int32_t colour) {
-  std::set<Pixel> out;
-  for (int y = 0; y < c.PixelHeight(); ++y)
-    for (int x = 0; x < c.PixelWidth(); ++x)
-      if (c.PixelAt(x, y) == colour) out.insert({x, y});
-  return out;
-}
 
 class GridAndAxes : public testing::DefaultView {};
 

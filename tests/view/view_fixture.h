@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "draw_support.h"
 #include "model/globals.h"
 #include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
@@ -20,11 +21,7 @@ class DefaultView : public ::testing::Test {
     model::G.ShowGrid = 1;
     model::G.ShowXY = 1;
     model::G.RotAxis = model::True;
-    ui::PictureBox& base = model::Sheet().Base;
-    base.Width = (1200 + 4) * 15;
-    base.Height = (1000 + 4) * 15;
-    base.SetScale(0, 1000, 1200, -1000);
-    base.Cls();
+    drawtest::DrawingArea(1200, 1000, 0, 1000, 1200, -1000);
   }
   ui::PictureBox& Base() { return model::Sheet().Base; }
   ui::headless::ScopedHeadless headless_;
