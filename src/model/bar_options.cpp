@@ -70,7 +70,8 @@ void BarOptionsForm::Command1_Click() {
     e.InnerRadius = e.OuterRadius = static_cast<float>(D / 4);
     e.Ratio1 = e.Ratio2 = 1.0f;
     e.NominalSizeSI = RoundToInt16(D);
-    e.MassSI = static_cast<float>(std::pow(D, 2) * 24661.5023025 / 4000000);
+    const double mass = std::pow(D, 2) * 24661.5023025 / 4000000;
+    e.MassSI = static_cast<float>(mass);
     e.ElemArea = static_cast<float>(Pi * std::pow(D, 2) / 4);
     e.ElemIx = e.ElemIy = static_cast<float>(Pi * std::pow(D, 4) / 64);
     e.ElemSx = e.ElemSy = static_cast<float>(Pi * std::pow(D, 3) / 32);
@@ -79,7 +80,7 @@ void BarOptionsForm::Command1_Click() {
     e.ElemJ = static_cast<float>(std::pow(static_cast<double>(e.Depth) / 2, 4) * 1.570796325);
     e.NameImp = "BAR" + NumberText(D / 25.4);
     e.NominalSizeImp = RoundToInt16(D / 25.4);
-    e.MassImp = static_cast<float>(e.MassSI / 1.484);
+    e.MassImp = static_cast<float>(mass / 1.484);  // from the double mass, as for the plate
     e.CentroidX = e.CentroidY = e.Depth / 2;
     e.Angle = 0;
     e.MirrorSign = 1;

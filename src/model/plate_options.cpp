@@ -109,7 +109,8 @@ void PlateOptionsForm::Command1_Click() {
     e.Ratio1 = static_cast<float>(W / T);
     e.Ratio2 = static_cast<float>(T / W);
     e.NominalSizeSI = RoundToInt16(T);
-    e.MassSI = static_cast<float>(W * T * 7850 / 1000000);
+    const double mass = W * T * 7850 / 1000000;
+    e.MassSI = static_cast<float>(mass);
     e.ElemArea = static_cast<float>(W * T);
     e.ElemIx = static_cast<float>(W * std::pow(T, 3) / 12);
     e.ElemSx = static_cast<float>(W * std::pow(T, 2) / 6);
@@ -122,7 +123,9 @@ void PlateOptionsForm::Command1_Click() {
     e.ElemJ = PlateTorsion(e.Width, e.Depth);
     e.NameImp = "PL" + NumberText(W / 25.4) + "x" + NumberText(T / 25.4);
     e.NominalSizeImp = RoundToInt16(T / 25.4);
-    e.MassImp = static_cast<float>(e.MassSI / 1.484);
+    // From the mass in double precision, like every other value taken from the boxes;
+    // dividing the stored single can land one step off.
+    e.MassImp = static_cast<float>(mass / 1.484);
     e.CentroidX = e.Width / 2;
     e.CentroidY = e.Depth / 2;
     e.Angle = degrees * Pi / 180;

@@ -417,5 +417,136 @@ TEST_F(PlateBar, BarRefusalsAndZero) {
   }
 }
 
+// Worked by hand from the record's formulas: every field of a turned millimetre plate.
+TEST_F(PlateBar, Plate150By8TurnedThirtyDegrees) {
+  Plate("150", "8", "30");
+  ExpectPlacing(1);
+  const ElementRecord& e = G.Elements[1];
+  EXPECT_EQ(e.NameSI.str(), "PL 150x 8                ");
+  // " 5.90551181102362" and " .31496062992126", cut after the 25th character.
+  EXPECT_EQ(e.NameImp.str(), "PL 5.90551181102362x .314");
+  EXPECT_EQ(e.ShapeType, 50);
+  EXPECT_EQ(e.Depth, 8.0f);
+  EXPECT_EQ(e.Width, 150.0f);
+  EXPECT_EQ(e.FlangeThickness, 8.0f);
+  EXPECT_EQ(e.WebThickness, 150.0f);
+  // "150" sorts before "8" as text: the width's radius is the inner one.
+  EXPECT_EQ(e.InnerRadius, static_cast<float>(150 / Root12));
+  EXPECT_EQ(e.OuterRadius, static_cast<float>(8 / Root12));
+  EXPECT_EQ(e.Ratio1, 18.75f);
+  EXPECT_EQ(e.Ratio2, static_cast<float>(8.0 / 150));
+  EXPECT_EQ(e.NominalSizeSI, 8);
+  EXPECT_EQ(e.NominalSizeImp, 0);
+  EXPECT_EQ(e.MassSI, 9.42f);
+  // 9.42 / 1.484 = 6.3477088948..., from the double mass, not from the stored 9.42f.
+  EXPECT_EQ(e.MassImp, static_cast<float>(9.42 / 1.484));
+  EXPECT_EQ(e.ElemArea, 1200.0f);
+  EXPECT_EQ(e.ElemIx, 6400.0f);
+  EXPECT_EQ(e.ElemSx, 1600.0f);
+  EXPECT_EQ(e.ElemZx, 2400.0f);
+  EXPECT_EQ(e.ElemIy, 2250000.0f);
+  EXPECT_EQ(e.ElemSy, 30000.0f);
+  EXPECT_EQ(e.ElemZy, 45000.0f);
+  EXPECT_EQ(e.ElemRx, static_cast<float>(8 / Root12));
+  EXPECT_EQ(e.ElemRy, static_cast<float>(150 / Root12));
+  // t = 8, b = 150, r = 0.05333...: 512 x 150 x (0.000150756 + 0.9664) / 3 = 24743.699.
+  EXPECT_EQ(e.ElemJ, 24743.699f);
+  EXPECT_EQ(e.CentroidX, 75.0f);
+  EXPECT_EQ(e.CentroidY, 4.0f);
+  EXPECT_DOUBLE_EQ(e.Angle, 0.523598775);
+  EXPECT_EQ(e.MirrorSign, 1);
+  EXPECT_EQ(Sheet().CurrentObject.Text, "PL 150x 8                ");
+}
+
+// An inch plate: the boxes become "63.5" and "9.525" and the record is built from them.
+TEST_F(PlateBar, Plate2Point5By0Point375Inches) {
+  G.UnitStatus = False;
+  Plate([](PlateOptionsForm& d) {
+    Type(d.Text2, "2.5");
+    Type(d.Text3, ".375");
+    Click(d.Command1);
+    EXPECT_EQ(d.Text2.Text, "63.5");
+    EXPECT_EQ(d.Text3.Text, "9.525");
+  });
+  ExpectPlacing(1);
+  const ElementRecord& e = G.Elements[1];
+  EXPECT_EQ(e.NameSI.str(), "PL 63.5x 9.525           ");
+  EXPECT_EQ(e.NameImp.str(), "PL 2.5x .375             ");
+  EXPECT_EQ(e.Width, 63.5f);
+  EXPECT_EQ(e.Depth, 9.525f);
+  EXPECT_EQ(e.WebThickness, 63.5f);
+  EXPECT_EQ(e.FlangeThickness, 9.525f);
+  EXPECT_EQ(e.NominalSizeSI, 10);
+  EXPECT_EQ(e.NominalSizeImp, 0);
+  EXPECT_EQ(e.Ratio1, static_cast<float>(63.5 / 9.525));
+  EXPECT_EQ(e.Ratio2, 0.15f);
+  EXPECT_EQ(e.ElemArea, static_cast<float>(604.8375));
+  EXPECT_EQ(e.ElemIx, static_cast<float>(63.5 * 9.525 * 9.525 * 9.525 / 12));
+  EXPECT_EQ(e.ElemIy, static_cast<float>(63.5 * 63.5 * 63.5 * 9.525 / 12));
+  EXPECT_EQ(e.MassSI, static_cast<float>(604.8375 * 7850 / 1000000));
+  EXPECT_EQ(e.MassImp, static_cast<float>(604.8375 * 7850 / 1000000 / 1.484));
+  // From the stored sides: t = 9.525f, b = 63.5, r = 0.15; 864.16 x 63.5 x 0.9066925 / 3.
+  EXPECT_FLOAT_EQ(e.ElemJ, 16584.69f);
+  EXPECT_EQ(e.CentroidX, 31.75f);
+  EXPECT_EQ(e.CentroidY, 9.525f / 2);
+  EXPECT_EQ(Sheet().CurrentObject.Text, "PL 2.5x .375             ");
+}
+
+TEST_F(PlateBar, Bar1Point25Inches) {
+  G.UnitStatus = False;
+  Bar([](BarOptionsForm& d) {
+    Type(d.Text1, "1.25");
+    Click(d.Command1);
+    EXPECT_EQ(d.Text1.Text, "31.75");
+  });
+  ExpectPlacing(1);
+  const ElementRecord& e = G.Elements[1];
+  const double D = 31.75;
+  EXPECT_EQ(e.NameSI.str(), "BAR 31.75                ");
+  EXPECT_EQ(e.NameImp.str(), "BAR 1.25                 ");
+  for (float f : {e.Depth, e.Width, e.FlangeThickness, e.WebThickness}) EXPECT_EQ(f, 31.75f);
+  EXPECT_EQ(e.InnerRadius, 7.9375f);
+  EXPECT_EQ(e.OuterRadius, 7.9375f);
+  EXPECT_EQ(e.NominalSizeSI, 32);
+  EXPECT_EQ(e.NominalSizeImp, 1);
+  // 1008.0625 x 24661.5023025 / 4000000 = 6.21508...
+  EXPECT_EQ(e.MassSI, static_cast<float>(D * D * 24661.5023025 / 4000000));
+  EXPECT_EQ(e.MassImp, static_cast<float>(D * D * 24661.5023025 / 4000000 / 1.484));
+  EXPECT_EQ(e.ElemArea, static_cast<float>(3.14159265 * D * D / 4));
+  EXPECT_EQ(e.ElemIx, static_cast<float>(3.14159265 * D * D * D * D / 64));
+  EXPECT_EQ(e.ElemIy, e.ElemIx);
+  for (float f : {e.ElemSx, e.ElemSy, e.ElemZx, e.ElemZy})
+    EXPECT_EQ(f, static_cast<float>(3.14159265 * D * D * D / 32));
+  EXPECT_EQ(e.ElemRx, 7.9375f);
+  EXPECT_EQ(e.ElemRy, 7.9375f);
+  EXPECT_EQ(e.ElemJ, static_cast<float>(15.875 * 15.875 * 15.875 * 15.875 * 1.570796325));
+  EXPECT_EQ(e.CentroidX, 15.875f);
+  EXPECT_EQ(e.CentroidY, 15.875f);
+  EXPECT_EQ(Sheet().CurrentObject.Text, "BAR 1.25                 ");
+}
+
+// Both nominal sizes go half to even, the inch one after the division by 25.4
+// (63.5 / 25.4 is 2.5 exactly; 12.7 / 25.4 is 0.5).
+TEST_F(PlateBar, NominalSizesRoundHalfToEven) {
+  struct Case {
+    const char* size;
+    bool inches;
+    int16_t si, imp;
+  };
+  const Case cases[] = {{"63.5", false, 64, 2}, {"12.7", false, 13, 0}, {"2.5", true, 64, 2}, {"0.5", true, 13, 0}};
+  for (const Case& c : cases) {
+    SetUp();
+    G.UnitStatus = c.inches ? False : True;
+    Plate("100", c.size);
+    EXPECT_EQ(G.Elements[1].NominalSizeSI, c.si) << "plate " << c.size;
+    EXPECT_EQ(G.Elements[1].NominalSizeImp, c.imp) << "plate " << c.size;
+    SetUp();
+    G.UnitStatus = c.inches ? False : True;
+    Bar(c.size);
+    EXPECT_EQ(G.Elements[1].NominalSizeSI, c.si) << "bar " << c.size;
+    EXPECT_EQ(G.Elements[1].NominalSizeImp, c.imp) << "bar " << c.size;
+  }
+}
+
 }  // namespace
 }  // namespace model
