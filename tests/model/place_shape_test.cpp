@@ -333,6 +333,26 @@ TEST_F(ChooseShape, RefusesAnAngleThatIsNoNumberAndStaysOpen) {
   EXPECT_EQ(G.Elements[1].MirrorSign, -1);
 }
 
+// The mirror choice is stored before the angle is read, so a refused angle has already
+// written it into the new slot; a Cancel then builds nothing and leaves it there.
+TEST_F(ChooseShape, MirrorIsWrittenBeforeARefusedAngle) {
+  G.Elements[1].MirrorSign = 1;
+  Run([this](SectionOptionsForm& o) {
+    Choose(o.Option1);
+    Type(o.Text1, "abc");
+    Click(o.Command1);
+    EXPECT_TRUE(o.IsLoaded());
+    EXPECT_EQ(h.platform.Messages, std::vector<std::string>{AngleMessage});
+    EXPECT_EQ(G.Elements[1].MirrorSign, -1);
+    EXPECT_EQ(G.Elements[1].ShapeType, 0);
+    Click(o.Command2);
+  });
+  EXPECT_EQ(G.ElementCount, 0);
+  EXPECT_EQ(G.PlaceMode, False);
+  EXPECT_EQ(G.Elements[1].MirrorSign, -1);
+  EXPECT_EQ(G.Elements[1].ShapeType, 0);
+}
+
 TEST_F(ChooseShape, WithFiftyElementsNoFiftyFirstIsEverCounted) {
   G.ElementCount = 50;
   const ElementRecord last = G.Elements[50];
