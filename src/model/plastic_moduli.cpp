@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "model/globals.h"
 #include "model/guards.h"
@@ -139,7 +138,8 @@ PlasticPiece CirclePiece(Point centre, double radius, bool hole, bool across_y) 
   p.Hole = hole;
   p.Radius = radius;
   p.CentreH = across_y ? centre.y : centre.x;
-  p.Area = std::numbers::pi * p.Radius * p.Radius;
+  // pi as the system takes it: a circle wholly to one side of the axis adds R^2 pi |c - axis|.
+  p.Area = p.Radius * p.Radius * Pi;
   p.CentroidH = p.CentreH;
   p.HMin = p.CentreH - p.Radius;
   p.HMax = p.CentreH + p.Radius;

@@ -150,6 +150,41 @@ TEST_F(Inertia, AnAngleKeepsItsOwnProductBesideOtherElements) {
   EXPECT_NEAR(G.SecPhi, 1.5674956, 1e-6);
 }
 
+TEST_F(Inertia, ATurnedChannelBesideAPlate) {
+  // Channel 200 x 75, flanges 10, web 6, from its three rectangles: A 2580, centroid
+  // 23.0581 from the back of the web, Ix0 = 75 x 200^3 / 12 - 69 x 180^3 / 12.
+  ElementRecord channel;
+  channel.ShapeType = 6;
+  channel.Depth = 200;
+  channel.Width = 75;
+  channel.FlangeThickness = 10;
+  channel.WebThickness = 6;
+  channel.ElemArea = 2580;
+  channel.ElemIx = 16466000;
+  channel.ElemIy = 1453731.3f;
+  channel.CentroidX = 23.058140f;
+  channel.CentroidY = 100;
+  channel.Angle = 30 * testing::Deg;
+  channel.MirrorSign = 1;
+  Add(channel);
+  Add(Plate(200, 10, -150, -40));
+  Run();
+  // By the outline of the five rectangles as drawn: centroid (-38.7511, 39.9955), the
+  // box from (-150, -40) to (65, 211).
+  EXPECT_EQ(G.XMin, -150);
+  EXPECT_EQ(G.YMax, 211);
+  EXPECT_NEAR(G.SecXBar, 111.248876, 1e-4);
+  EXPECT_NEAR(G.SecYBar, 79.995536, 1e-4);
+  EXPECT_NEAR(G.SecIx, 32698152.4, 40);
+  EXPECT_NEAR(G.SecIy, 12322721.3, 15);
+  EXPECT_NEAR(G.SecIxy, -3505341.1, 15);
+  // arctan(2 x 3505341.1 / (32698152.4 - 12322721.3)) / 2
+  EXPECT_NEAR(G.SecPhi, 0.16569348, 1e-6);
+  // Farther fibres: the top edge 171.0 above the centroid, the left edge 111.2 from it.
+  EXPECT_NEAR(G.SecSx, 32698152.4 / (251 - 79.995536), 0.3);
+  EXPECT_NEAR(G.SecSy, 12322721.3 / 111.248876, 0.2);
+}
+
 TEST_F(Inertia, AnEmptySectionShowsZeros) {
   Run();
   EXPECT_EQ(G.SecIx, 0);

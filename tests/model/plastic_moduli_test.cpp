@@ -83,6 +83,12 @@ TEST_F(Plastic, HandCalculatedSections) {
        2 * 10 * 22500 / 4.0 + 280 * 36 / 4.0},
       // Zy: the axis 10.5 from the back of the web.
       {"channel", {Shape(6, 200, 75, 10, 6)}, 2 * (750.0 * 95 + 540 * 45), 1080 * 7.5 + 210 * 5.25 + 1290 * 32.25},
+      // Clipped polygons of the five rectangles at the equal-area axes y = 16.5995 and
+      // x = -43.0636.
+      {"channel turned 30 degrees beside a plate",
+       {Turned(Shape(6, 200, 75, 10, 6), 30 * Deg), Plate(200, 10, -150, -40)},
+       316980.06,
+       197584.87},
       // Axes at v = 30 and u = 8.
       {"angle", {Shape(8, 150, 100, 10, 10)}, 1000 * 25.0 + 200 * 10 + 1200 * 60, 1200 * 4.0 + 300 * 1 + 900 * 47},
       {"mirrored angle", {Turned(Shape(8, 150, 100, 10, 10), 0, -1)}, 99000, 47400},
@@ -133,12 +139,22 @@ TEST_F(Plastic, TheAxisHalvesTheArea) {
   Load({Bar(50, 0, 0), Plate(50, 10, 0, 50)});  // a circle cut above its centre
   ASSERT_TRUE(BuildPlasticPieces(true, pieces = {}));
   ASSERT_TRUE(EqualAreaAxis(pieces, axis));
-  // The plate and the bar's segment beyond the axis make half the total area.
+  // The plate and the bar's segment beyond the axis make half the total area, the
+  // bar's whole area taken with pi as 3.14159265 like its own ElemArea.
   const double R = 25, k = axis - 25;
   ASSERT_GT(k, 0);
   ASSERT_LT(k, R);
   const double above = 500 + R * R * std::acos(k / R) - k * std::sqrt(R * R - k * k);
-  EXPECT_NEAR(above, (500 + 3.14159265358979 * 625) / 2, 1e-6);
+  EXPECT_NEAR(above, (500 + 3.14159265 * 625) / 2, 1e-6);
+}
+
+TEST_F(Plastic, ACircleWhollyToOneSideAddsRSquaredPiTimesItsLever) {
+  // Two bars of diameter 10, centres at y = 5 and 25: the axis halfway at 15 misses
+  // both, and each adds 5^2 x 3.14159265 x 10, the sum held as a single after each.
+  Load({Bar(10, 0, 0), Bar(10, 0, 20)});
+  ComputePlasticModuli();
+  const float first = static_cast<float>(5.0 * 5.0 * 3.14159265 * 10);
+  EXPECT_EQ(G.SecZx, static_cast<float>(first + 5.0 * 5.0 * 3.14159265 * 10));
 }
 
 TEST_F(Plastic, ShowsBothModuliInTheirUnits) {
