@@ -180,5 +180,26 @@ TEST(LineWalk, VeryLongRunsOfTheErrorTermAreFollowedExactly) {
   EXPECT_EQ(ClippedWalk(a1, b1, a2, b2), FullWalk(a1, b1, a2, b2));
 }
 
+// Segments of sixteen to eighteen million pixels whose error term reaches beyond 2^24,
+// where its additions round: once for the slopes near one, over and over for the one whose
+// minor span has a half. Ends at whole and half pixels and just below a half; the
+// image at one end or in the middle; each segment walked both ways.
+TEST(LineWalk, LongSegmentsWhoseErrorTermRoundsAreFollowedExactly) {
+  const float segments[][4] = {
+      {-16000011.0f, -5999979.5f, 30.0f, 21.0f},           // slope 0.375: 1.6 million rounded steps
+      {40.499996f, 10.5f, -15999977.0f, 15999990.0f},      // slope -1 + 2.3e-6
+      {-9000001.0f, -9000010.0f, 9000049.0f, 9000036.0f},  // nearly diagonal, through the image
+  };
+  for (const auto& s : segments) {
+    for (bool reverse : {false, true}) {
+      const float x1 = reverse ? s[2] : s[0], y1 = reverse ? s[3] : s[1];
+      const float x2 = reverse ? s[0] : s[2], y2 = reverse ? s[1] : s[3];
+      const Pixels want = FullWalk(x1, y1, x2, y2);
+      EXPECT_FALSE(want.empty());
+      EXPECT_EQ(ClippedWalk(x1, y1, x2, y2), want) << x1 << "," << y1 << " -> " << x2 << "," << y2;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace view
