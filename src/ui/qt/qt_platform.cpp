@@ -239,6 +239,11 @@ QPrinter& QtPlatform::Printer() {
   return *printer_;
 }
 
+void QtPlatform::SetPrinterOutputFile(const std::string& pdfPath) {
+  Printer().setOutputFormat(QPrinter::PdfFormat);
+  Printer().setOutputFileName(Q(pdfPath));
+}
+
 bool QtPlatform::ShowPrinter(CommonDialog& dialog) {
   (void)dialog;
   SyncAll();

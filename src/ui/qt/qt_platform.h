@@ -63,6 +63,8 @@ class QtPlatform : public Platform {
   FormWindow* WindowOf(const Form& form) const;
   // Height of a menu bar, pixels (the same for every window).
   static int MenuBarHeight();
+  // Sends what is printed to a PDF file, as the print dialog's "print to file" does.
+  void SetPrinterOutputFile(const std::string& pdfPath);
 
  private:
   FormWindow* Open(Form& form);
