@@ -70,6 +70,17 @@ Platform& platform();
 // Installs a backend (not owned); null goes back to the built-in headless one.
 void SetPlatform(Platform* backend);
 
+// Owns a backend and installs it for the life of the object (a test, or the program).
+template <typename Backend>
+class ScopedPlatform {
+ public:
+  ScopedPlatform() { SetPlatform(&platform); }
+  ~ScopedPlatform() { SetPlatform(nullptr); }
+  ScopedPlatform(const ScopedPlatform&) = delete;
+  ScopedPlatform& operator=(const ScopedPlatform&) = delete;
+  Backend platform;
+};
+
 // A plain message: one OK button, no icon, the application title.
 void MsgBox(const std::string& text);
 

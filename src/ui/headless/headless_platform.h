@@ -94,13 +94,6 @@ class HeadlessPlatform : public Platform {
 };
 
 // Installs a fresh headless platform for the life of the object (one per test).
-class ScopedHeadless {
- public:
-  ScopedHeadless() { SetPlatform(&platform); }
-  ~ScopedHeadless() { SetPlatform(nullptr); }
-  ScopedHeadless(const ScopedHeadless&) = delete;
-  ScopedHeadless& operator=(const ScopedHeadless&) = delete;
-  HeadlessPlatform platform;
-};
+using ScopedHeadless = ScopedPlatform<HeadlessPlatform>;
 
 }  // namespace ui::headless

@@ -81,13 +81,6 @@ class QtPlatform : public Platform {
 };
 
 // Installs a QtPlatform for the life of the object.
-class ScopedQtPlatform {
- public:
-  ScopedQtPlatform() { SetPlatform(&platform); }
-  ~ScopedQtPlatform() { SetPlatform(nullptr); }
-  ScopedQtPlatform(const ScopedQtPlatform&) = delete;
-  ScopedQtPlatform& operator=(const ScopedQtPlatform&) = delete;
-  QtPlatform platform;
-};
+using ScopedQtPlatform = ScopedPlatform<QtPlatform>;
 
 }  // namespace ui::qt
