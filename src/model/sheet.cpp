@@ -1,5 +1,7 @@
 #include "model/sheet.h"
 
+#include <initializer_list>
+
 #include "model/globals.h"
 
 namespace model {
@@ -20,14 +22,91 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   Width = 12500;
   Height = 9500;
 
-  mnuEdit.Caption = "&Edit";
-  Cut.Caption = "Cu&t";
-  Cut.Shortcut = "Ctrl+X";
-  Copy.Caption = "&Copy";
-  Copy.Shortcut = "Ctrl+C";
-  Paste.Caption = "&Paste";
-  Paste.Shortcut = "Ctrl+V";
+  // Captions carry no access-key letters; the shortcuts are the items' own accelerators.
+  struct MenuText {
+    ui::Menu& Item;
+    const char* Caption;
+    const char* Shortcut;
+  };
+  for (const MenuText& m : std::initializer_list<MenuText>{
+           {mnuFile, "File", ""},
+           {New, "New", "Ctrl+N"},
+           {Open, "Open...", "Ctrl+O"},
+           {Save, "Save", "Ctrl+S"},
+           {Saveas, "Save As...", ""},
+           {FileSep1, "-", ""},
+           {Export, "Export to Text File...", ""},
+           {FileSep3, "-", ""},
+           {Info, "Set Project Information...", ""},
+           {FileSep, "-", ""},
+           {PrintSet, "Print Setup...", ""},
+           {Printr, "Print...", "Ctrl+P"},
+           {FileSep2, "-", ""},
+           {Exit, "Exit", "Ctrl+Q"},
+           {mnuEdit, "Edit", ""},
+           {Undo, "Undo", "Ctrl+Z"},
+           {Redo, "Redo", "Ctrl+Y"},
+           {EditSep1, "-", ""},
+           {Cut, "Cut", "Ctrl+X"},
+           {Copy, "Copy", "Ctrl+C"},
+           {Paste, "Paste", "Ctrl+V"},
+           {EditSep3, "-", ""},
+           {SelectAll, "Select All", "Ctrl+A"},
+           {EditSep4, "-", ""},
+           {Settings, "Settings...", ""},
+           {mnuTools, "Tools", ""},
+           {Torsional, "Set Torsional Constant (J)...", ""},
+           {Warping, "Set Warping Constant (Cw)...", ""},
+           {mnuHelp, "Help", ""},
+           {Contents, "Contents...", "F1"},
+           {HelpSep1, "-", ""},
+           {About, "About...", ""},
+       }) {
+    m.Item.Caption = m.Caption;
+    m.Item.Shortcut = m.Shortcut;
+  }
+  // Undo and Redo start disabled (start-up disables them again); Cut, Copy and Paste wait
+  // for a selection or for elements on the clipboard.
+  Undo.Enabled = Redo.Enabled = false;
   Cut.Enabled = Copy.Enabled = Paste.Enabled = false;
+
+  struct ButtonText {
+    const char* Key;
+    const char* Tip;
+    bool Enabled;
+  };
+  for (const ButtonText& b : std::initializer_list<ButtonText>{
+           {"New", "New", true},
+           {"Open", "Open", true},
+           {"Save", "Save", true},
+           {nullptr, nullptr, true},
+           {"Print", "Print", true},
+           {nullptr, nullptr, true},
+           {"Undo", "Undo", false},
+           {"Redo", "Redo", false},
+           {nullptr, nullptr, true},
+           {"Cut", "Cut", false},
+           {"Copy", "Copy", false},
+           {"Paste", "Paste", false},
+           {nullptr, nullptr, true},
+           {"Shape", "Insert Steel Shape", true},
+           {"Bar", "Insert Plate or Bar", true},
+           {nullptr, nullptr, true},
+           {"Erase", "Erase", true},
+           {"Move", "Move", true},
+           {"Rotate", "Rotate", true},
+           {"Mirror", "Mirror", true},
+           {nullptr, nullptr, true},
+           {"ZoomIn", "Zoom In", true},
+           {"ZoomOut", "Zoom Out", true},
+           {"PanUp", "Pan Up", true},
+           {"PanDown", "Pan Down", true},
+           {"PanLeft", "Pan Left", true},
+           {"PanRight", "Pan Right", true},
+       }) {
+    ui::ToolbarButton& button = b.Key ? tbToolBar.Add(b.Key, b.Tip) : tbToolBar.Add("", "", {}, true);
+    button.Enabled = b.Enabled;
+  }
 
   // Design positions (twips). The resize rules move only the sizes of Base, TextEntry and
   // CalcBox and CalcBox's left edge, so everything else sits above the drawing area: the

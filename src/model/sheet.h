@@ -20,11 +20,44 @@ struct ResultRow {
 struct SheetForm : ui::Form {
   SheetForm();
 
-  // Menus (the commands that need them now; the rest of the menu bar comes with the commands).
+  // The menu bar. Items carry their own enabled state, apart from the toolbar buttons.
+  ui::Menu mnuFile{*this, "mnuFile"};
+  ui::Menu New{*this, "New", &mnuFile};
+  ui::Menu Open{*this, "Open", &mnuFile};
+  ui::Menu Save{*this, "Save", &mnuFile};
+  ui::Menu Saveas{*this, "Saveas", &mnuFile};
+  ui::Menu FileSep1{*this, "FileSep1", &mnuFile};
+  ui::Menu Export{*this, "Export", &mnuFile};
+  ui::Menu FileSep3{*this, "FileSep3", &mnuFile};
+  ui::Menu Info{*this, "Info", &mnuFile};
+  ui::Menu FileSep{*this, "FileSep", &mnuFile};
+  ui::Menu PrintSet{*this, "PrintSet", &mnuFile};
+  ui::Menu Printr{*this, "Printr", &mnuFile};
+  ui::Menu FileSep2{*this, "FileSep2", &mnuFile};
+  ui::Menu Exit{*this, "Exit", &mnuFile};
+
   ui::Menu mnuEdit{*this, "mnuEdit"};
+  ui::Menu Undo{*this, "Undo", &mnuEdit};
+  ui::Menu Redo{*this, "Redo", &mnuEdit};
+  ui::Menu EditSep1{*this, "EditSep1", &mnuEdit};
   ui::Menu Cut{*this, "Cut", &mnuEdit};
   ui::Menu Copy{*this, "Copy", &mnuEdit};
   ui::Menu Paste{*this, "Paste", &mnuEdit};
+  ui::Menu EditSep3{*this, "EditSep3", &mnuEdit};
+  ui::Menu SelectAll{*this, "SelectAll", &mnuEdit};
+  ui::Menu EditSep4{*this, "EditSep4", &mnuEdit};
+  ui::Menu Settings{*this, "Settings", &mnuEdit};
+
+  ui::Menu mnuTools{*this, "mnuTools"};
+  ui::Menu Torsional{*this, "Torsional", &mnuTools};
+  ui::Menu Warping{*this, "Warping", &mnuTools};
+
+  ui::Menu mnuHelp{*this, "mnuHelp"};
+  ui::Menu Contents{*this, "Contents", &mnuHelp};
+  ui::Menu HelpSep1{*this, "HelpSep1", &mnuHelp};
+  ui::Menu About{*this, "About", &mnuHelp};
+
+  // The keyed toolbar, 27 buttons with six separators; code tells buttons apart by key.
   ui::Toolbar tbToolBar{*this, "tbToolBar"};
 
   // The drawing area, its pointer tip and its axis labels.

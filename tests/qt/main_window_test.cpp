@@ -165,12 +165,12 @@ TEST_F(MainWindowTest, TheEditMenuRunsItsOpeningEventBeforeItShows) {
   s.mnuEdit.Click = [&] { s.Paste.Enabled = true; };
   QMenu* edit = nullptr;
   for (QAction* a : window()->menuBar()->actions())
-    if (a->menu() && a->text() == "&Edit") edit = a->menu();
+    if (a->menu() && a->text() == "Edit") edit = a->menu();
   ASSERT_NE(edit, nullptr);
   emit edit->aboutToShow();
   QAction* paste = nullptr;
   for (QAction* a : edit->actions())
-    if (a->text() == "&Paste") paste = a;
+    if (a->text() == "Paste") paste = a;
   ASSERT_NE(paste, nullptr);
   EXPECT_TRUE(paste->isEnabled());
   EXPECT_EQ(paste->shortcut(), QKeySequence("Ctrl+V"));

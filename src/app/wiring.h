@@ -1,0 +1,10 @@
+#pragma once
+// The one place where the main window's events are joined to their handlers.
+
+namespace app {
+
+// Connects every control, menu item and toolbar button of Sheet() to its handler.
+// The program calls it once at start-up; tests call it on a fresh Sheet().
+void WireMainWindow();
+
+}  // namespace app
