@@ -7,6 +7,7 @@
 
 #include "ui/control.h"
 #include "ui/form.h"
+#include "ui/platform.h"
 
 namespace model {
 
@@ -59,6 +60,9 @@ struct SheetForm : ui::Form {
 
   // The keyed toolbar, 27 buttons with six separators; code tells buttons apart by key.
   ui::Toolbar tbToolBar{*this, "tbToolBar"};
+
+  // The common dialog of Open, Save As, Export and Print Setup; its file name carries over.
+  ui::CommonDialog dlgCommonDialog;
 
   // The drawing area, its pointer tip and its axis labels.
   ui::PictureBox Base{*this, "Base"};

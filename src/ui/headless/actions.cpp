@@ -47,8 +47,15 @@ void Type(TextBox& box, const std::string& text) {
 
 void PressKey(Form& form, int16_t keyCode, int16_t shift, int16_t ascii) {
   if (!form.IsLoaded()) throw HeadlessError("key: form '" + form.Name() + "' is not open");
-  DeliverKeyDown(form, form.ActiveControl, keyCode, shift);
-  if (ascii != 0 && form.IsLoaded()) DeliverKeyPress(form, form.ActiveControl, ascii);
+  const int16_t down = DeliverKeyDown(form, form.ActiveControl, keyCode, shift);
+  int16_t left = 0;
+  if (ascii != 0 && form.IsLoaded()) left = DeliverKeyPress(form, form.ActiveControl, ascii);
+  // As on the real platform, Enter that nobody took presses the button that has the focus.
+  if (down != 0 && left == KeyReturn && form.IsLoaded() && form.ActiveControl &&
+      form.ActiveControl->Kind() == ControlKind::CommandButton && form.ActiveControl->Enabled) {
+    auto& button = static_cast<CommandButton&>(*form.ActiveControl);
+    if (button.Click) button.Click();
+  }
   if (form.IsLoaded()) DeliverKeyUp(form, form.ActiveControl, keyCode, shift);
 }
 
