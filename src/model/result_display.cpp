@@ -1,5 +1,6 @@
 #include "model/result_display.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/globals.h"
@@ -40,7 +41,9 @@ constexpr RuleEntry Rules[] = {
 };
 
 // Exponent and decimals applied to a value already in the units shown.
-std::string ScaledText(float v, int16_t e, int16_t decimals) {
+std::string ScaledText(float v, int16_t exponent, int16_t decimals) {
+  const int16_t e = std::clamp<int16_t>(exponent, -MaxDisplayExponent, MaxDisplayExponent);
+  decimals = std::clamp<int16_t>(decimals, 0, MaxDisplayDecimals);
   if (e != 0) v = static_cast<float>(static_cast<double>(v) / std::pow(10.0, e));
   // A large negative exponent can push the shown value past the single range.
   if (!std::isfinite(v)) v = 0;
@@ -51,6 +54,11 @@ std::string ScaledText(float v, int16_t e, int16_t decimals) {
 }
 
 }  // namespace
+
+ExponentFields ExponentsOf(ResultItem item) {
+  const RuleEntry& r = Rules[static_cast<int>(item)];
+  return {r.si, r.imp};
+}
 
 ResultRule RuleOf(ResultItem item) {
   const RuleEntry& r = Rules[static_cast<int>(item)];

@@ -12,6 +12,13 @@ namespace model {
 
 // The fifteen properties of the results panel, in the order of their settings.
 enum class ResultItem { Area, Depth, Width, XBar, YBar, Ix, Sx, Zx, Iy, Sy, Zy, Rx, Ry, J, Cw };
+constexpr int ResultItemCount = 15;
+
+// The display can use exponents and decimals only within these bounds (10^30 and 15
+// decimals stay well inside the double range); settings beyond them are shown as the
+// nearest bound and are never changed.
+constexpr int16_t MaxDisplayExponent = 30;
+constexpr int16_t MaxDisplayDecimals = 15;
 
 // One row of the panel: its labels on the main window, its exponent settings and the
 // power of 25.4 that turns its millimetre value into inches.
@@ -23,6 +30,15 @@ struct ResultRule {
   int16_t ImpTol;
   int InchPower;
 };
+
+struct Globals;
+
+// The exponent settings of `item`, millimetre and inch, as fields of Globals.
+struct ExponentFields {
+  int16_t Globals::*SI;
+  int16_t Globals::*Imp;
+};
+ExponentFields ExponentsOf(ResultItem item);
 
 // The row of `item` with the current settings.
 ResultRule RuleOf(ResultItem item);

@@ -86,13 +86,35 @@ TEST_F(ResultDisplay, WritesEachPropertyIntoItsOwnLabel) {
 }
 
 TEST_F(ResultDisplay, NeverShowsANonNumber) {
-  G.SIIxTol = -40;  // 1e10 / 1e-40 lies beyond the single range
+  G.SIIxTol = -40;  // shown as -30; 1e10 / 1e-30 still lies beyond the single range
   ShowResult(ResultItem::Ix, 1e10f);
-  EXPECT_EQ(Sheet().Ix.Caption, " 0E-40");
+  EXPECT_EQ(Sheet().Ix.Caption, " 0E-30");
   ShowResult(ResultItem::Iy, std::numeric_limits<float>::quiet_NaN());
   EXPECT_EQ(Sheet().Iy.Caption, " 0");
   ShowResult(ResultItem::Sx, std::numeric_limits<float>::infinity());
   EXPECT_EQ(Sheet().Sx.Caption, " 0");
+}
+
+TEST_F(ResultDisplay, ShowsExponentsAndDecimalsBeyondTheirBoundsAsTheBound) {
+  const DisplayCase cases[] = {
+      // 1e31 / 10^30 = 10; unbounded, 1e31 / 10^40 would round away to 0.
+      {ResultItem::Area, true, 40, 2, 1e31f, " 10E30"},
+      {ResultItem::Area, true, 32767, 2, 1e31f, " 10E30"},
+      // 1e-30 / 10^-30 = 1; unbounded, 10^-31 would give 10.
+      {ResultItem::Area, true, -31, 2, 1e-30f, " 1E-30"},
+      // Negative decimals round to whole numbers, half up: 1234.5 -> 1235 (not 1200).
+      {ResultItem::Area, true, 0, -2, 1234.5f, " 1235"},
+      {ResultItem::Depth, false, 0, -32768, 63.5f, " 3"},  // 2.5 in, half up
+      // More than 15 decimals: the value keeps its 7 significant digits.
+      {ResultItem::Width, true, 0, 32767, 1.25f, " 1.25"},
+  };
+  for (const DisplayCase& c : cases) {
+    Configure(c);
+    ShowResult(c.item, c.value);
+    EXPECT_EQ(RuleOf(c.item).Value->Caption, c.text) << c.exponent << " " << c.decimals;
+  }
+  // The settings themselves stay as stored.
+  EXPECT_EQ(G.SIPrec, 32767);
 }
 
 }  // namespace
