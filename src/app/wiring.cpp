@@ -1,5 +1,6 @@
 #include "app/wiring.h"
 
+#include "editor/undo.h"
 #include "model/sheet.h"
 #include "view/layout.h"
 
@@ -8,6 +9,10 @@ namespace app {
 void WireMainWindow() {
   model::SheetForm& sheet = model::Sheet();
   sheet.Resize = view::Form_Resize;
+
+  // Undo history.
+  sheet.Undo.Click = editor::Undo_Click;
+  sheet.Redo.Click = editor::Redo_Click;
 }
 
 }  // namespace app

@@ -13,6 +13,8 @@ namespace model {
 
 constexpr int MaxElements = 50;
 constexpr int MaxShapeRows = 500;
+// Levels of the undo history: 1-4 undoable, 5 the current state, 6-9 redoable; 0 unused.
+constexpr int UndoLevels = 10;
 
 // pi as the system takes it everywhere.
 constexpr double Pi = 3.14159265;
@@ -96,6 +98,12 @@ struct Globals {
   Bool16 OverlapFound = False;
   Bool16 GridTooDense = False;
   Bool16 GridRedrawPending = False;
+
+  // Undo history: whole copies of Elements 1 to 50 with their counts, one per level.
+  // UndoEmpty marks a level that holds no state (a real element may be named "##").
+  std::array<std::array<ElementRecord, MaxElements + 1>, UndoLevels> UndoStore{};
+  std::array<int16_t, UndoLevels> UndoCounts{};
+  std::array<bool, UndoLevels> UndoEmpty{true, true, true, true, true, true, true, true, true, true};
 };
 
 extern Globals G;

@@ -1,0 +1,20 @@
+#include "editor/title.h"
+
+#include <string>
+
+#include "model/globals.h"
+#include "model/sheet.h"
+
+namespace editor {
+
+void ShowTitle() {
+  using model::G;
+  std::string title = "Quorvane - " + G.FileName;
+  if (G.Modified)
+    title += " (Modified)";
+  else
+    title += G.FileName.empty() ? "(Unmodified)" : " (Unmodified)";
+  model::Sheet().Caption = title;
+}
+
+}  // namespace editor
