@@ -2,13 +2,9 @@
 
 #include <array>
 
-#include "model/globals.h"
-
 namespace shapes {
 
-using view::LocalPoint;
-
-view::Outline ChannelOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
+Outline ChannelOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
   const double b = e.Width, d = e.Depth, tf = e.FlangeThickness, tw = e.WebThickness, k = e.FilletDepthK;
   // Root fillet points a of the way from tw to k across and f of the way from tf to k up.
   auto fu = [&](double a) { return tw + a * (k - tw); };
@@ -32,15 +28,9 @@ view::Outline ChannelOutline(int32_t X, int32_t Y, const model::ElementRecord& e
     // The outer faces of the upper flange lie on v = d itself.
     loop[19 - j] = {lower[j].u, j < 2 ? d : d - lower[j].v};
   }
-  view::Outline o;
-  o.AddLoop(view::Placement(e, X, Y, view::Grouping::Expanded), loop);
+  Outline o;
+  o.AddLoop(Placement(e, X, Y, Grouping::Expanded), loop);
   return o;
 }
-
-void DrawChannelOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  view::DrawOutline(ChannelOutline, X, Y, Index, Colour);
-}
-
-void TestChannelOutline(int32_t X, int32_t Y, int32_t Index) { view::TestOutline(ChannelOutline, X, Y, Index); }
 
 }  // namespace shapes

@@ -2,11 +2,7 @@
 
 #include <array>
 
-#include "model/globals.h"
-
 namespace shapes {
-
-using view::LocalPoint;
 
 namespace {
 
@@ -25,23 +21,17 @@ std::array<LocalPoint, 20> RoundedRectangle(double b, double d, double r) {
 
 }  // namespace
 
-view::Outline HSSOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
+Outline HSSOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
   const double b = e.Width, d = e.Depth, t = e.FlangeThickness;
-  view::Outline o;
-  o.AddLoop(view::Placement(e, X, Y, view::Grouping::Expanded), RoundedRectangle(b, d, e.OuterRadius));
+  Outline o;
+  o.AddLoop(Placement(e, X, Y, Grouping::Expanded), RoundedRectangle(b, d, e.OuterRadius));
   // The inner loop is placed from its own origin, the local point (t, t) rounded to single
   // precision, with its sides rounded to single precision too.
   const float bi = static_cast<float>(b - (t + t));
   const float di = static_cast<float>(d - (t + t));
-  const view::PlacedPoint inner = view::Placement(e, X, Y, view::Grouping::Expanded).Place({t, t});
-  o.AddLoop(view::Placement(e, inner.x, inner.y, view::Grouping::Expanded), RoundedRectangle(bi, di, e.InnerRadius));
+  const PlacedPoint inner = Placement(e, X, Y, Grouping::Expanded).Place({t, t});
+  o.AddLoop(Placement(e, inner.x, inner.y, Grouping::Expanded), RoundedRectangle(bi, di, e.InnerRadius));
   return o;
 }
-
-void DrawHSSOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  view::DrawOutline(HSSOutline, X, Y, Index, Colour);
-}
-
-void TestHSSOutline(int32_t X, int32_t Y, int32_t Index) { view::TestOutline(HSSOutline, X, Y, Index); }
 
 }  // namespace shapes

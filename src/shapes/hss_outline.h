@@ -6,12 +6,10 @@
 #include <cstdint>
 
 #include "model/element_record.h"
-#include "view/outline.h"
+#include "shapes/outline.h"
 
 namespace shapes {
 
-view::Outline HSSOutline(int32_t X, int32_t Y, const model::ElementRecord& e);
-void DrawHSSOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour);
-void TestHSSOutline(int32_t X, int32_t Y, int32_t Index);
+Outline HSSOutline(int32_t X, int32_t Y, const model::ElementRecord& e);
 
 }  // namespace shapes

@@ -2,13 +2,9 @@
 
 #include <array>
 
-#include "model/globals.h"
-
 namespace shapes {
 
-using view::LocalPoint;
-
-view::Outline SlopedFlangeOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
+Outline SlopedFlangeOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
   const double b = e.Width, d = e.Depth, tf = e.FlangeThickness, tw = e.WebThickness, k = e.FilletDepthK;
   const double w = tw / 2 + b / 2;  // right web face
   const double l = b / 2 - tw / 2;  // left web face
@@ -52,17 +48,9 @@ view::Outline SlopedFlangeOutline(int32_t X, int32_t Y, const model::ElementReco
       {0.1 * b, 0.7 * tf},
       {0, 0.3 * tf},
   }};
-  view::Outline o;
-  o.AddLoop(view::Placement(e, X, Y, view::Grouping::Expanded), loop);
+  Outline o;
+  o.AddLoop(Placement(e, X, Y, Grouping::Expanded), loop);
   return o;
-}
-
-void DrawSlopedFlangeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  view::DrawOutline(SlopedFlangeOutline, X, Y, Index, Colour);
-}
-
-void TestSlopedFlangeOutline(int32_t X, int32_t Y, int32_t Index) {
-  view::TestOutline(SlopedFlangeOutline, X, Y, Index);
 }
 
 }  // namespace shapes

@@ -6,12 +6,10 @@
 #include <cstdint>
 
 #include "model/element_record.h"
-#include "view/outline.h"
+#include "shapes/outline.h"
 
 namespace shapes {
 
-view::Outline SlopedFlangeOutline(int32_t X, int32_t Y, const model::ElementRecord& e);
-void DrawSlopedFlangeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour);
-void TestSlopedFlangeOutline(int32_t X, int32_t Y, int32_t Index);
+Outline SlopedFlangeOutline(int32_t X, int32_t Y, const model::ElementRecord& e);
 
 }  // namespace shapes

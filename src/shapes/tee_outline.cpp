@@ -2,13 +2,9 @@
 
 #include <array>
 
-#include "model/globals.h"
-
 namespace shapes {
 
-using view::LocalPoint;
-
-view::Outline TeeOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
+Outline TeeOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
   const double b = e.Width, d = e.Depth, tf = e.FlangeThickness, tw = e.WebThickness;
   const double k = e.FilletDepthK, k1 = e.FilletWidthK1;
   const double c = b / 2, h = tw / 2;
@@ -32,15 +28,9 @@ view::Outline TeeOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
       {c - k1, tf},
       {0, tf},
   }};
-  view::Outline o;
-  o.AddLoop(view::Placement(e, X, Y, view::Grouping::Expanded), loop);
+  Outline o;
+  o.AddLoop(Placement(e, X, Y, Grouping::Expanded), loop);
   return o;
 }
-
-void DrawTeeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  view::DrawOutline(TeeOutline, X, Y, Index, Colour);
-}
-
-void TestTeeOutline(int32_t X, int32_t Y, int32_t Index) { view::TestOutline(TeeOutline, X, Y, Index); }
 
 }  // namespace shapes

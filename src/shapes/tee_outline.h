@@ -5,12 +5,10 @@
 #include <cstdint>
 
 #include "model/element_record.h"
-#include "view/outline.h"
+#include "shapes/outline.h"
 
 namespace shapes {
 
-view::Outline TeeOutline(int32_t X, int32_t Y, const model::ElementRecord& e);
-void DrawTeeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour);
-void TestTeeOutline(int32_t X, int32_t Y, int32_t Index);
+Outline TeeOutline(int32_t X, int32_t Y, const model::ElementRecord& e);
 
 }  // namespace shapes

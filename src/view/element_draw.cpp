@@ -7,13 +7,14 @@
 #include "model/globals.h"
 #include "model/guards.h"
 #include "model/sheet.h"
+#include "shapes/angle_outline.h"
 #include "shapes/channel_outline.h"
 #include "shapes/hss_outline.h"
+#include "shapes/outline.h"
+#include "shapes/parallel_flange_outline.h"
 #include "shapes/sloped_flange_outline.h"
 #include "shapes/tee_outline.h"
-#include "view/angle_outline.h"
-#include "view/outline.h"
-#include "view/parallel_flange_outline.h"
+#include "view/outline_trace.h"
 #include "view/pixel_primitives.h"
 
 namespace view {
@@ -22,6 +23,11 @@ namespace {
 
 using model::ElementRecord;
 using model::ShapeKind;
+using shapes::Grouping;
+using shapes::LocalPoint;
+using shapes::Outline;
+using shapes::PlacedPoint;
+using shapes::Placement;
 
 // Everything one call puts on the drawing area, placed and rounded to single precision.
 struct Figure {
@@ -59,15 +65,15 @@ Figure FigureOf(int32_t X, int32_t Y, const ElementRecord& e) {
   switch (f.kind) {
     case ShapeKind::ParallelFlangeI:
     case ShapeKind::SlopedFlangeI: {
-      f.outline =
-          f.kind == ShapeKind::ParallelFlangeI ? ParallelFlangeOutline(X, Y, e) : shapes::SlopedFlangeOutline(X, Y, e);
+      f.outline = f.kind == ShapeKind::ParallelFlangeI ? shapes::ParallelFlangeOutline(X, Y, e)
+                                                       : shapes::SlopedFlangeOutline(X, Y, e);
       const std::array<LocalPoint, 8> h = {
           {{0, 0}, {b, 0}, {b, d}, {0, d}, {b / 2, 0}, {b / 2, d}, {b / 2 + tw / 2, d / 2}, {b / 2 - tw / 2, d / 2}}};
       AddHandles(f, place, h);
       break;
     }
     case ShapeKind::Angle: {
-      f.outline = AngleOutline(X, Y, e);
+      f.outline = shapes::AngleOutline(X, Y, e);
       const std::array<LocalPoint, 7> h = {{{0, 0}, {b, 0}, {b, tf}, {tf, d}, {0, d}, {b / 2, 0}, {0, d / 2}}};
       AddHandles(f, place, h);
       break;
@@ -123,7 +129,7 @@ void DrawOutline(const Figure& f, int32_t Colour) {
     for (int i = 0; i < f.circles; ++i) PixelCircle(f.cx, f.cy, f.radius[i], Colour);
     return;
   }
-  f.outline.Draw(Colour);
+  TraceOutline(f.outline, Colour);
 }
 
 void PlotHandles(const Figure& f, int32_t Colour) {
@@ -181,10 +187,10 @@ void TestElementOverlap(int32_t X, int32_t Y, int32_t Index) {
       break;
     case ShapeKind::Plate:
       // All four sides are probed, whatever the one before found.
-      f.outline.TestEverySegment();
+      ProbeEverySegment(f.outline);
       break;
     default:
-      f.outline.Test();
+      ProbeOutline(f.outline);
       break;
   }
 }

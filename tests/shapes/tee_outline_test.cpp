@@ -1,21 +1,18 @@
 #include "shapes/tee_outline.h"
 
 #include "shapes/shape_fixture.h"
-#include "view/draw_support.h"
 
 namespace shapes {
 namespace {
 
-using drawtest::ClosesExactly;
-using drawtest::Recorder;
+using shapetest::Listing;
 using shapetest::Nearest;
 
 class Tee : public shapetest::ShapeTest {};
 
 TEST_F(Tee, HasItsSixteenVerticesFlangeAtTheBottom) {
   Element(9, 200, 100, 10, 8, 20, 14);
-  Recorder rec;
-  DrawTeeOutline(0, 0, 1, model::Black);
+  const Listing rec = ListOf(TeeOutline, 0, 0);
   EXPECT_EQ(rec.Vertices(), Nearest({{0, 0},
                                      {200, 0},
                                      {200, 10},
@@ -33,13 +30,11 @@ TEST_F(Tee, HasItsSixteenVerticesFlangeAtTheBottom) {
                                      {86, 10},
                                      {0, 10}}));
   EXPECT_EQ(rec.lines[5].x1, 107.30000305f);
-  EXPECT_TRUE(ClosesExactly(rec.lines, 0, 16));
 }
 
 TEST_F(Tee, MirroredItRunsClockwiseToTheLeft) {
   Element(10, 200, 100, 10, 8, 20, 14).MirrorSign = -1;
-  Recorder rec;
-  DrawTeeOutline(300, 50, 1, 0);
+  const Listing rec = ListOf(TeeOutline, 300, 50);
   EXPECT_EQ(rec.Vertices(), Nearest({{300, 50},
                                      {100, 50},
                                      {100, 60},
@@ -60,8 +55,7 @@ TEST_F(Tee, MirroredItRunsClockwiseToTheLeft) {
 
 TEST_F(Tee, QuarterTurnPointsTheStemToMinusX) {
   Element(9, 200, 100, 10, 8, 20, 14).Angle = model::Pi / 2;
-  Recorder rec;
-  DrawTeeOutline(0, 0, 1, 0);
+  const Listing rec = ListOf(TeeOutline, 0, 0);
   const auto v = rec.Vertices();
   EXPECT_NEAR(v[1].first, 0, 1e-4);  // flange outer face along the y axis
   EXPECT_NEAR(v[1].second, 200, 1e-4);
@@ -73,15 +67,13 @@ TEST_F(Tee, QuarterTurnPointsTheStemToMinusX) {
 TEST_F(Tee, FilletReachesThatContradictTheStemAreTracedAsTheyCome) {
   Element(9, 200, 100, 10, 8, 5, 2);
   {
-    Recorder rec;
-    DrawTeeOutline(0, 0, 1, 0);
+    const Listing rec = ListOf(TeeOutline, 0, 0);
     const auto v = rec.Vertices();
     EXPECT_EQ(std::vector(v.begin() + 3, v.begin() + 8),
               Nearest({{102, 10}, {103, 9}, {103.34, 8.35}, {103.6, 7.5}, {104, 5}}));
   }
   Element(9, 200, 100, 10, 8, 20, 120);
-  Recorder rec;
-  DrawTeeOutline(0, 0, 1, 0);
+  const Listing rec = ListOf(TeeOutline, 0, 0);
   EXPECT_EQ(rec.Vertices()[3], (std::pair{220.0f, 10.0f}));
   EXPECT_EQ(rec.Vertices()[14], (std::pair{-20.0f, 10.0f}));
 }

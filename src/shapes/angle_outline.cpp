@@ -1,10 +1,8 @@
-#include "view/angle_outline.h"
+#include "shapes/angle_outline.h"
 
 #include <array>
 
-#include "model/globals.h"
-
-namespace view {
+namespace shapes {
 
 Outline AngleOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
   const double b = e.Width, d = e.Depth, t = e.FlangeThickness;
@@ -25,10 +23,4 @@ Outline AngleOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
   return o;
 }
 
-void DrawAngleOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  DrawOutline(AngleOutline, X, Y, Index, Colour);
-}
-
-void TestAngleOutline(int32_t X, int32_t Y, int32_t Index) { TestOutline(AngleOutline, X, Y, Index); }
-
-}  // namespace view
+}  // namespace shapes

@@ -6,12 +6,10 @@
 #include <cstdint>
 
 #include "model/element_record.h"
-#include "view/outline.h"
+#include "shapes/outline.h"
 
-namespace view {
+namespace shapes {
 
 Outline ParallelFlangeOutline(int32_t X, int32_t Y, const model::ElementRecord& e);
-void DrawParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour);
-void TestParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index);
 
-}  // namespace view
+}  // namespace shapes

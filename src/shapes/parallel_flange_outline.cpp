@@ -1,10 +1,8 @@
-#include "view/parallel_flange_outline.h"
+#include "shapes/parallel_flange_outline.h"
 
 #include <array>
 
-#include "model/globals.h"
-
-namespace view {
+namespace shapes {
 
 Outline ParallelFlangeOutline(int32_t X, int32_t Y, const model::ElementRecord& e) {
   const double d = e.Depth, b = e.Width, tf = e.FlangeThickness, tw = e.WebThickness;
@@ -51,10 +49,4 @@ Outline ParallelFlangeOutline(int32_t X, int32_t Y, const model::ElementRecord& 
   return o;
 }
 
-void DrawParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
-  DrawOutline(ParallelFlangeOutline, X, Y, Index, Colour);
-}
-
-void TestParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index) { TestOutline(ParallelFlangeOutline, X, Y, Index); }
-
-}  // namespace view
+}  // namespace shapes

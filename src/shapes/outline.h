@@ -1,8 +1,8 @@
 #pragma once
 // Element outlines as data: each shape family gives a table of local vertices (u along the
 // element's Width, v along its Depth, from the insertion point), one closed loop or two,
-// and one placement routine carries them into the drawing. The draw routine of a family
-// hands every segment to PixelLine, its test routine the same segments to PixelLineHit.
+// and one placement routine carries them into the drawing. What is done with the segments
+// (drawn, probed) is the drawing's business; this is geometry over the model alone.
 
 #include <array>
 #include <cstdint>
@@ -10,7 +10,7 @@
 
 #include "model/element_record.h"
 
-namespace view {
+namespace shapes {
 
 struct LocalPoint {
   double u = 0;
@@ -43,8 +43,16 @@ class Placement {
   double m_, c_, s_;
 };
 
+// One segment of an outline; Closing marks the last segment of a loop, the one that joins
+// its last vertex back to its first.
+struct OutlineSegment {
+  PlacedPoint a, b;
+  bool closing = false;
+};
+
 // One outline: up to two closed loops of placed vertices, segment i of a loop joining
-// vertex i to vertex i + 1 and the last one closing the loop.
+// vertex i to vertex i + 1 and the last one closing the loop. Segments are numbered from 0
+// across the loops in order, the first loop's first.
 class Outline {
  public:
   static constexpr int kMaxPoints = 40;
@@ -54,18 +62,9 @@ class Outline {
   bool Finite() const { return finite_; }
   int Loops() const { return loops_; }
   int Segments() const { return count_; }
-
-  // Every segment to PixelLine, in order.
-  void Draw(int32_t colour) const;
-  // Every segment to PixelLineHit, in order, returning as soon as OverlapFound is set after
-  // any segment but the last of a loop.
-  void Test() const;
-  // Every segment to PixelLineHit, whatever the ones before found.
-  void TestEverySegment() const;
+  OutlineSegment Segment(int i) const;
 
  private:
-  void Probe(bool stop_early) const;
-
   std::array<PlacedPoint, kMaxPoints> points_{};
   std::array<int, 2> loop_end_{};
   int loops_ = 0;
@@ -73,13 +72,4 @@ class Outline {
   bool finite_ = true;
 };
 
-// Whether Index names an entry of Elements (0 to 50), the outline routines' own bound.
-bool IsElementSlot(int32_t Index);
-
-// What every family's draw and test routine does with its outline: look up entry Index
-// (nothing for one outside the array), build the outline at (X, Y) and hand it over.
-using OutlineOf = Outline (*)(int32_t X, int32_t Y, const model::ElementRecord& e);
-void DrawOutline(OutlineOf outline, int32_t X, int32_t Y, int32_t Index, int32_t Colour);
-void TestOutline(OutlineOf outline, int32_t X, int32_t Y, int32_t Index);
-
-}  // namespace view
+}  // namespace shapes
