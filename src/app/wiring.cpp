@@ -1,6 +1,7 @@
 #include "app/wiring.h"
 
 #include "editor/undo.h"
+#include "model/case_dialogs.h"
 #include "model/sheet.h"
 #include "view/layout.h"
 
@@ -13,6 +14,10 @@ void WireMainWindow() {
   // Undo history.
   sheet.Undo.Click = editor::Undo_Click;
   sheet.Redo.Click = editor::Redo_Click;
+
+  // Predefined torsion and warping cases.
+  sheet.Torsional.Click = model::Torsional_Click;
+  sheet.Warping.Click = model::Warping_Click;
 }
 
 }  // namespace app

@@ -1,33 +1,22 @@
 #include "model/shape_icons.h"
 
-#include "ui/control.h"
+#include "model/pixel_picture.h"
 
 namespace model {
 
 namespace {
 
-constexpr int32_t Ink = ui::ColourBlack;
-constexpr int32_t Face = ui::SystemButtonFace;
+constexpr int32_t Ink = PictureInk;
+constexpr int32_t Face = PictureFace;
 constexpr int32_t DarkGrey = 0x808080;   // of the 16-colour palette
 constexpr int32_t LightGrey = 0xC0C0C0;  // of the 16-colour palette
 
-ui::Image Blank() {
-  ui::Image image;
-  image.Width = IconSize;
-  image.Height = IconSize;
-  image.Pixels.assign(static_cast<size_t>(IconSize * IconSize), Face);
-  return image;
-}
+ui::Image Blank() { return BlankPicture(IconSize, IconSize); }
 
-void Set(ui::Image& image, int x, int y, int32_t colour) {
-  if (x < 0 || y < 0 || x >= image.Width || y >= image.Height) return;
-  image.Pixels[static_cast<size_t>(y) * static_cast<size_t>(image.Width) + static_cast<size_t>(x)] = colour;
-}
+void Set(ui::Image& image, int x, int y, int32_t colour) { SetPicturePixel(image, x, y, colour); }
 
-// Columns x0..x1 and rows y0..y1, both inclusive, rows counted from the top.
 void Fill(ui::Image& image, int x0, int y0, int x1, int y1, int32_t colour = Ink) {
-  for (int y = y0; y <= y1; ++y)
-    for (int x = x0; x <= x1; ++x) Set(image, x, y, colour);
+  FillPicture(image, x0, y0, x1, y1, colour);
 }
 
 // The pixels whose centres lie between radii r0 and r1 from the image's centre.

@@ -1,0 +1,186 @@
+#include "model/case_dialogs.h"
+
+#include <string>
+
+#include "model/case_pictures.h"
+#include "model/case_prompts.h"
+#include "model/globals.h"
+#include "model/properties.h"
+#include "model/sheet.h"
+#include "ui/dialog_keys.h"
+#include "ui/platform.h"
+#include "view/redraw.h"
+
+namespace model {
+
+namespace {
+
+constexpr const char* ChooserPrompt = "Please select the section type from the list below:";
+constexpr float PictureButtonWidth = (CasePictureWidth + 8) * ui::TwipsPerPixel;
+constexpr float PictureButtonHeight = (CasePictureHeight + 8) * ui::TwipsPerPixel;
+
+// The explanation on top, the prompt under it, the picture buttons in rows of two, and
+// Cancel centred at the bottom.
+void LayOutChooser(ui::Form& form, ui::Label& explanation, ui::Label& prompt,
+                   std::initializer_list<ui::CommandButton*> pictures, ui::CommandButton& cancel) {
+  const float width = form.ScaleWidth();
+  explanation.Move(120, 120, width - 240, 1200);
+  explanation.WordWrap = true;
+  prompt.Caption = ChooserPrompt;
+  prompt.Move(120, 1380, width - 240, 285);
+  const float gap = (width - 2 * PictureButtonWidth) / 3;
+  int i = 0;
+  for (ui::CommandButton* b : pictures) {
+    const float left = gap + static_cast<float>(i % 2) * (PictureButtonWidth + gap);
+    const float top = 1800 + static_cast<float>(i / 2) * (PictureButtonHeight + 120);
+    b->Move(left, top, PictureButtonWidth, PictureButtonHeight);
+    ++i;
+  }
+  cancel.Caption = "Cancel";
+  cancel.Move((width - 1335) / 2, form.ScaleHeight() - 120 - 405, 1335, 405);
+  ui::TabOrderAsDeclared(form);
+}
+
+// The command's first two steps: deselect everything (so Cut and Copy have nothing to
+// act on) and redraw.
+void DeselectAndRedraw() {
+  for (int16_t i = 1; i <= G.ElementCount; ++i) G.Elements[i].Selected = False;
+  SheetForm& sheet = Sheet();
+  sheet.Cut.Enabled = sheet.Copy.Enabled = false;
+  for (const char* key : {"Cut", "Copy"})
+    if (ui::ToolbarButton* b = sheet.tbToolBar.Find(key)) b->Enabled = false;
+  view::RedrawDrawing();
+}
+
+// The panel shows the sum again. With no element left the redraw does not recalculate,
+// so the recalculation is asked for directly.
+void ShowSums() {
+  if (G.ElementCount > 0)
+    view::RedrawDrawing();
+  else
+    RecalcProperties();
+}
+
+}  // namespace
+
+SetTorsionForm::SetTorsionForm() : ui::Form("frmSetTorsion") {
+  Caption = "Set Torsional Constant";
+  SetClientSize(4590, 3855);
+  Label1.Caption =
+      "This will allow you to define the Torsional Constant based on predefined formulae for known section types.  "
+      "All subsequent changes to the section will be ignored for the torsional constant until a new section file "
+      "is started or until this menu item is selected again.";
+  pctSquare.Picture = SquareBoxPicture();
+  pctRectangle.Picture = RectangularBoxPicture();
+  LayOutChooser(*this, Label1, Label2, {&pctSquare, &pctRectangle}, cmdCancel);
+
+  pctSquare.Click = [this] { pctSquare_Click(); };
+  pctRectangle.Click = [this] { pctRectangle_Click(); };
+  cmdCancel.Click = [this] { cmdCancel_Click(); };
+  ui::AnswerEnterAndEsc(*this, nullptr, [this] { Unload(); });
+}
+
+void SetTorsionForm::pctRectangle_Click() {
+  G.TorsionPickStep = 0;
+  G.ManualJ = 1;
+  ShowPlate1Prompt();
+  Unload();
+}
+
+void SetTorsionForm::pctSquare_Click() {
+  G.TorsionPickStep = 0;
+  G.ManualJ = 2;
+  ShowPlate1Prompt();
+  Unload();
+}
+
+void SetTorsionForm::cmdCancel_Click() { Unload(); }
+
+SetWarpingForm::SetWarpingForm() : ui::Form("frmSetWarping") {
+  Caption = "Set Warping Constant";
+  SetClientSize(4605, 5580);
+  Label1.Caption =
+      "This will allow you to define the Warping Constant based on predefined formulae for known section types.  "
+      "All subsequent changes to the section will be ignored for the warping constant until a new section file "
+      "is started or until this menu item is selected again.";
+  pctChan.Picture = ChannelPicture();
+  pctZed.Picture = ZedPicture();
+  pctWF.Picture = WideFlangePicture();
+  pctCrane.Picture = CraneGirderPicture();
+  LayOutChooser(*this, Label1, Label2, {&pctChan, &pctZed, &pctWF, &pctCrane}, cmdCancel);
+
+  pctChan.Click = [this] { pctChan_Click(); };
+  pctZed.Click = [this] { pctZed_Click(); };
+  pctWF.Click = [this] { pctWF_Click(); };
+  pctCrane.Click = [this] { pctCrane_Click(); };
+  cmdCancel.Click = [this] { cmdCancel_Click(); };
+  ui::AnswerEnterAndEsc(*this, nullptr, [this] { cmdCancel_Click(); });
+}
+
+namespace {
+
+void ChooseWarpingCase(ui::Form& chooser, int16_t which, const char* prompt) {
+  G.WarpPickStep = 0;
+  G.ManualCw = which;
+  ShowWarpPrompt(prompt);
+  chooser.Unload();
+}
+
+constexpr const char* FlangePrompt = "Click Continue to select the Flange section:";
+
+}  // namespace
+
+void SetWarpingForm::pctCrane_Click() {
+  ChooseWarpingCase(*this, 1, "Click Continue to select the I Beam section as shown:");
+}
+void SetWarpingForm::pctWF_Click() { ChooseWarpingCase(*this, 2, FlangePrompt); }
+void SetWarpingForm::pctZed_Click() { ChooseWarpingCase(*this, 3, FlangePrompt); }
+void SetWarpingForm::pctChan_Click() { ChooseWarpingCase(*this, 4, FlangePrompt); }
+void SetWarpingForm::cmdCancel_Click() { Unload(); }
+
+namespace {
+
+// One Tools command over one family of cases.
+template <typename Chooser>
+void CaseCommand(int16_t& manual, ui::Menu& item, const char* setCaption, const char* revertedMessage) {
+  // A case still in force with every element erased can be reverted all the same;
+  // otherwise an empty drawing has nothing to pick and the command does nothing.
+  if (G.ElementCount < 1 && manual == 0) return;
+  DeselectAndRedraw();
+  if (manual != 0) {
+    manual = 0;
+    ShowSums();
+    ui::MsgBox(revertedMessage);
+    item.Caption = setCaption;
+    return;
+  }
+  Chooser chooser;
+  ui::ShowModal(chooser);
+}
+
+}  // namespace
+
+void Torsional_Click() {
+  CaseCommand<SetTorsionForm>(G.ManualJ, Sheet().Torsional, SetTorsionalCaption,
+                              "Torsional Constant Reverted to Default");
+}
+
+void Warping_Click() {
+  CaseCommand<SetWarpingForm>(G.ManualCw, Sheet().Warping, SetWarpingCaption, "Warping Constant Reverted to Default");
+}
+
+void ResetTorsionWarpingCases() {
+  G.ManualJ = G.ManualCw = 0;
+  G.TorsionPickStep = G.WarpPickStep = 0;
+  SheetForm& sheet = Sheet();
+  sheet.Torsional.Caption = SetTorsionalCaption;
+  sheet.Warping.Caption = SetWarpingCaption;
+}
+
+void EndUnfinishedCases() {
+  const int16_t torsionPicks = G.ManualJ == 1 ? 2 : 1;
+  if (G.ManualJ != 0 && G.TorsionPickStep < torsionPicks) G.ManualJ = G.TorsionPickStep = 0;
+  if (G.ManualCw != 0 && G.WarpPickStep < 2) G.ManualCw = G.WarpPickStep = 0;
+}
+
+}  // namespace model

@@ -1,0 +1,61 @@
+#pragma once
+// The Tools menu's predefined torsion and warping cases: the two commands, their
+// choosers, and the resets that other commands call when a case must end.
+
+#include "ui/control.h"
+#include "ui/form.h"
+
+namespace model {
+
+inline constexpr const char* SetTorsionalCaption = "Set Torsional Constant (J)...";
+inline constexpr const char* SetWarpingCaption = "Set Warping Constant (Cw)...";
+inline constexpr const char* ResetTorsionalCaption = "Reset Torsional Constant to Default";
+inline constexpr const char* ResetWarpingCaption = "Reset Warping Constant to Default";
+
+// frmSetTorsion: the two box cases of the torsion constant.
+struct SetTorsionForm : ui::Form {
+  SetTorsionForm();
+
+  ui::Label Label1{*this, "Label1"};
+  ui::Label Label2{*this, "Label2"};
+  ui::CommandButton pctSquare{*this, "pctSquare"};
+  ui::CommandButton pctRectangle{*this, "pctRectangle"};
+  ui::CommandButton cmdCancel{*this, "cmdCancel"};
+
+  void pctRectangle_Click();
+  void pctSquare_Click();
+  void cmdCancel_Click();
+};
+
+// frmSetWarping: the four cases of the warping constant.
+struct SetWarpingForm : ui::Form {
+  SetWarpingForm();
+
+  ui::Label Label1{*this, "Label1"};
+  ui::Label Label2{*this, "Label2"};
+  ui::CommandButton pctChan{*this, "pctChan"};
+  ui::CommandButton pctZed{*this, "pctZed"};
+  ui::CommandButton pctWF{*this, "pctWF"};
+  ui::CommandButton pctCrane{*this, "pctCrane"};
+  ui::CommandButton cmdCancel{*this, "cmdCancel"};
+
+  void pctCrane_Click();
+  void pctWF_Click();
+  void pctZed_Click();
+  void pctChan_Click();
+  void cmdCancel_Click();
+};
+
+// The Tools menu commands: with elements, either revert the case in force (or being
+// picked) to the sum, or open the chooser.
+void Torsional_Click();
+void Warping_Click();
+
+// Ends both cases, finished or not, and puts both Tools captions back to their set texts
+// (a new or opened document, Undo, Redo: the cases are kept in neither).
+void ResetTorsionWarpingCases();
+// Ends a case whose picks are not all made (Esc in the drawing area); a finished case
+// stays in force.
+void EndUnfinishedCases();
+
+}  // namespace model
