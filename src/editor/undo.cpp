@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/title.h"
+#include "model/case_dialogs.h"
 #include "model/globals.h"
 #include "model/properties.h"
 #include "model/sheet.h"
@@ -53,11 +54,7 @@ void EnableCommand(ui::Menu& item, int button, bool enabled) {
 // the history may no longer hold, so they go before the section is recalculated.
 bool DropManualConstants() {
   if (G.ManualJ == 0 && G.ManualCw == 0) return false;
-  model::SheetForm& sheet = model::Sheet();
-  G.ManualJ = 0;
-  sheet.Torsional.Caption = "Set Torsional Constant (J)...";
-  G.ManualCw = 0;
-  sheet.Warping.Caption = "Set Warping Constant (Cw)...";
+  model::ResetTorsionWarpingCases();
   return true;
 }
 

@@ -170,8 +170,8 @@ void Warping_Click() {
 }
 
 void ResetTorsionWarpingCases() {
+  // The pick steps may stay: a case chosen later starts its steps from 0.
   G.ManualJ = G.ManualCw = 0;
-  G.TorsionPickStep = G.WarpPickStep = 0;
   SheetForm& sheet = Sheet();
   sheet.Torsional.Caption = SetTorsionalCaption;
   sheet.Warping.Caption = SetWarpingCaption;

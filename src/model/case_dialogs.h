@@ -52,7 +52,8 @@ void Torsional_Click();
 void Warping_Click();
 
 // Ends both cases, finished or not, and puts both Tools captions back to their set texts
-// (a new or opened document, Undo, Redo: the cases are kept in neither).
+// (a new or opened document, Undo, Redo: the cases are kept in neither). The pick steps
+// and records are left as they are.
 void ResetTorsionWarpingCases();
 // Ends a case whose picks are not all made (Esc in the drawing area); a finished case
 // stays in force.
