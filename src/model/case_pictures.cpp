@@ -68,26 +68,26 @@ ui::Image SquareBoxPicture() {
 
 ui::Image RectangularBoxPicture() {
   ui::Image image = Blank();
-  FillPicture(image, 14, 14, 21, 69);  // side walls t2, full height
-  FillPicture(image, 68, 14, 75, 69);
-  FillPicture(image, 22, 14, 67, 19);  // top and bottom walls t1, between the sides
-  FillPicture(image, 22, 64, 67, 69);
-  MarkHorizontalWall(image, 44, 14, 19, "t1");
+  FillPicture(image, 8, 18, 15, 65);  // side walls t2, full height
+  FillPicture(image, 74, 18, 81, 65);
+  FillPicture(image, 16, 18, 73, 22);  // top and bottom walls t1, between the sides
+  FillPicture(image, 16, 61, 73, 65);
+  MarkHorizontalWall(image, 44, 18, 22, "t1");
   // The side wall's thickness: arrows onto it from the left and from inside.
-  ArrowRight(image, 12, 42, 8);
-  ArrowLeft(image, 23, 42, 8);
-  Mark(image, "t2", 3, 46);
+  ArrowRight(image, 6, 42, 6);
+  ArrowLeft(image, 17, 42, 8);
+  Mark(image, "t2", 1, 46);
   return image;
 }
 
 ui::Image CraneGirderPicture() {
   ui::Image image = Blank();
-  FillPicture(image, 25, 30, 64, 34);  // I-section: top flange
-  FillPicture(image, 43, 35, 46, 73);  // web
-  FillPicture(image, 25, 74, 64, 78);  // bottom flange
-  FillPicture(image, 17, 24, 72, 29);  // channel web, lying on the top flange
-  FillPicture(image, 17, 30, 21, 40);  // channel flanges, down past the flange edges
-  FillPicture(image, 68, 30, 72, 40);
+  FillPicture(image, 22, 34, 67, 39);  // I-section: top flange
+  FillPicture(image, 42, 40, 47, 71);  // web
+  FillPicture(image, 22, 72, 67, 77);  // bottom flange
+  FillPicture(image, 14, 27, 75, 33);  // channel web, lying on the top flange
+  FillPicture(image, 14, 34, 19, 45);  // channel flanges, down past the flange edges
+  FillPicture(image, 70, 34, 75, 45);
   return image;
 }
 
