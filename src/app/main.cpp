@@ -1,6 +1,5 @@
 // The program: the main window on the Qt backend.
 
-#include "app/settings_defaults.h"
 #include "app/wiring.h"
 #include "model/sheet.h"
 #include "ui/qt/application.h"
@@ -9,12 +8,10 @@
 int main(int argc, char** argv) {
   return ui::qt::RunApplication(argc, argv, [](ui::qt::QtPlatform& platform) {
     model::SheetForm& sheet = model::Sheet();
-    // Until start-up reads the settings store, the program starts with the defaults.
-    app::ApplySettingDefaults();
     app::WireMainWindow();
-    sheet.Caption = "Quorvane - (Unmodified)";
     platform.QuitWhenClosed(sheet);
+    // Showing the main window loads it: its Load event brings the program up from the
+    // settings store.
     ui::ShowModeless(sheet);
-    sheet.Base.SetFocus();
   });
 }
