@@ -1,0 +1,125 @@
+// A user's session in the real window: the units changed to inches in the Settings
+// window reach the results panel, and the next start finds them still set.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "app/wiring.h"
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/qt_platform.h"
+
+namespace {
+
+using model::G;
+using model::Sheet;
+
+class SettingsSession : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(store.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
+  }
+  void TearDown() override {
+    if (Sheet().IsLoaded()) Sheet().Unload();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+
+  // A program run: fresh state with one 254 x 127 mm plate (10 x 5 in), started by showing the window.
+  void Start() {
+    G = model::Globals{};
+    model::ResetSheet();
+    model::ElementRecord& e = G.Elements[1];
+    e.ShapeType = 50;
+    e.Width = e.WebThickness = 254;
+    e.Depth = e.FlangeThickness = 127;
+    e.ElemArea = 254 * 127;
+    e.CentroidX = 127;
+    e.CentroidY = 63.5f;
+    e.PosX = e.PosY = 100;
+    e.MirrorSign = 1;
+    G.ElementCount = 1;
+    app::WireMainWindow();
+    ui::ShowModeless(Sheet());
+    QApplication::processEvents();
+    qt.platform.SyncAll();
+  }
+  ui::qt::FormWindow* window() { return qt.platform.WindowOf(Sheet()); }
+  QString shown(const ui::Label& l) { return static_cast<QLabel*>(window()->WidgetOf(&l))->text(); }
+  QAction* menuItem(const QString& menu, const QString& item) {
+    for (QAction* m : window()->menuBar()->actions())
+      if (m->menu() && m->text() == menu)
+        for (QAction* a : m->menu()->actions())
+          if (a->text() == item) return a;
+    return nullptr;
+  }
+  template <typename W>
+  static W* child(QWidget* top, const QString& text) {
+    for (W* w : top->findChildren<W*>())
+      if (w->text() == text) return w;
+    return nullptr;
+  }
+
+  QTemporaryDir store;
+  ui::qt::ScopedQtPlatform qt;
+};
+
+TEST_F(SettingsSession, InchesChosenInSettingsShowInThePanelAndStaySetForTheNextStart) {
+  Start();
+  ASSERT_NE(window(), nullptr);
+  model::SheetForm& s = Sheet();
+  EXPECT_EQ(shown(s.AunitL), "mm");
+  EXPECT_EQ(shown(s.Area), " 32258");
+  EXPECT_EQ(shown(s.b), " 254");
+  EXPECT_EQ(shown(s.d), " 127");
+
+  QAction* settings = menuItem("Edit", "Settings...");
+  ASSERT_NE(settings, nullptr);
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    QWidget* dialog = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+      if (w->isVisible() && w->windowTitle() == "Settings") dialog = w;
+    ASSERT_NE(dialog, nullptr);
+    QRadioButton* inches = child<QRadioButton>(dialog, "Imperial (inches)");
+    QPushButton* ok = child<QPushButton>(dialog, "OK");
+    ASSERT_NE(inches, nullptr);
+    ASSERT_NE(ok, nullptr);
+    QTest::mouseClick(inches, Qt::LeftButton);
+    seen = inches->isChecked();
+    QTest::mouseClick(ok, Qt::LeftButton);
+  });
+  settings->trigger();
+  QApplication::processEvents();
+  EXPECT_TRUE(seen);
+
+  // 32258 mm2 is 50 in2 (645.16 mm2 each); 254 mm is 10 in and 127 mm is 5 in.
+  for (const ui::Label* unit : {&s.AunitL, &s.DUnitL, &s.IxUnitL, &s.CwUnitL}) EXPECT_EQ(shown(*unit), "in");
+  EXPECT_EQ(shown(s.Area), " 50");
+  EXPECT_EQ(shown(s.b), " 10");
+  EXPECT_EQ(shown(s.d), " 5");
+
+  // The close box ends the run and writes the settings.
+  window()->close();
+  QApplication::processEvents();
+  ASSERT_FALSE(s.IsLoaded());
+  EXPECT_EQ(QSettings("Quorvane", "Quorvane").value("Settings/UnitStatus").toString(), "False");
+
+  Start();
+  EXPECT_EQ(G.UnitStatus, model::False);
+  EXPECT_EQ(shown(Sheet().AunitL), "in");
+  EXPECT_EQ(shown(Sheet().Area), " 50");
+}
+
+}  // namespace
