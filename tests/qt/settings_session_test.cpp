@@ -122,4 +122,19 @@ TEST_F(SettingsSession, InchesChosenInSettingsShowInThePanelAndStaySetForTheNext
   EXPECT_EQ(shown(Sheet().Area), " 50");
 }
 
+TEST_F(SettingsSession, AMaximisedStartRestoresToTheStoredNormalRectangle) {
+  QSettings("Quorvane", "Quorvane").setValue("Settings/MainLeft", "1500");
+  QSettings("Quorvane", "Quorvane").setValue("Settings/MainTop", "900");
+  QSettings("Quorvane", "Quorvane").setValue("Settings/MainWidth", "9000");
+  QSettings("Quorvane", "Quorvane").setValue("Settings/MainHeight", "7500");
+  Start();
+  EXPECT_TRUE(window()->isMaximized());
+  window()->showNormal();
+  QApplication::processEvents();
+  qt.platform.SyncAll();
+  EXPECT_EQ(Sheet().WindowState, ui::WindowNormal);
+  EXPECT_EQ(window()->size(), QSize(600, 500));
+  EXPECT_EQ(window()->pos(), QPoint(100, 60));
+}
+
 }  // namespace

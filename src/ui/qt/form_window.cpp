@@ -646,7 +646,9 @@ void FormWindow::SyncWindowGeometry() {
     else
       showNormal();
   }
-  if (f.WindowState != WindowNormal) return;
+  // A window first shown maximised or minimised still takes the form's rectangle as its
+  // normal one, so that restoring it brings that rectangle back.
+  if (f.WindowState != WindowNormal && isVisible()) return;
   applyingGeometry_ = true;
   if (f.Width != knownWidth_ || f.Height != knownHeight_) {
     knownWidth_ = f.Width;
