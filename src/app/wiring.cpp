@@ -1,6 +1,8 @@
 #include "app/wiring.h"
 
+#include "app/export.h"
 #include "app/options.h"
+#include "app/print_page.h"
 #include "app/startup.h"
 #include "editor/undo.h"
 #include "model/case_dialogs.h"
@@ -27,6 +29,11 @@ void WireMainWindow() {
   // Predefined torsion and warping cases.
   sheet.Torsional.Click = model::Torsional_Click;
   sheet.Warping.Click = model::Warping_Click;
+
+  // Printing and the text export.
+  sheet.Printr.Click = app::Printr_Click;
+  sheet.PrintSet.Click = app::PrintSet_Click;
+  sheet.Export.Click = app::Export_Click;
 }
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/input.h"
@@ -38,6 +39,10 @@ void CanvasWidget::SyncImage() {
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  Paint(p);
+}
+
+void CanvasWidget::Paint(QPainter& p) {
   const QColor face = palette().color(QPalette::Button);
   if (!box_) {
     p.fillRect(rect(), face);
@@ -46,7 +51,24 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
   if (box_->Revision() != revision_) Convert();
   const int f = FrameWidth();
   p.fillRect(rect(), ToQColor(box_->BackColor, palette()));
-  p.drawImage(QPoint(f, f), image_);
+  const QTransform& device = p.deviceTransform();
+  const double sx = std::hypot(device.m11(), device.m12());
+  const double sy = std::hypot(device.m21(), device.m22());
+  if (sx > 1.01 || sy > 1.01) {
+    // Painted larger than on the screen (a page at the printer's resolution): each pixel
+    // becomes a sharp block of device pixels, never a smoothed blur. A picture with
+    // nothing drawn on it is its background alone.
+    const bool blank = std::all_of(box_->Pixels().begin(), box_->Pixels().end(),
+                                   [back = box_->BackColor](int32_t c) { return c == back; });
+    if (!blank) {
+      const QSize size(std::max(1, static_cast<int>(std::lround(image_.width() * sx))),
+                       std::max(1, static_cast<int>(std::lround(image_.height() * sy))));
+      const QImage sharp = image_.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+      p.drawImage(QRectF(f, f, image_.width(), image_.height()), sharp, QRectF(sharp.rect()));
+    }
+  } else {
+    p.drawImage(QPoint(f, f), image_);
+  }
   if (f == 0) return;
   // The platform's sunken 3D border: shadow and dark shadow above and left, light and
   // highlight below and right.

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <cstdint>
 
+class QPainter;
+
 #include "ui/control.h"
 
 namespace ui::qt {
@@ -23,6 +25,9 @@ class CanvasWidget : public QWidget {
   void Detach() { box_ = nullptr; }
   // Width of the frame on each side, pixels.
   int FrameWidth() const;
+  // Paints the box in its own coordinates: on the screen, or on a page at the printer's
+  // resolution, where each image pixel becomes a sharp block of device pixels.
+  void Paint(QPainter& p);
   // The image as last converted for painting (for tests).
   const QImage& PaintedImage() const { return image_; }
 

@@ -14,6 +14,7 @@
 class QEventLoop;
 class QMenu;
 class QAction;
+class QPainter;
 
 namespace ui::qt {
 
@@ -32,6 +33,10 @@ class FormWindow : public QMainWindow {
   CanvasWidget* CanvasOf(const PictureBox& box) const;
 
   void Sync();
+  // Paints the client area as it stands onto a page (the painter already scaled from the
+  // screen's 96 dpi to the device): labels as text, lines as lines, pictures from their
+  // pixels, anything else as a picture at the device's resolution.
+  void PaintPage(QPainter& p);
   // Shows the window in the form's state and gives the focus to the form's active control.
   void ShowForm(bool modal);
   void ApplyFocus();
@@ -76,6 +81,7 @@ class FormWindow : public QMainWindow {
   bool DeliverKey(Control* control, QObject* watched, QKeyEvent* key, bool press);
   Control* ControlOf(QObject* watched) const;
   void FireResize();
+  void PaintChildren(QPainter& p, QWidget& parent);
 
   Form* form_;
   QtPlatform& platform_;

@@ -55,6 +55,8 @@ QtPlatform::QtPlatform() {
   // captions inside the widths the results panel was laid out for.
   QFont::insertSubstitutions("ER Architect",
                              {"Nimbus Sans Narrow", "Liberation Sans Narrow", "Arial Narrow", "DejaVu Sans Condensed"});
+  // The face the print page's table is laid out for, where the system has no such face.
+  QFont::insertSubstitutions("MS Sans Serif", {"Liberation Sans", "Arial", "Nimbus Sans", "DejaVu Sans Condensed"});
 }
 
 QtPlatform::~QtPlatform() {
@@ -286,20 +288,23 @@ bool QtPlatform::PrintForm(Form& form) {
   if (!page_ || !page_->isActive()) {
     if (!PrintLine("")) return false;
   }
-  // The window's client area as it shows, at its physical size on the page.
+  // The window's client area at its physical size, painted afresh at the printer's
+  // resolution: text and rules as the printer's own vector output, pictures from their
+  // pixels without smoothing.
   std::unique_ptr<FormWindow> temporary;
   FormWindow* window = WindowOf(form);
   if (!window) {
     temporary = std::make_unique<FormWindow>(form, *this);
-    temporary->Sync();
     window = temporary.get();
-  } else {
-    window->Sync();
   }
-  const QPixmap image = window->Client()->grab();
-  if (temporary) temporary->Detach();
+  page_->save();
+  // Line drawings keep every pixel: no lossy compression of the pictures.
+  page_->setRenderHint(QPainter::LosslessImageRendering);
   const double scale = Printer().resolution() / 96.0;
-  page_->drawPixmap(QRectF(0, 0, image.width() * scale, image.height() * scale), image, QRectF(image.rect()));
+  page_->scale(scale, scale);
+  window->PaintPage(*page_);
+  page_->restore();
+  if (temporary) temporary->Detach();
   return true;
 }
 

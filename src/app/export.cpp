@@ -1,0 +1,24 @@
+#include "app/export.h"
+
+#include "app/report_text.h"
+#include "app/whole_file.h"
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/platform.h"
+
+namespace app {
+
+void Export_Click() {
+  ui::CommonDialog& dialog = model::Sheet().dlgCommonDialog;
+  dialog.Flags = ui::FlagOverwritePrompt | ui::FlagHideReadOnly;
+  dialog.Filter = "All Files (*.*)|*.*|Text Files(*.txt)|*.txt";
+  dialog.FilterIndex = 2;
+  dialog.CancelError = true;
+  // The file name field keeps what the last use of the dialog left in it.
+  if (!ui::platform().ShowSave(dialog)) return;
+  const std::string path = dialog.FileName;  // as chosen: no extension is added
+  if (!WriteWholeFile(path, PropertyReportText(model::G)))
+    ui::MsgBox("The results could not be written to " + path + ".");
+}
+
+}  // namespace app

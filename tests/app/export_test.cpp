@@ -1,0 +1,116 @@
+// File > Export to Text File...: the save dialog as the command sets it up, the report
+// written whole, and nothing written when the user cancels or the file cannot be written.
+
+#include "app/export.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/report_text.h"
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/headless/headless_platform.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using model::G;
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class ExportTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    G = model::Globals{};
+    model::ResetSheet();
+    G.UnitStatus = model::True;
+    G.RotAxis = model::True;
+    G.SecArea = 2000;
+    G.SecWidth = 100;
+    G.SecDepth = 20;
+    G.ProjectName = "Mill building";
+    dir = fs::temp_directory_path() /
+          ("quorvane-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  // What the folder holds besides the given names.
+  size_t Entries() const { return static_cast<size_t>(std::distance(fs::directory_iterator(dir), {})); }
+
+  fs::path dir;
+  ui::headless::ScopedHeadless h;
+};
+
+TEST_F(ExportTest, TheSaveDialogOffersTheTextFilterAndKeepsTheLastFileName) {
+  model::Sheet().dlgCommonDialog.FileName = "/home/eng/last.qvn";
+  app::Export_Click();  // cancelled: no answer queued
+  ASSERT_EQ(h.platform.FileRequests.size(), 1u);
+  const ui::CommonDialog& asked = h.platform.FileRequests[0];
+  EXPECT_EQ(asked.Flags, 6);
+  EXPECT_EQ(asked.Filter, "All Files (*.*)|*.*|Text Files(*.txt)|*.txt");
+  EXPECT_EQ(asked.FilterIndex, 2);
+  EXPECT_TRUE(asked.CancelError);
+  EXPECT_EQ(asked.FileName, "/home/eng/last.qvn");
+}
+
+TEST_F(ExportTest, TheReportIsWrittenUnderTheNameAsChosen) {
+  G.Modified = model::False;
+  model::Sheet().Caption = "Quorvane - (Unmodified)";
+  const fs::path file = dir / "girder";  // no extension: none is added
+  h.platform.FileAnswers.push_back(file.string());
+  app::Export_Click();
+  EXPECT_TRUE(h.platform.Messages.empty());
+  EXPECT_EQ(ReadAll(file), app::PropertyReportText(G));
+  EXPECT_NE(ReadAll(file).find("\r\nArea:  2000\r\n"), std::string::npos);
+  EXPECT_EQ(Entries(), 1u);  // no temporary file beside it
+  EXPECT_EQ(G.Modified, model::False);
+  EXPECT_EQ(model::Sheet().Caption, "Quorvane - (Unmodified)");
+}
+
+TEST_F(ExportTest, AnExistingFileIsReplacedWhole) {
+  const fs::path file = dir / "girder.txt";
+  std::ofstream(file) << std::string(5000, 'x');
+  h.platform.FileAnswers.push_back(file.string());
+  app::Export_Click();
+  EXPECT_EQ(ReadAll(file), app::PropertyReportText(G));
+}
+
+TEST_F(ExportTest, ACancelledDialogWritesNothingAndSaysNothing) {
+  h.platform.FileAnswers.push_back(std::nullopt);
+  app::Export_Click();
+  EXPECT_TRUE(h.platform.Messages.empty());
+  EXPECT_EQ(Entries(), 0u);
+}
+
+TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothingBehind) {
+  struct Case {
+    const char* name;
+    fs::path target;
+  };
+  fs::create_directories(dir / "taken" / "inside");  // a folder where the file should go
+  const Case cases[] = {
+      {"missing folder", dir / "no such folder" / "girder.txt"},
+      {"a folder by that name", dir / "taken"},
+  };
+  for (const Case& c : cases) {
+    h.platform.Messages.clear();
+    h.platform.FileAnswers.push_back(c.target.string());
+    app::Export_Click();
+    ASSERT_EQ(h.platform.Messages.size(), 1u) << c.name;
+    EXPECT_EQ(h.platform.Messages[0], "The results could not be written to " + c.target.string() + ".");
+    EXPECT_FALSE(fs::is_regular_file(c.target)) << c.name;
+    EXPECT_EQ(Entries(), 1u) << c.name;  // only the folder made above: no partial file
+    EXPECT_TRUE(fs::exists(dir / "taken" / "inside"));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+// Printing and the text export in the real window: the menu command makes the preview, its
+// Print button writes one page to a PDF file; the export writes the report through the
+// file dialog.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "app/preview_form.h"
+#include "app/settings_defaults.h"
+#include "app/wiring.h"
+#include "model/globals.h"
+#include "model/section_fixture.h"
+#include "model/sheet.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/qt_platform.h"
+#include "view/redraw.h"
+
+namespace {
+
+using model::G;
+using model::Sheet;
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+size_t PdfPages(const std::string& bytes) {
+  size_t pages = 0;
+  for (size_t at = bytes.find("/Type /Page"); at != std::string::npos; at = bytes.find("/Type /Page", at + 1))
+    if (bytes.compare(at, 12, "/Type /Pages") != 0) ++pages;
+  return pages;
+}
+
+class PrintExportWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    G = model::Globals{};
+    model::ResetSheet();
+    app::ResetPreview();
+    app::ApplySettingDefaults();
+    app::WireMainWindow();
+    // A tee: a 300 x 20 flange on a 20 x 280 web.
+    model::ElementRecord flange = model::testing::Plate(300, 20, 300, 480);
+    flange.NameSI = "PL 300x20";
+    flange.NameImp = "PL 11.81x0.787";
+    model::ElementRecord web = model::testing::Plate(20, 280, 440, 200);
+    web.NameSI = "PL 20x280";
+    web.NameImp = "PL 0.787x11.02";
+    G.Elements[1] = flange;
+    G.Elements[2] = web;
+    G.ElementCount = 2;
+    G.ProjectName = "Crane runway";
+    ui::ShowModeless(Sheet());
+    QApplication::processEvents();
+    qt.platform.SyncAll();
+  }
+  void TearDown() override {
+    app::ResetPreview();
+    Sheet().Unload();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  QAction* MenuAction(const QString& text) {
+    for (QAction* top : qt.platform.WindowOf(Sheet())->menuBar()->actions())
+      if (top->menu())
+        for (QAction* a : top->menu()->actions())
+          if (a->text() == text) return a;
+    return nullptr;
+  }
+  std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
+
+  QTemporaryDir dir;
+  ui::qt::ScopedQtPlatform qt;
+};
+
+TEST_F(PrintExportWindowTest, PrintWritesTheSectionAsOnePagePdf) {
+  const std::string pdf = Path("section.pdf");
+  qt.platform.SetPrinterOutputFile(pdf);
+  const float left = Sheet().Base.ScaleLeft, width = Sheet().Base.ScaleWidth, height = Sheet().Base.Height;
+
+  QAction* print = MenuAction("Print...");
+  ASSERT_NE(print, nullptr);
+  print->trigger();
+  app::PreviewForm& page = app::Preview();
+  ASSERT_TRUE(page.IsLoaded());
+  ui::qt::FormWindow* preview = qt.platform.WindowOf(page);
+  ASSERT_NE(preview, nullptr);
+  EXPECT_TRUE(preview->isVisible());
+  EXPECT_EQ(preview->windowTitle(), "Print Preview");
+  EXPECT_EQ(page.lblObject1.Caption, "PL 300x20");
+  EXPECT_EQ(page.lblObject2.Caption, "PL 20x280");
+  EXPECT_EQ(page.lblProjName.Caption, " Crane runway");
+  // The main window's view is back as it was.
+  EXPECT_EQ(Sheet().Base.ScaleLeft, left);
+  EXPECT_EQ(Sheet().Base.ScaleWidth, width);
+  EXPECT_EQ(Sheet().Base.Height, height);
+
+  auto* button = qobject_cast<QPushButton*>(preview->WidgetOf(&page.cmdPrint));
+  ASSERT_NE(button, nullptr);
+  QTest::mouseClick(button, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_FALSE(page.IsLoaded());
+
+  const std::string bytes = ReadAll(pdf);
+  ASSERT_EQ(bytes.rfind("%PDF", 0), 0u) << pdf;
+  EXPECT_EQ(PdfPages(bytes), 1u);
+  if (const char* keep = std::getenv("QUORVANE_KEEP_PRINT")) QFile::copy(QString::fromStdString(pdf), keep);
+}
+
+TEST_F(PrintExportWindowTest, ExportWritesTheReportThroughTheFileDialog) {
+  view::RedrawDrawing();  // the results of the section
+  const std::string path = Path("tee");
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->selectedNameFilter(), "Text Files (*.txt)");
+    box->selectFile(QString::fromStdString(path));
+    QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+  });
+  QAction* exportItem = MenuAction("Export to Text File...");
+  ASSERT_NE(exportItem, nullptr);
+  exportItem->trigger();
+  const std::string text = ReadAll(path);  // the name as typed, no extension added
+  ASSERT_FALSE(text.empty());
+  EXPECT_EQ(text.rfind("Section properties calculated by Quorvane (TM).\r\n", 0), 0u);
+  EXPECT_NE(text.find("\r\nProject: Crane runway\r\n"), std::string::npos);
+  // 300 x 20 + 20 x 280 = 11600 mm2.
+  EXPECT_NE(text.find("\r\nArea:  11600\r\n"), std::string::npos);
+}
+
+}  // namespace
