@@ -58,10 +58,6 @@ struct SheetForm : ui::Form {
   ui::Menu HelpSep1{*this, "HelpSep1", &mnuHelp};
   ui::Menu About{*this, "About", &mnuHelp};
 
-  // The common dialog of Open, Save As, Export and Print Setup; its file name carries over
-  // from one use to the next.
-  ui::CommonDialog dlgCommonDialog;
-
   // The keyed toolbar, 27 buttons with six separators; code tells buttons apart by key.
   ui::Toolbar tbToolBar{*this, "tbToolBar"};
 

@@ -10,6 +10,7 @@
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -19,7 +20,6 @@
 #include <string>
 
 #include "app/preview_form.h"
-#include "app/settings_defaults.h"
 #include "app/wiring.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
@@ -49,11 +49,15 @@ class PrintExportWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(dir.isValid());
+    // A settings store of the test's own: a first start, without the start-up notice.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
     G = model::Globals{};
     model::ResetSheet();
     app::ResetPreview();
-    app::ApplySettingDefaults();
     app::WireMainWindow();
+    ui::ShowModeless(Sheet());  // start-up, through the main window's Load
+    QApplication::processEvents();
     // A tee: a 300 x 20 flange on a 20 x 280 web.
     model::ElementRecord flange = model::testing::Plate(300, 20, 300, 480);
     flange.NameSI = "PL 300x20";
@@ -65,8 +69,7 @@ class PrintExportWindowTest : public ::testing::Test {
     G.Elements[2] = web;
     G.ElementCount = 2;
     G.ProjectName = "Crane runway";
-    ui::ShowModeless(Sheet());
-    QApplication::processEvents();
+    view::RedrawDrawing();
     qt.platform.SyncAll();
   }
   void TearDown() override {
