@@ -1,0 +1,341 @@
+#include "editor/document_codec.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <system_error>
+#include <type_traits>
+
+#include "model/globals.h"
+
+namespace editor {
+
+namespace {
+
+constexpr const char* Marker = "V2";
+constexpr const char* LineEnd = "\r\n";
+
+// ---- text encoding ----------------------------------------------------------------
+
+// Length of the UTF-8 sequence at s[i], or 0 when it is not a valid one.
+size_t Utf8Length(std::string_view s, size_t i) {
+  const auto b = static_cast<unsigned char>(s[i]);
+  size_t n = 0;
+  uint32_t cp = 0;
+  if (b < 0x80) return 1;
+  if (b >= 0xC2 && b <= 0xDF) {
+    n = 2;
+    cp = b & 0x1F;
+  } else if (b >= 0xE0 && b <= 0xEF) {
+    n = 3;
+    cp = b & 0x0F;
+  } else if (b >= 0xF0 && b <= 0xF4) {
+    n = 4;
+    cp = b & 0x07;
+  } else {
+    return 0;
+  }
+  if (i + n > s.size()) return 0;
+  for (size_t k = 1; k < n; ++k) {
+    const auto c = static_cast<unsigned char>(s[i + k]);
+    if ((c & 0xC0) != 0x80) return 0;
+    cp = (cp << 6) | (c & 0x3F);
+  }
+  // Overlong forms, surrogates and values above the last code point are not UTF-8.
+  if ((n == 3 && cp < 0x800) || (n == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
+  return n;
+}
+
+bool ValidUtf8(std::string_view s) {
+  for (size_t i = 0; i < s.size();) {
+    const size_t n = Utf8Length(s, i);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
+void AppendUtf8(std::string& out, uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// Windows-1252 bytes 0x80 to 0x9F; the five unassigned ones keep their own value.
+constexpr uint16_t Cp1252High[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// ---- writing ----------------------------------------------------------------------
+
+class Writer {
+ public:
+  void Text(std::string_view s) {
+    out_ += '"';
+    for (char c : s) {
+      if (c == '\r' || c == '\n') continue;
+      if (c == '"') out_ += '"';
+      out_ += c;
+    }
+    out_ += '"';
+    End();
+  }
+  void Boolean(model::Bool16 v) {
+    out_ += v != 0 ? "#TRUE#" : "#FALSE#";
+    End();
+  }
+  template <typename Number>
+  void Value(Number v) {
+    char buffer[64];
+    // The shortest text that reads back to the same bits, with "." in every locale.
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+    out_.append(buffer, result.ptr);
+    End();
+  }
+  std::string Take() { return std::move(out_); }
+
+ private:
+  void End() { out_ += LineEnd; }
+  std::string out_;
+};
+
+struct FieldWriter {
+  Writer& w;
+  void operator()(const model::String25& s) const { w.Text(s.view()); }
+  void operator()(Flag f) const { w.Boolean(f.Value); }
+  template <typename Number>
+  void operator()(Number v) const {
+    w.Value(v);
+  }
+};
+
+// ---- reading ----------------------------------------------------------------------
+
+std::string_view Trim(std::string_view s) {
+  while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+  while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+  return s;
+}
+
+// A finite number in plain or exponent notation, with or without a 0 before the point.
+template <typename Number>
+bool ReadNumber(std::string_view s, Number& v) {
+  s = Trim(s);
+  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+  if (s.empty() || s.front() == '+') return false;
+  Number parsed{};
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), parsed, std::chars_format::general);
+  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(parsed)) return false;
+  v = parsed;
+  return true;
+}
+
+// A whole number of the field's type; a fraction goes to the nearest, a half to the even
+// neighbour, and a value outside the type's range is refused.
+template <typename Int>
+bool ReadInteger(std::string_view s, Int& v) {
+  double d = 0;
+  if (!ReadNumber(s, d)) return false;
+  d = std::nearbyint(d);
+  if (d < static_cast<double>(std::numeric_limits<Int>::min()) ||
+      d > static_cast<double>(std::numeric_limits<Int>::max()))
+    return false;
+  v = static_cast<Int>(d);
+  return true;
+}
+
+bool ReadBoolean(std::string_view s, model::Bool16& v) {
+  s = Trim(s);
+  if (s == "#TRUE#") {
+    v = model::True;
+    return true;
+  }
+  if (s == "#FALSE#") {
+    v = model::False;
+    return true;
+  }
+  double d = 0;
+  if (!ReadNumber(s, d)) return false;
+  v = d != 0 ? model::True : model::False;
+  return true;
+}
+
+// A name field holds at most 25 bytes: a longer text is cut at a character boundary.
+model::String25 FitName(std::string_view s) {
+  size_t end = 0;
+  for (size_t i = 0; i < s.size();) {
+    const size_t n = std::max<size_t>(1, Utf8Length(s, i));
+    if (i + n > model::String25::size()) break;
+    i += n;
+    end = i;
+  }
+  return model::String25(s.substr(0, end));
+}
+
+class Reader {
+ public:
+  explicit Reader(const std::vector<std::string>& values) : values_(values) {}
+  bool Next(std::string_view& v) {
+    if (at_ >= values_.size()) return false;
+    v = values_[at_++];
+    return true;
+  }
+  bool Text(std::string& s) {
+    std::string_view v;
+    if (!Next(v)) return false;
+    s = std::string(v);
+    return true;
+  }
+  bool Boolean(model::Bool16& b) {
+    std::string_view v;
+    return Next(v) && ReadBoolean(v, b);
+  }
+  template <typename Number>
+  bool Value(Number& n) {
+    std::string_view v;
+    if (!Next(v)) return false;
+    if constexpr (std::is_integral_v<Number>)
+      return ReadInteger(v, n);
+    else
+      return ReadNumber(v, n);
+  }
+
+ private:
+  const std::vector<std::string>& values_;
+  size_t at_ = 0;
+};
+
+struct FieldReader {
+  Reader& r;
+  bool& ok;
+  void operator()(model::String25& s) const {
+    std::string text;
+    ok = ok && r.Text(text);
+    if (ok) s = FitName(text);
+  }
+  void operator()(Flag f) const { ok = ok && r.Boolean(f.Value); }
+  template <typename Number>
+  void operator()(Number& v) const {
+    ok = ok && r.Value(v);
+  }
+};
+
+// The view as the drawing area takes it: a whole number of the 32-bit range.
+bool ReadView(Reader& r, float& v) {
+  int32_t whole = 0;
+  if (!r.Value(whole)) return false;
+  v = static_cast<float>(whole);
+  return true;
+}
+
+}  // namespace
+
+std::string DecodeFileText(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  if (ValidUtf8(bytes)) return std::string(bytes);
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (char c : bytes) {
+    const auto b = static_cast<unsigned char>(c);
+    AppendUtf8(out, b >= 0x80 && b < 0xA0 ? Cp1252High[b - 0x80] : b);
+  }
+  return out;
+}
+
+std::optional<std::vector<std::string>> SplitValues(std::string_view text) {
+  std::vector<std::string> values;
+  size_t i = 0;
+  const size_t n = text.size();
+  auto atLineEnd = [&](size_t k) { return k < n && (text[k] == '\r' || text[k] == '\n'); };
+  auto skipLineEnd = [&](size_t& k) {
+    if (text[k] == '\r' && k + 1 < n && text[k + 1] == '\n') ++k;
+    ++k;
+  };
+  while (i < n) {
+    while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+    std::string value;
+    if (i < n && text[i] == '"') {
+      ++i;
+      bool closed = false;
+      while (i < n && !atLineEnd(i)) {
+        if (text[i] == '"') {
+          if (i + 1 < n && text[i + 1] == '"') {
+            value += '"';
+            i += 2;
+            continue;
+          }
+          ++i;
+          closed = true;
+          break;
+        }
+        value += text[i++];
+      }
+      if (!closed) return std::nullopt;
+      while (i < n && (text[i] == ' ' || text[i] == '\t')) ++i;
+      if (i < n && text[i] != ',' && !atLineEnd(i)) return std::nullopt;
+    } else {
+      const size_t start = i;
+      while (i < n && text[i] != ',' && !atLineEnd(i)) ++i;
+      value = std::string(Trim(text.substr(start, i - start)));
+    }
+    values.push_back(std::move(value));
+    if (i < n) {
+      if (text[i] == ',')
+        ++i;
+      else
+        skipLineEnd(i);
+    }
+  }
+  return values;
+}
+
+std::string WriteDocument(const DocumentData& d) {
+  Writer w;
+  w.Text(Marker);
+  w.Boolean(d.UnitStatus);
+  w.Value(d.ZoomScale);
+  w.Boolean(d.RotAxis);
+  w.Value(d.InitialScaleWidth);
+  w.Value(d.InitialScaleHeight);
+  for (float v : {d.ScaleWidth, d.ScaleHeight, d.ScaleLeft, d.ScaleTop}) w.Value(v);
+  w.Value(static_cast<int16_t>(d.Elements.size()));
+  for (model::ElementRecord e : d.Elements) ForEachElementField(e, FieldWriter{w});
+  for (const std::string* s : {&d.ProjectName, &d.ProjectNumber, &d.ObjectDescription, &d.ProjectEngineer}) w.Text(*s);
+  return w.Take();
+}
+
+std::optional<DocumentData> ReadDocument(std::string_view bytes) {
+  const std::optional<std::vector<std::string>> values = SplitValues(DecodeFileText(bytes));
+  if (!values || values->empty()) return std::nullopt;
+  Reader r(*values);
+  DocumentData d;
+  d.Marked = values->front() == Marker;
+  std::string marker;
+  if (d.Marked && !r.Text(marker)) return std::nullopt;
+  int16_t count = 0;
+  const bool header = r.Boolean(d.UnitStatus) && r.Value(d.ZoomScale) && r.Boolean(d.RotAxis) &&
+                      r.Value(d.InitialScaleWidth) && r.Value(d.InitialScaleHeight) && ReadView(r, d.ScaleWidth) &&
+                      ReadView(r, d.ScaleHeight) && ReadView(r, d.ScaleLeft) && ReadView(r, d.ScaleTop) &&
+                      r.Value(count);
+  // A view of no width or height would divide by zero in every pixel routine.
+  if (!header || count < 0 || count > model::MaxElements || d.ScaleWidth == 0 || d.ScaleHeight == 0)
+    return std::nullopt;
+  d.Elements.resize(static_cast<size_t>(count));
+  bool ok = true;
+  for (model::ElementRecord& e : d.Elements) ForEachElementField(e, FieldReader{r, ok});
+  if (!ok) return std::nullopt;
+  if (d.Marked &&
+      !(r.Text(d.ProjectName) && r.Text(d.ProjectNumber) && r.Text(d.ObjectDescription) && r.Text(d.ProjectEngineer)))
+    return std::nullopt;
+  return d;
+}
+
+}  // namespace editor

@@ -1,0 +1,78 @@
+#pragma once
+// The document file as text and back, apart from any window: one value per line, CR LF
+// line ends, UTF-8. The marked layout starts with "V2" and ends with the four project
+// strings; the older layout has neither and is still read. A file is read whole into a
+// DocumentData first, so a damaged file is refused before anything is changed.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/element_record.h"
+
+namespace editor {
+
+struct DocumentData {
+  model::Bool16 UnitStatus = model::True;
+  float ZoomScale = 1;
+  model::Bool16 RotAxis = model::True;
+  float InitialScaleWidth = 0;
+  int32_t InitialScaleHeight = 0;
+  // The view of the drawing area: written with its fractions, read back as whole numbers.
+  float ScaleWidth = 1200, ScaleHeight = -1000, ScaleLeft = 0, ScaleTop = 1000;
+  std::vector<model::ElementRecord> Elements;  // elements 1 to ElementCount, in order
+  std::string ProjectName, ProjectNumber, ObjectDescription, ProjectEngineer;
+  bool Marked = true;  // as read: the file had the "V2" marker
+
+  friend bool operator==(const DocumentData&, const DocumentData&) = default;
+};
+
+// The whole file in the marked layout. Text values go between double quotes, a quote
+// inside doubled, line breaks left out.
+std::string WriteDocument(const DocumentData& document);
+
+// Reads a whole file (UTF-8, or Windows-1252 when it is not valid UTF-8). Nothing when any
+// value is missing or does not fit its field, when the count lies outside 0 to 50, or
+// when the view's width or height is 0.
+std::optional<DocumentData> ReadDocument(std::string_view bytes);
+
+// The values of a file, split at line ends and at commas outside double quotes, with the
+// quotes taken off ("" inside quotes is one quote). Nothing for an unclosed quote or
+// text after a closing one.
+std::optional<std::vector<std::string>> SplitValues(std::string_view text);
+
+// Text as the program holds it: valid UTF-8 stays as it is, anything else is taken as
+// Windows-1252; a leading byte-order mark is dropped.
+std::string DecodeFileText(std::string_view bytes);
+
+// The 42 fields of one element in their fixed order, the order of every text form of an
+// element. `f` is called with each field; the Boolean Selected comes as a Flag.
+struct Flag {
+  model::Bool16& Value;
+};
+template <typename F>
+void ForEachElementField(model::ElementRecord& e, F&& f) {
+  f(e.NameSI);
+  f(e.ShapeType);
+  for (float* v : {&e.Depth, &e.Width, &e.FlangeThickness, &e.WebThickness, &e.InnerRadius, &e.OuterRadius, &e.Ratio1,
+                   &e.Ratio2, &e.FilletDepthK, &e.FilletWidthK1})
+    f(*v);
+  f(e.NominalSizeSI);
+  for (float* v : {&e.MassSI, &e.ElemArea, &e.ElemIx, &e.ElemSx, &e.ElemRx, &e.ElemZx, &e.ElemIy, &e.ElemSy, &e.ElemRy,
+                   &e.ElemZy, &e.ElemJ, &e.ElemCw, &e.Spare1, &e.Spare2, &e.Spare3, &e.Spare4, &e.ShapeExtra})
+    f(*v);
+  f(e.NameImp);
+  f(e.NominalSizeImp);
+  for (float* v : {&e.MassImp, &e.CentroidX, &e.CentroidY}) f(*v);
+  f(e.ShapeCount);
+  f(e.PosX);
+  f(e.PosY);
+  f(e.Angle);
+  f(e.MirrorSign);
+  f(Flag{e.Selected});
+  f(e.ChannelExtra);
+}
+
+}  // namespace editor
