@@ -4,6 +4,7 @@
 #include "app/options.h"
 #include "app/print_page.h"
 #include "app/startup.h"
+#include "editor/documents.h"
 #include "editor/undo.h"
 #include "model/case_dialogs.h"
 #include "model/sheet.h"
@@ -21,6 +22,12 @@ void WireMainWindow() {
   sheet.Unloading = Form_Unload;
   sheet.Exit.Click = Exit_Click;
   sheet.Settings.Click = Settings_Click;
+
+  // Documents.
+  sheet.New.Click = editor::New_Click;
+  sheet.Open.Click = editor::Open_Click;
+  sheet.Save.Click = editor::Save_Click;
+  sheet.Saveas.Click = editor::Saveas_Click;
 
   // Undo history.
   sheet.Undo.Click = editor::Undo_Click;
