@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "app/query_form.h"
-#include "app/settings_defaults.h"
+#include "app/settings_store.h"
 #include "app/wiring.h"
 #include "editor/document_codec.h"
 #include "editor/title.h"
