@@ -21,6 +21,21 @@ ElementRecord Element(int16_t code, float d, float b, float tf, float tw, int i)
   e.FlangeThickness = tf;
   e.WebThickness = tw;
   e.ElemArea = code == 50 ? b * d : 2 * b * tf + (d - 2 * tf) * tw;
+  // The rolled shapes with the roundings of real ones: root fillets of radius 10 (the
+  // area they add), hollow corners of 2t outside and t inside, angle toes of radius 5.
+  const float spandrel = static_cast<float>(1 - 3.14159265 / 4);
+  e.FilletDepthK = tf + 15;
+  e.FilletWidthK1 = tw / 2 + 15;
+  if (code == 1 || code == 2) e.ElemArea += 4 * spandrel * 100;
+  if (code == 6 || code == 9) e.ElemArea += 2 * spandrel * 100;
+  if (code == 8) {
+    e.FilletDepthK = tf + 10;
+    e.ElemArea = tf * (b + d - tf) + spandrel * (100 - 2 * 25);
+  }
+  if (code == 15) {
+    e.OuterRadius = 2 * tf;
+    e.InnerRadius = tf;
+  }
   e.ElemIx = b * d * d * d / 40;
   e.ElemIy = d * b * b * b / 60;
   e.ElemJ = 1000.0f * i;

@@ -1,7 +1,10 @@
 #pragma once
-// The plain rectangles and circles that stand for an element in the plastic moduli:
-// root fillets and corner radii are left out. Rectangles are in the element's local
-// frame (u along Width, v along Depth, from the insertion point).
+// What an element is made of for its plastic moduli: its real outline, in the element's
+// local frame (u along Width, v along Depth, from the insertion point). A rolled shape
+// is one simple polygon, or two for a hollow section (the bore taken off the wall), with
+// the corner radii, root fillets and sloped flanges on which its tabulated properties
+// rest; a plate is its rectangle and a bar its circle. One description per family serves
+// Zx and Zy alike.
 
 #include "model/element_record.h"
 
@@ -9,18 +12,39 @@ namespace model {
 
 struct PlasticComponent {
   bool Circle = false;
-  // Rectangle: u from U0 to U1, v from V0 to V1.
-  float U0 = 0, U1 = 0, V0 = 0, V1 = 0;
+  // Taken off the component before it (the bore of a hollow section).
+  bool Hole = false;
+  // A convex polygon is cut by an axis in one stretch.
+  bool Convex = false;
+  // Polygon: vertices First .. First + Count - 1 of the outline, counter-clockwise.
+  int First = 0, Count = 0;
   // Circle: centred at (Depth/2, Depth/2).
   float Radius = 0;
-  // A circle cut out of the one before it (the bore of a circular hollow section).
-  bool Hole = false;
 };
 
-constexpr int MaxPlasticComponents = 4;
+constexpr int MaxPlasticComponents = 2;
+// Chords of every rounded corner or fillet.
+constexpr int ArcChords = 8;
+// A hollow section's two loops of four rounded corners.
+constexpr int MaxOutlineVertices = 2 * 4 * (ArcChords + 1);
 
-// Fills `out` with the element's components in their fixed order and returns how many;
-// a code of no group has none.
-int PlasticComponentsOf(const ElementRecord& e, PlasticComponent (&out)[MaxPlasticComponents]);
+struct PlasticOutline {
+  PlasticComponent Parts[MaxPlasticComponents];
+  int PartCount = 0;
+  double U[MaxOutlineVertices] = {}, V[MaxOutlineVertices] = {};
+  int VertexCount = 0;
+};
+
+// The element's components in their fixed order; a code of no family has none.
+void PlasticOutlineOf(const ElementRecord& e, PlasticOutline& out);
+
+// The slope of the inner flange faces, thickness change per unit of width: 1 in 6 for
+// sloped-flange I-sections, channels and tees cut from sloped-flange I-sections; 0 for
+// parallel flanges.
+double FlangeSlopeOf(const ElementRecord& e);
+
+// The signed area of the polygon of `Count` vertices from `First` (positive
+// counter-clockwise).
+double PolygonArea(const PlasticOutline& o, const PlasticComponent& c);
 
 }  // namespace model

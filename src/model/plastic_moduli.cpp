@@ -5,6 +5,7 @@
 
 #include "model/globals.h"
 #include "model/guards.h"
+#include "model/plastic_clip.h"
 #include "model/plastic_components.h"
 #include "model/result_display.h"
 
@@ -17,65 +18,22 @@ struct Point {
   float x, y;
 };
 
-Point Place(const ElementRecord& e, double u, double v) {
-  const double m = e.MirrorSign, a = e.Angle;
-  const double mc = m * std::cos(a), ms = m * std::sin(a);
-  return {static_cast<float>(e.PosX + mc * u - ms * v), static_cast<float>(e.PosY + u * std::sin(a) + v * std::cos(a))};
-}
-
-// Area and first moment about h = 0 of the part of a piece with h >= 0, and the length
-// of its cut along the axis.
-struct Side {
-  double area = 0, moment = 0, chord = 0;
+// The placement of one element's local points, its sine and cosine taken once.
+struct Placement {
+  explicit Placement(const ElementRecord& e)
+      : x(e.PosX),
+        y(e.PosY),
+        mc(e.MirrorSign * std::cos(e.Angle)),
+        ms(e.MirrorSign * std::sin(e.Angle)),
+        c(std::cos(e.Angle)),
+        s(std::sin(e.Angle)) {}
+  Point operator()(double u, double v) const {
+    return {static_cast<float>(x + mc * u - ms * v), static_cast<float>(y + u * s + v * c)};
+  }
+  double x, y, mc, ms, c, s;
 };
 
-// Polygon (w, h) with h measured from the axis, clipped to h >= 0.
-Side PolygonAbove(const PlasticPiece& p, double axis) {
-  double cw[8], ch[8];
-  int n = 0;
-  double cutMin = 0, cutMax = 0;
-  bool cut = false;
-  auto onAxis = [&](double w) {
-    if (!cut) {
-      cutMin = cutMax = w;
-      cut = true;
-    } else {
-      cutMin = std::min(cutMin, w);
-      cutMax = std::max(cutMax, w);
-    }
-  };
-  // Shift along the axis too, so the products below stay small.
-  const double w0 = p.W[0];
-  for (int k = 0; k < 4; ++k) {
-    const int j = (k + 1) % 4;
-    const double hk = p.H[k] - axis, hj = p.H[j] - axis;
-    const double wk = p.W[k] - w0, wj = p.W[j] - w0;
-    if (hk >= 0) {
-      cw[n] = wk;
-      ch[n] = hk;
-      ++n;
-      if (hk == 0) onAxis(wk);
-    }
-    if ((hk >= 0) != (hj >= 0)) {
-      const double w = wk + (wj - wk) * (0 - hk) / (hj - hk);
-      cw[n] = w;
-      ch[n] = 0;
-      ++n;
-      onAxis(w);
-    }
-  }
-  Side s;
-  for (int k = 0; k < n; ++k) {
-    const int j = (k + 1) % n;
-    const double cross = cw[k] * ch[j] - cw[j] * ch[k];
-    s.area += cross;
-    s.moment += (ch[k] + ch[j]) * cross;
-  }
-  s.area = s.area / 2 * p.Orientation;
-  s.moment = s.moment / 6 * p.Orientation;
-  s.chord = cut ? cutMax - cutMin : 0;
-  return s;
-}
+using Side = ClipSide;
 
 // The circle's segment beyond the axis, by the exact segment formulas.
 Side CircleAbove(const PlasticPiece& p, double axis) {
@@ -95,41 +53,60 @@ Side CircleAbove(const PlasticPiece& p, double axis) {
   return s;
 }
 
-Side Above(const PlasticPiece& p, double axis) {
+Side Above(const PlasticPieces& all, const PlasticPiece& p, double axis) {
   if (p.HMin >= axis) return {p.Area, p.Area * (p.CentroidH - axis), 0};
   if (p.HMax <= axis) return {};
-  return p.Circle ? CircleAbove(p, axis) : PolygonAbove(p, axis);
+  if (p.Circle) return CircleAbove(p, axis);
+  return PolygonAbove(all.H.data() + p.First, all.W.data() + p.First, p.Count, axis, p.Orientation, p.Convex);
 }
 
 double Signed(const PlasticPiece& p, double v) { return p.Hole ? -v : v; }
 
 // |first moment| of one piece about the axis: the part above plus the part below.
-double PieceModulus(const PlasticPiece& p, double axis) {
+double PieceModulus(const PlasticPieces& all, const PlasticPiece& p, double axis) {
   const double whole = p.Area * (p.CentroidH - axis);
   if (p.HMin >= axis) return whole;
   if (p.HMax <= axis) return -whole;
-  return 2 * Above(p, axis).moment - whole;
+  return 2 * Above(all, p, axis).moment - whole;
 }
 
-PlasticPiece RectPiece(const Point (&q)[4], bool across_y) {
-  PlasticPiece p;
-  for (int k = 0; k < 4; ++k) {
-    p.H[k] = across_y ? q[k].y : q[k].x;
-    p.W[k] = across_y ? q[k].x : q[k].y;
+// Both views of one placed polygon, its corners appended to each view's lists. False
+// when a coordinate is not a number.
+bool PolygonPieces(PlasticPieces& across_y, PlasticPieces& across_x, const Point* q, int n, const PlasticComponent& k,
+                   PlasticPiece& py, PlasticPiece& px) {
+  const size_t first = across_y.H.size();
+  across_y.H.resize(first + static_cast<size_t>(n));
+  across_y.W.resize(first + static_cast<size_t>(n));
+  across_x.H.resize(first + static_cast<size_t>(n));
+  across_x.W.resize(first + static_cast<size_t>(n));
+  double* y = across_y.H.data() + first;
+  double* x = across_y.W.data() + first;
+  bool finite = true;
+  for (int i = 0; i < n; ++i) {
+    x[i] = q[i].x;
+    y[i] = q[i].y;
+    finite = finite && std::isfinite(q[i].x) && std::isfinite(q[i].y);
   }
-  double area = 0, moment = 0;
-  for (int k = 0; k < 4; ++k) {
-    const int j = (k + 1) % 4;
-    const double cross = (p.W[k] - p.W[0]) * (p.H[j] - p.H[0]) - (p.W[j] - p.W[0]) * (p.H[k] - p.H[0]);
-    area += cross;
-    moment += (p.H[k] - p.H[0] + p.H[j] - p.H[0]) * cross;
-  }
-  p.Orientation = area < 0 ? -1 : 1;
-  p.Area = std::fabs(area) / 2;
-  p.CentroidH = p.Area > 0 ? p.H[0] + moment / 6 * p.Orientation / p.Area : p.H[0];
-  p.HMin = *std::min_element(p.H, p.H + 4);
-  p.HMax = *std::max_element(p.H, p.H + 4);
-  return p;
+  std::copy(x, x + n, across_x.H.data() + first);
+  std::copy(y, y + n, across_x.W.data() + first);
+  PolygonShape sy, sx;
+  ShapesOfPolygon(x, y, n, sy, sx);
+  auto piece = [&](const PolygonShape& s, const double* h, PlasticPiece& p) {
+    p = PlasticPiece{};
+    p.Hole = k.Hole;
+    p.Convex = k.Convex;
+    p.First = static_cast<int>(first);
+    p.Count = n;
+    p.Orientation = s.Orientation;
+    p.Area = s.Area;
+    p.CentroidH = s.CentroidH;
+    const auto [lo, hi] = std::minmax_element(h, h + n);
+    p.HMin = *lo;
+    p.HMax = *hi;
+  };
+  piece(sy, y, py);
+  piece(sx, x, px);
+  return finite;
 }
 
 PlasticPiece CirclePiece(Point centre, double radius, bool hole, bool across_y) {
@@ -147,57 +124,70 @@ PlasticPiece CirclePiece(Point centre, double radius, bool hole, bool across_y) 
 }
 
 bool Usable(const PlasticPiece& p) {
-  if (!std::isfinite(p.Area) || !std::isfinite(p.CentroidH) || !std::isfinite(p.HMin) || !std::isfinite(p.HMax))
-    return false;
-  for (int k = 0; k < 4; ++k)
-    if (!std::isfinite(p.W[k])) return false;
-  return true;
+  return std::isfinite(p.Area) && std::isfinite(p.CentroidH) && std::isfinite(p.HMin) && std::isfinite(p.HMax);
+}
+
+// Drops the last piece's corners again.
+void Unwind(PlasticPieces& all, const PlasticPiece& p) {
+  all.H.resize(static_cast<size_t>(p.First));
+  all.W.resize(static_cast<size_t>(p.First));
 }
 
 // Both views of every component of the section, in element and component order. A
 // component without area takes no part; a non-number anywhere leaves `ok` false.
-void BuildPieces(std::vector<PlasticPiece>& across_y, std::vector<PlasticPiece>& across_x, bool& ok) {
+void BuildPieces(PlasticPieces& across_y, PlasticPieces& across_x, bool& ok) {
   ok = true;
   const int n = ElementsInUse();
-  PlasticComponent comps[MaxPlasticComponents];
+  PlasticOutline outline;
+  Point placed[MaxOutlineVertices];
   for (int i = 1; i <= n; ++i) {
     const ElementRecord& e = G.Elements[i];
-    const int count = PlasticComponentsOf(e, comps);
+    PlasticOutlineOf(e, outline);
+    const Placement place(e);
     bool lastKept = false;
-    for (int c = 0; c < count; ++c) {
-      const PlasticComponent& k = comps[c];
+    for (int c = 0; c < outline.PartCount; ++c) {
+      const PlasticComponent& k = outline.Parts[c];
       PlasticPiece py, px;
+      bool finite = true;
       if (k.Circle) {
         // A circle of no positive radius has no area: a wall as thick as half the
         // diameter leaves no bore.
-        const Point centre = Place(e, e.Depth / 2.0, e.Depth / 2.0);
+        const Point centre = place(e.Depth / 2.0, e.Depth / 2.0);
         const double r = k.Radius > 0 ? k.Radius : 0.0;
         py = CirclePiece(centre, r, k.Hole, true);
         px = CirclePiece(centre, r, k.Hole, false);
       } else {
-        // Round the outline: (ua, va), (ub, va), (ub, vb), (ua, vb).
-        const Point q[4] = {Place(e, k.U0, k.V0), Place(e, k.U1, k.V0), Place(e, k.U1, k.V1), Place(e, k.U0, k.V1)};
-        py = RectPiece(q, true);
-        px = RectPiece(q, false);
+        for (int v = 0; v < k.Count; ++v) placed[v] = place(outline.U[k.First + v], outline.V[k.First + v]);
+        finite = PolygonPieces(across_y, across_x, placed, k.Count, k, py, px);
       }
-      if (!Usable(py) || !Usable(px)) {
+      if (!finite || !Usable(py) || !Usable(px)) {
         ok = false;
         return;
       }
       // A component without area takes no part, and a bore only with its circle.
       const bool keep = py.Area > 0 && (!k.Hole || lastKept);
       lastKept = keep;
-      if (!keep) continue;
-      across_y.push_back(py);
-      across_x.push_back(px);
+      if (!keep) {
+        Unwind(across_y, py);
+        Unwind(across_x, px);
+        continue;
+      }
+      across_y.Items.push_back(py);
+      across_x.Items.push_back(px);
     }
   }
 }
 
+void Reserve(PlasticPieces& p) {
+  p.Items.reserve(MaxElements * MaxPlasticComponents);
+  p.H.reserve(MaxElements * MaxOutlineVertices);
+  p.W.reserve(MaxElements * MaxOutlineVertices);
+}
+
 }  // namespace
 
-bool BuildPlasticPieces(bool across_y, std::vector<PlasticPiece>& pieces) {
-  std::vector<PlasticPiece> other;
+bool BuildPlasticPieces(bool across_y, PlasticPieces& pieces) {
+  PlasticPieces other;
   bool ok = true;
   if (across_y) {
     BuildPieces(pieces, other, ok);
@@ -207,10 +197,10 @@ bool BuildPlasticPieces(bool across_y, std::vector<PlasticPiece>& pieces) {
   return ok;
 }
 
-bool EqualAreaAxis(const std::vector<PlasticPiece>& pieces, double& axis) {
+bool EqualAreaAxis(const PlasticPieces& pieces, double& axis) {
   double total = 0, lo = 0, hi = 0;
   bool first = true;
-  for (const PlasticPiece& p : pieces) {
+  for (const PlasticPiece& p : pieces.Items) {
     total += Signed(p, p.Area);
     if (first || p.HMin < lo) lo = p.HMin;
     if (first || p.HMax > hi) hi = p.HMax;
@@ -222,8 +212,8 @@ bool EqualAreaAxis(const std::vector<PlasticPiece>& pieces, double& axis) {
   // length of the cut. Newton's steps, kept inside the bracket by halving.
   auto f = [&](double h, double& slope) {
     double above = 0, chord = 0;
-    for (const PlasticPiece& p : pieces) {
-      const Side s = Above(p, h);
+    for (const PlasticPiece& p : pieces.Items) {
+      const Side s = Above(pieces, p, h);
       above += Signed(p, s.area);
       chord += Signed(p, s.chord);
     }
@@ -251,16 +241,16 @@ bool EqualAreaAxis(const std::vector<PlasticPiece>& pieces, double& axis) {
   return true;
 }
 
-float PlasticModulusAbout(const std::vector<PlasticPiece>& pieces, double axis) {
+float PlasticModulusAbout(const PlasticPieces& pieces, double axis) {
   float z = 0, beforeHole = 0;
-  for (const PlasticPiece& p : pieces) {
+  for (const PlasticPiece& p : pieces.Items) {
     if (!p.Hole) {
-      z = static_cast<float>(z + PieceModulus(p, axis));
+      z = static_cast<float>(z + PieceModulus(pieces, p, axis));
       beforeHole = z;
       continue;
     }
-    // The bore is added like the circle round it and then taken off twice.
-    z = static_cast<float>(z + PieceModulus(p, axis));
+    // The bore is added like the outline round it and then taken off twice.
+    z = static_cast<float>(z + PieceModulus(pieces, p, axis));
     z = static_cast<float>(z - 2.0 * (static_cast<double>(z) - beforeHole));
   }
   return FiniteSingle(z);
@@ -269,9 +259,9 @@ float PlasticModulusAbout(const std::vector<PlasticPiece>& pieces, double axis) 
 void ComputePlasticModuli() {
   G.SecZx = 0;
   G.SecZy = 0;
-  std::vector<PlasticPiece> acrossY, acrossX;
-  acrossY.reserve(MaxElements * MaxPlasticComponents);
-  acrossX.reserve(MaxElements * MaxPlasticComponents);
+  PlasticPieces acrossY, acrossX;
+  Reserve(acrossY);
+  Reserve(acrossX);
   bool ok = true;
   BuildPieces(acrossY, acrossX, ok);
   double axis = 0;

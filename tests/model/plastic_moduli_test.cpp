@@ -54,6 +54,16 @@ class Plastic : public SectionTest {
 
 TEST_F(Plastic, HandCalculatedSections) {
   const double tee_axis = 3304.0 / 2 / 150;  // in the flange of the 200 x 150 tee
+  // The channel 200 x 75, flanges 10 thick on the mean and sloping 1 in 6 over their
+  // outstands from u = 6 to 75: the thickness is 16.75 - u/6, 15.75 at the web. Zx: each
+  // flange loses the mean of the squared taper, L^3/12/36 over 2, about mid-depth. Zy:
+  // the web (1200) and the flanges up to u = 6 + x hold half the area, 1290, so
+  // 15.75 x - x^2/12 = 45.
+  const double channel_zx = 2 * (750.0 * 95 + 540 * 45) - 2 * std::pow(69.0, 3) / 864;
+  const double x = (189 - std::sqrt(189.0 * 189 - 4 * 540)) / 2, a = 6 + x;
+  // First moment of one flange's thickness from u to the axis, as an antiderivative.
+  auto F = [a](double u) { return 16.75 * (u * u / 2 - a * u) - (u * u * u / 3 - a * u * u / 2) / 6; };
+  const double channel_zy = 1200 * (a - 3) + 2 * ((F(75) - F(a)) - (F(a) - F(6)));
   const PlasticCase cases[] = {
       {"plate", {Plate(200, 10, 40, 70)}, 200.0 * 10 * 10 / 4, 10.0 * 200 * 200 / 4},
       {"plate turned 30 degrees", {Plate(100, 20, 0, 0, 30 * Deg)}, 26000, TurnedRectangleZ(50, 10, 60 * Deg)},
@@ -77,18 +87,16 @@ TEST_F(Plastic, HandCalculatedSections) {
        {Shape(1, 300, 150, 10, 6)},
        2 * (1500.0 * 145 + 840 * 70),
        2 * 10 * 22500 / 4.0 + 280 * 36 / 4.0},
+      // Flanges sloping 1 in 6 about their mean thickness 10 over the outstands of 72:
+      // each of the four outstands loses L^3/72 of its first moment about the web's axis
+      // and L^3/864 about the axis at mid-depth.
       {"sloped-flange I",
        {Shape(2, 300, 150, 10, 6)},
-       2 * (1500.0 * 145 + 840 * 70),
-       2 * 10 * 22500 / 4.0 + 280 * 36 / 4.0},
-      // Zy: the axis 10.5 from the back of the web.
-      {"channel", {Shape(6, 200, 75, 10, 6)}, 2 * (750.0 * 95 + 540 * 45), 1080 * 7.5 + 210 * 5.25 + 1290 * 32.25},
-      // Clipped polygons of the five rectangles at the equal-area axes y = 16.5995 and
-      // x = -43.0636.
-      {"channel turned 30 degrees beside a plate",
-       {Turned(Shape(6, 200, 75, 10, 6), 30 * Deg), Plate(200, 10, -150, -40)},
-       316980.06,
-       197584.87},
+       2 * (1500.0 * 145 + 840 * 70) - 4 * std::pow(72.0, 3) / 864,
+       2 * 10 * 22500 / 4.0 + 280 * 36 / 4.0 - 4 * std::pow(72.0, 3) / 72},
+      {"channel", {Shape(6, 200, 75, 10, 6)}, channel_zx, channel_zy},
+      // The flanges cut twice by the axis: a cut of two stretches.
+      {"channel turned a quarter", {Turned(Shape(6, 200, 75, 10, 6), 90 * Deg)}, channel_zy, channel_zx},
       // Axes at v = 30 and u = 8.
       {"angle", {Shape(8, 150, 100, 10, 10)}, 1000 * 25.0 + 200 * 10 + 1200 * 60, 1200 * 4.0 + 300 * 1 + 900 * 47},
       {"mirrored angle", {Turned(Shape(8, 150, 100, 10, 10), 0, -1)}, 99000, 47400},
@@ -116,7 +124,7 @@ TEST_F(Plastic, OneCornerBeyondTheAxisIsClippedExactly) {
   Add(Plate(10, 10, 0, 0, 45 * Deg));
   const double h = std::sqrt(50.0) - 5;
   const double z = 100 * 5 + 2 * h * h * h / 3;
-  std::vector<PlasticPiece> acrossY, acrossX;
+  PlasticPieces acrossY, acrossX;
   ASSERT_TRUE(BuildPlasticPieces(true, acrossY));
   ASSERT_TRUE(BuildPlasticPieces(false, acrossX));
   const double cy = std::sqrt(50.0);
@@ -131,7 +139,7 @@ TEST_F(Plastic, OneCornerBeyondTheAxisIsClippedExactly) {
 TEST_F(Plastic, TheAxisHalvesTheArea) {
   Add(Plate(10, 190, 95, 0));
   Add(Plate(200, 10, 0, 190));
-  std::vector<PlasticPiece> pieces;
+  PlasticPieces pieces;
   ASSERT_TRUE(BuildPlasticPieces(true, pieces));
   double axis = 0;
   ASSERT_TRUE(EqualAreaAxis(pieces, axis));

@@ -1,34 +1,41 @@
 // Every shipped shape row, built as one element alone in the section, through the
 // program's own property calculation: the section must have the row's area and moments
-// of inertia, and plastic moduli close to the tabulated ones.
+// of inertia, and the row's own plastic moduli, computed from the shape's real outline
+// (corner radii, sloped flanges, root fillets) with nothing added back.
 //
-// The plastic moduli are summed over plain component rectangles (and circles), so they
-// differ from the rolled shapes' tabulated values by what those rectangles leave out.
-// Where that is known in closed form it is added back before the comparison:
-//  - rectangular hollow sections: the corners, rounded with an outer radius 2t and an
-//    inner radius t (the radii the tabulated properties rest on);
-//  - sloped flanges (sloped-flange I, C channels, and the tees cut from sloped-flange I):
-//    the inner flange faces slope 1 in 6 about the tabulated mean thickness, which puts
-//    flange material nearer the web than the rectangles do (Zy only). The MC series mix
-//    flanges of that slope with much flatter ones and the table has no slope column
-//    (the tabulated Zy of MC13, MC12X14.3, MC12X10.6, MC10X8.4 and MC8X8.5 fit 1 in 6,
-//    the other MC rows a flat flange), so an MC row is compared both ways and must agree
-//    with one;
-//  - parallel-flange I-sections: the four root fillets, sized by the area the
-//    rectangles miss.
-// A row that still misses by more than 10 % fails.
+// Zx and Zy must lie within 2 % of the row's for parallel-flange I-sections, hollow
+// sections and round sections, within 3 % for the other families, and never more than
+// 2 % above the table (an overstated plastic modulus is on the unsafe side).
+//
+// Rows whose data cannot do better, checked by what explains them instead:
+//  - MC channels whose flanges are flatter than 1 in 6. The MC series mixes flanges of
+//    that slope with much flatter ones, and neither the table nor the record gives the
+//    slope, so every MC row is taken at 1 in 6, the slope that gives the lower moduli.
+//    Where the real flange is flatter, Zy comes out below the table by up to the
+//    taper's share of it; the table's Zy must lie between the 1-in-6 value and the
+//    flat-flange value (the taper's first moment added back). Zx hardly depends on the
+//    slope and keeps the common tolerance. The rows: MC460X86, MC460X77.2, MC460X68.2,
+//    MC460X63.5, MC310X74, MC310X67, MC310X60, MC310X52, MC310X46, MC250X61.2, MC250X50,
+//    MC250X42.4, MC250X37, MC250X33, MC250X9.7, MC230X37.8, MC230X35.6, MC200X33.9,
+//    MC200X31.8, MC200X29.8, MC200X27.8, MC180X33.8, MC180X28.4, MC150X26.8, MC150X22.8,
+//    MC150X24.3, MC150X22.5, MC150X17.9, MC150X10.4, MC150X9.7, MC100X20.5, MC75X10.6.
+//  - Extra-strong pipes whose tabulated area is 2.4 % to 3.3 % off the ring that the
+//    record's design wall gives (Pipe350XS to Pipe650XS above it, Pipe300XXS below):
+//    their moduli follow the area, so Z / ElemZ must lie within 1 % of the ring's area
+//    over ElemArea.
 //
 // The plastic modulus about the equal-area axis does not change when a shape is turned
-// over, so the orientation is checked on the same components directly: their centroid
-// must lie near the row's CentroidX / CentroidY (a tee upside down, or an angle with its
-// legs swapped, moves it by a quarter of the box or more), and their Ix / Iy must be
-// nearer the row's than its inverse.
+// over, so the orientation is checked on the outline directly: its centroid must lie
+// near the row's CentroidX / CentroidY (a tee upside down, or an angle with its legs
+// swapped, moves it by a quarter of the box or more), and its Ix / Iy must be nearer the
+// row's than its inverse.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <set>
 #include <string>
 
 #include "model/globals.h"
@@ -41,15 +48,24 @@
 namespace model {
 namespace {
 
-// A corner spandrel: the part of an R by R square outside the quarter circle of radius R
-// drawn about its inner corner; its area and the distance of its centroid from the
-// square's two outer sides.
 constexpr double PiExact = 3.14159265358979323846;
-double SpandrelArea(double R) { return (1 - PiExact / 4) * R * R; }
-double SpandrelOffset(double R) { return R * (10 - 3 * PiExact) / (12 - 3 * PiExact); }
 
-// The first moment about the axis u = pna of a flange's taper from u0 to u1: a thickness
-// that grows by 1/6 of the distance towards u0 from the mean at the flange's middle.
+const std::set<std::string> FlatterMC = {
+    "MC460X86",   "MC460X77.2", "MC460X68.2", "MC460X63.5", "MC310X74",   "MC310X67",   "MC310X60",   "MC310X52",
+    "MC310X46",   "MC250X61.2", "MC250X50",   "MC250X42.4", "MC250X37",   "MC250X33",   "MC250X9.7",  "MC230X37.8",
+    "MC230X35.6", "MC200X33.9", "MC200X31.8", "MC200X29.8", "MC200X27.8", "MC180X33.8", "MC180X28.4", "MC150X26.8",
+    "MC150X22.8", "MC150X24.3", "MC150X22.5", "MC150X17.9", "MC150X10.4", "MC150X9.7",  "MC100X20.5", "MC75X10.6"};
+const std::set<std::string> PipesOffTheirArea = {"Pipe650XS", "Pipe600XS", "Pipe500XS", "Pipe450XS",
+                                                 "Pipe400XS", "Pipe350XS", "Pipe300XXS"};
+
+std::string Trimmed(const String25& s) {
+  const std::string t = s.str();
+  return t.substr(0, t.find_last_not_of(' ') + 1);
+}
+
+// The first moment about the axis u = pna of a flange's taper from u0 to u1: the part of
+// the thickness that a slope of 1 in 6 about the mean at the flange's middle adds near
+// the web and takes away towards the tip (negative: the taper moves material inwards).
 double TaperMoment(double u0, double u1, double pna) {
   const int steps = 4000;
   const double du = (u1 - u0) / steps, middle = (u0 + u1) / 2;
@@ -61,97 +77,43 @@ double TaperMoment(double u0, double u1, double pna) {
   return sum;
 }
 
-struct Corrections {
-  double Zx = 0, Zy = 0;  // added to the calculated moduli
-  bool EitherZy = false;  // Zy may also agree without its correction
-};
-
-Corrections Known(const ShapeRecord& r) {
-  const double d = r.Depth, b = r.Width, tf = r.FlangeThickness, tw = r.WebThickness;
-  Corrections c;
-  switch (KindOf(r.ShapeType)) {
-    case ShapeKind::RectangularHSS: {
-      const double R = 2 * tf, ri = tf;
-      // Outer spandrels are material the rectangles have and the tube has not; inner
-      // ones are material the tube has in its rounded inner corners.
-      auto lost = [&](double half) {
-        return 4 * (SpandrelArea(R) * (half - SpandrelOffset(R)) - SpandrelArea(ri) * (half - tf - SpandrelOffset(ri)));
-      };
-      c.Zx = -lost(d / 2);
-      c.Zy = -lost(b / 2);
-      break;
-    }
-    case ShapeKind::SlopedFlangeI: {
-      const double L = (b - tw) / 2;  // four half flanges
-      c.Zy = -std::pow(L, 3) / 18;
-      break;
-    }
-    case ShapeKind::Channel: {
-      // The rectangles' equal-area axis, from the back of the web; moving area along the
-      // flanges shifts it, but the modulus is stationary there, so the shift adds nothing
-      // to first order.
-      const double half = (2 * b * tf + (d - 2 * tf) * tw) / 2;
-      const double pna = d * tw >= half ? half / d : tw + (half - d * tw) / (2 * tf);
-      c.Zy = 2 * TaperMoment(tw, b, pna);
-      c.EitherZy = r.ShapeType == 7;
-      break;
-    }
-    case ShapeKind::Tee:
-      if (r.NameSI.view().substr(0, 2) == "ST") {
-        const double L = (b - tw) / 2;  // two half flanges
-        c.Zy = -std::pow(L, 3) / 36;
-      }
-      break;
-    case ShapeKind::ParallelFlangeI: {
-      const double rectangles = 2 * b * tf + (d - 2 * tf) * tw;
-      const double missing = r.ElemArea - rectangles;
-      if (missing > 0) {
-        const double radius = std::sqrt(missing / 4 / (1 - PiExact / 4));
-        c.Zx = missing * (d / 2 - tf - SpandrelOffset(radius));
-        c.Zy = missing * (tw / 2 + SpandrelOffset(radius));
-      }
-      break;
-    }
-    default:
-      break;
-  }
-  return c;
-}
-
-// Area, centroid and centroidal moments of an element's plastic components, in its
-// local frame.
-struct ComponentSums {
+// Area, centroid and centroidal moments of an element's outline, in its local frame.
+struct OutlineSums {
   double area = 0, u = 0, v = 0, Ix = 0, Iy = 0;
 };
 
-ComponentSums SumComponents(const ShapeRecord& r) {
-  PlasticComponent parts[MaxPlasticComponents];
-  const int n = PlasticComponentsOf(r, parts);
+OutlineSums SumOutline(const ShapeRecord& r) {
+  PlasticOutline o;
+  PlasticOutlineOf(r, o);
   double A = 0, Su = 0, Sv = 0, Suu = 0, Svv = 0;  // about the insertion point
-  for (int k = 0; k < n; ++k) {
-    const PlasticComponent& p = parts[k];
-    double a, cu, cv, iu, iv;  // area, centroid, own moments about axes along u and v
+  for (int k = 0; k < o.PartCount; ++k) {
+    const PlasticComponent& p = o.Parts[k];
+    double a = 0, su = 0, sv = 0, suu = 0, svv = 0;
     if (p.Circle) {
-      const double R = p.Radius;
+      const double R = p.Radius, c = r.Depth / 2.0;
       a = PiExact * R * R;
-      cu = cv = r.Depth / 2.0;
-      iu = iv = PiExact * std::pow(R, 4) / 4;
+      su = sv = a * c;
+      suu = svv = PiExact * std::pow(R, 4) / 4 + a * c * c;
     } else {
-      const double w = p.U1 - p.U0, h = p.V1 - p.V0;
-      a = w * h;
-      cu = (p.U0 + p.U1) / 2.0;
-      cv = (p.V0 + p.V1) / 2.0;
-      iu = w * h * h * h / 12;
-      iv = h * w * w * w / 12;
+      for (int i = 0; i < p.Count; ++i) {
+        const int m = p.First + i, n = p.First + (i + 1) % p.Count;
+        const double u0 = o.U[m], v0 = o.V[m], u1 = o.U[n], v1 = o.V[n];
+        const double cross = u0 * v1 - u1 * v0;
+        a += cross / 2;
+        su += (u0 + u1) * cross / 6;
+        sv += (v0 + v1) * cross / 6;
+        suu += (u0 * u0 + u0 * u1 + u1 * u1) * cross / 12;
+        svv += (v0 * v0 + v0 * v1 + v1 * v1) * cross / 12;
+      }
     }
     const double sign = p.Hole ? -1 : 1;
     A += sign * a;
-    Su += sign * a * cu;
-    Sv += sign * a * cv;
-    Svv += sign * (iu + a * cv * cv);
-    Suu += sign * (iv + a * cu * cu);
+    Su += sign * su;
+    Sv += sign * sv;
+    Suu += sign * suu;
+    Svv += sign * svv;
   }
-  ComponentSums s;
+  OutlineSums s;
   s.area = A;
   s.u = Su / A;
   s.v = Sv / A;
@@ -166,7 +128,7 @@ struct Worst {
   void Note(double difference, const ShapeRecord& r) {
     if (std::fabs(difference) > std::fabs(value)) {
       value = difference;
-      row = r.NameSI.str().substr(0, r.NameSI.str().find_last_not_of(' ') + 1);
+      row = Trimmed(r.NameSI);
     }
   }
 };
@@ -182,11 +144,12 @@ TEST_P(ShapeProperties, OneElementGivesTheRowsOwnProperties) {
   ASSERT_TRUE(LoadShapeFile(std::string(QUORVANE_DATA_DIR) + "Shapes/" + GetParam()));
   const int n = G.ShapeTable[1].ShapeCount - 1;
 
-  Worst rawZx, rawZy, zx, zy;
-  int beyond = 0;
+  Worst zx, zy;
+  int within2 = 0;
   for (int i = 1; i <= n; ++i) {
     const ShapeRecord& r = G.ShapeTable[static_cast<size_t>(i)];
-    SCOPED_TRACE(r.NameSI.str());
+    const std::string name = Trimmed(r.NameSI);
+    SCOPED_TRACE(name);
     ElementRecord e = r;
     e.PosX = 1000;
     e.PosY = -500;
@@ -201,8 +164,8 @@ TEST_P(ShapeProperties, OneElementGivesTheRowsOwnProperties) {
     EXPECT_NEAR(G.SecIx / r.ElemIx, 1.0, 1e-5);
     EXPECT_NEAR(G.SecIy / r.ElemIy, 1.0, 1e-5);
 
-    // The components lie the way the row's centroid and moments say.
-    const ComponentSums parts = SumComponents(r);
+    // The outline lies the way the row's centroid and moments say.
+    const OutlineSums parts = SumOutline(r);
     EXPECT_NEAR(parts.u, r.CentroidX, 0.1 * r.Width);
     EXPECT_NEAR(parts.v, r.CentroidY, 0.1 * r.Depth);
     const double tabulated = r.ElemIx / r.ElemIy, drawn = parts.Ix / parts.Iy;
@@ -210,23 +173,43 @@ TEST_P(ShapeProperties, OneElementGivesTheRowsOwnProperties) {
       EXPECT_LT(std::fabs(std::log(drawn / tabulated)), std::fabs(std::log(drawn * tabulated)));
     }
 
-    rawZx.Note(G.SecZx / r.ElemZx - 1, r);
-    rawZy.Note(G.SecZy / r.ElemZy - 1, r);
-    if (std::fabs(G.SecZx / r.ElemZx - 1) > 0.1 || std::fabs(G.SecZy / r.ElemZy - 1) > 0.1) ++beyond;
-    const Corrections c = Known(r);
-    const double dx = (G.SecZx + c.Zx) / r.ElemZx - 1;
-    double dy = (G.SecZy + c.Zy) / r.ElemZy - 1;
-    if (c.EitherZy && std::fabs(G.SecZy / r.ElemZy - 1) < std::fabs(dy)) dy = G.SecZy / r.ElemZy - 1;
+    const double dx = G.SecZx / r.ElemZx - 1, dy = G.SecZy / r.ElemZy - 1;
     zx.Note(dx, r);
     zy.Note(dy, r);
-    EXPECT_LT(std::fabs(dx), 0.10) << "Zx " << G.SecZx << " against " << r.ElemZx;
-    EXPECT_LT(std::fabs(dy), 0.10) << "Zy " << G.SecZy << " against " << r.ElemZy;
+    if (std::fabs(dx) <= 0.02 && std::fabs(dy) <= 0.02) ++within2;
+
+    const ShapeKind kind = KindOf(r.ShapeType);
+    const bool close =
+        kind == ShapeKind::ParallelFlangeI || kind == ShapeKind::RectangularHSS || kind == ShapeKind::CircularHSS;
+    const double tolerance = close ? 0.02 : 0.03;
+    if (PipesOffTheirArea.count(name)) {
+      const double d = r.Depth, t = r.FlangeThickness;
+      const double ring = PiExact / 4 * (d * d - (d - 2 * t) * (d - 2 * t)) / r.ElemArea;
+      EXPECT_NEAR(G.SecZx / r.ElemZx, ring, 0.01);
+      EXPECT_NEAR(G.SecZy / r.ElemZy, ring, 0.01);
+      EXPECT_GT(std::fabs(ring - 1), 0.02);  // still a row whose data cannot do better
+      continue;
+    }
+    EXPECT_LT(std::fabs(dx), tolerance) << "Zx " << G.SecZx << " against " << r.ElemZx;
+    EXPECT_LT(dx, 0.02) << "Zx " << G.SecZx << " above " << r.ElemZx;
+    EXPECT_LT(dy, 0.02) << "Zy " << G.SecZy << " above " << r.ElemZy;
+    if (FlatterMC.count(name)) {
+      // The table's Zy between the 1-in-6 flanges and flat ones: taking the taper off
+      // again moves material out along both flanges, about the same axis to first order.
+      const double b = r.Width, tw = r.WebThickness;
+      const double half = G.SecArea / 2;
+      const double pna = r.Depth * tw >= half ? half / r.Depth : tw + (half - r.Depth * tw) / (2 * r.FlangeThickness);
+      const double flat = G.SecZy - 2 * TaperMoment(tw, b, pna);
+      EXPECT_GT(r.ElemZy, G.SecZy * 0.98);
+      EXPECT_LT(r.ElemZy, flat * 1.02);
+      EXPECT_LT(dy, -tolerance);  // still a row whose data cannot do better
+      continue;
+    }
+    EXPECT_LT(std::fabs(dy), tolerance) << "Zy " << G.SecZy << " against " << r.ElemZy;
   }
   std::printf(
-      "[ %-7s ] %3d rows; largest Zx, Zy difference: as summed %+.2f %% (%s), %+.2f %% (%s); %d rows beyond 10 %%; "
-      "with the known parts added %+.2f %% (%s), %+.2f %% (%s)\n",
-      GetParam(), n, 100 * rawZx.value, rawZx.row.c_str(), 100 * rawZy.value, rawZy.row.c_str(), beyond, 100 * zx.value,
-      zx.row.c_str(), 100 * zy.value, zy.row.c_str());
+      "[ %-7s ] %3d rows, %3d with both moduli within 2 %%; largest Zx, Zy difference %+.2f %% (%s), %+.2f %% (%s)\n",
+      GetParam(), n, within2, 100 * zx.value, zx.row.c_str(), 100 * zy.value, zy.row.c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, ShapeProperties,
