@@ -7,14 +7,13 @@
 #include "model/guards.h"
 #include "model/placement.h"
 #include "model/result_display.h"
-#include "model/rounding.h"
 
 namespace model {
 
 namespace {
 
 struct Box {
-  int32_t minX, maxX, minY, maxY;
+  double minX, maxX, minY, maxY;
 };
 
 struct Local {
@@ -22,44 +21,43 @@ struct Local {
 };
 
 void Widen(Box& b, const DrawingPoint& p) {
-  const int32_t x = RoundToInt32(p.x);
-  const int32_t y = RoundToInt32(p.y);
-  if (b.minX > x) b.minX = x;
-  if (b.maxX < x) b.maxX = x;
-  if (b.minY > y) b.minY = y;
-  if (b.maxY < y) b.maxY = y;
+  if (b.minX > p.x) b.minX = p.x;
+  if (b.maxX < p.x) b.maxX = p.x;
+  if (b.minY > p.y) b.minY = p.y;
+  if (b.maxY < p.y) b.maxY = p.y;
 }
 
-Box BoxOfPoints(const ElementRecord& e, const Local* pts, int count) {
-  const DrawingPoint first = PlaceLocalPoint(e, pts[0].u, pts[0].v);
-  Box b{RoundToInt32(first.x), RoundToInt32(first.x), RoundToInt32(first.y), RoundToInt32(first.y)};
-  for (int k = 1; k < count; ++k) Widen(b, PlaceLocalPoint(e, pts[k].u, pts[k].v));
+Box BoxOfPoints(int i, const Local* pts, int count) {
+  const DrawingPoint first = PlaceElementPoint(i, pts[0].u, pts[0].v);
+  Box b{first.x, first.x, first.y, first.y};
+  for (int k = 1; k < count; ++k) Widen(b, PlaceElementPoint(i, pts[k].u, pts[k].v));
   return b;
 }
 
-// The upright box of one element in whole millimetres: every convex corner of its
-// outline, placed and rounded; a circle is its centre plus and minus D/2 at any angle.
-Box ElementBox(const ElementRecord& e) {
+// The upright box of element i, exact: every convex corner of its outline, placed; a
+// circle is its centre plus and minus D/2 at any angle.
+Box ElementBox(int i) {
+  const ElementRecord& e = G.Elements[i];
   const double W = e.Width, D = e.Depth, t = e.FlangeThickness, tw = e.WebThickness;
   const int16_t code = e.ShapeType;
   if (code == 17 || code == 51) {
-    const DrawingPoint c = PlaceLocalPoint(e, W / 2, D / 2);
+    const DrawingPoint c = PlaceElementPoint(i, W / 2, D / 2);
     const double r = std::fabs(D / 2);
-    return {RoundToInt32(c.x - r), RoundToInt32(c.x + r), RoundToInt32(c.y - r), RoundToInt32(c.y + r)};
+    return {c.x - r, c.x + r, c.y - r, c.y + r};
   }
   if (code == 8) {
     const Local pts[] = {{0, 0}, {W, 0}, {W, t}, {t, t}, {t, D}, {0, D}};
-    return BoxOfPoints(e, pts, 6);
+    return BoxOfPoints(i, pts, 6);
   }
   if (code == 9 || code == 10) {
     const double l = (W - tw) / 2, r = (W + tw) / 2;
     const Local pts[] = {{0, 0}, {W, 0}, {W, t}, {r, t}, {r, D}, {l, D}, {l, t}, {0, t}};
-    return BoxOfPoints(e, pts, 8);
+    return BoxOfPoints(i, pts, 8);
   }
   // Boxes (I-sections, channels, hollow boxes, plates), and codes that draw nothing but
   // still carry an area: their Width by Depth box.
   const Local pts[] = {{0, 0}, {W, 0}, {W, D}, {0, D}};
-  return BoxOfPoints(e, pts, 4);
+  return BoxOfPoints(i, pts, 4);
 }
 
 }  // namespace
@@ -76,7 +74,7 @@ void ComputeExtents() {
   G.XMin = G.XMax = G.YMax = G.YMin = 0;
   const int n = ElementsInUse();
   for (int i = 1; i <= n; ++i) {
-    const Box b = ElementBox(G.Elements[i]);
+    const Box b = ElementBox(i);
     if (i == 1) {
       G.YMax = b.maxY;
       G.YMin = b.minY;
@@ -92,12 +90,12 @@ void ComputeExtents() {
 }
 
 void ShowDepth() {
-  G.SecDepth = FiniteSingle(static_cast<double>(static_cast<int64_t>(G.YMax) - G.YMin));
+  G.SecDepth = FiniteSingle(G.YMax - G.YMin);
   ShowResult(ResultItem::Depth, G.SecDepth);
 }
 
 void ShowWidth() {
-  G.SecWidth = FiniteSingle(static_cast<double>(static_cast<int64_t>(G.XMax) - G.XMin));
+  G.SecWidth = FiniteSingle(G.XMax - G.XMin);
   ShowResult(ResultItem::Width, G.SecWidth);
 }
 
@@ -107,8 +105,9 @@ void ComputeCentroid() {
   for (int i = 1; i <= n; ++i) {
     const ElementRecord& e = G.Elements[i];
     const double m = e.MirrorSign, A = e.Angle, cx = e.CentroidX, cy = e.CentroidY;
-    const double xc = e.PosX + m * cx * std::cos(A) - m * cy * std::sin(A);
-    const double yc = e.PosY + cx * std::sin(A) + cy * std::cos(A);
+    const DrawingPoint p = InsertionPoint(i);
+    const double xc = p.x + m * cx * std::cos(A) - m * cy * std::sin(A);
+    const double yc = p.y + cx * std::sin(A) + cy * std::cos(A);
     sx = static_cast<float>(sx + (xc - G.XMin) * e.ElemArea);
     sy = static_cast<float>(sy + (yc - G.YMin) * e.ElemArea);
   }

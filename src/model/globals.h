@@ -32,6 +32,11 @@ struct PrincipalBackupEntry {
   double Angle = 0;
 };
 
+struct TurnedPoint {
+  double X = 0;
+  double Y = 0;
+};
+
 struct Globals {
   // The section.
   std::array<ElementRecord, MaxElements + 1> Elements{};
@@ -47,8 +52,15 @@ struct Globals {
   float SecIx = 0, SecIy = 0, SecIxy = 0, SecSx = 0, SecSy = 0;
   float SecRx = 0, SecRy = 0, SecZx = 0, SecZy = 0, SecJ = 0, SecCw = 0;
   float SecPhi = 0;
-  int32_t XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+  // The upright box around the elements' outline points, exact (never rounded).
+  double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
   std::array<PrincipalBackupEntry, MaxElements + 1> PrincipalBackup{};
+
+  // The principal pass: while PrincipalTurned is set, the property calculation takes
+  // element i's insertion point from TurnedPoints[i], turned into the principal frame and
+  // unrounded, instead of its stored PosX and PosY (which the pass leaves untouched).
+  Bool16 PrincipalTurned = False;
+  std::array<TurnedPoint, MaxElements + 1> TurnedPoints{};
 
   // Predefined torsion and warping cases.
   int16_t ManualJ = 0;

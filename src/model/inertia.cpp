@@ -4,6 +4,7 @@
 
 #include "model/globals.h"
 #include "model/guards.h"
+#include "model/placement.h"
 #include "model/result_display.h"
 
 namespace model {
@@ -56,11 +57,12 @@ void ComputeInertia() {
     const double P = e.ShapeType == 8 ? AngleOwnProduct(e) : 0.0f;
     const double c = std::cos(2.0 * theta), s = std::sin(2.0 * theta);
     ix = static_cast<float>(ix + (Ix0 + Iy0) / 2 + (Ix0 - Iy0) / 2 * c - P * s);
-    const float yc = static_cast<float>(cx * std::sin(A) + e.PosY + cy * std::cos(A) - G.YMin);
+    const DrawingPoint pos = InsertionPoint(i);
+    const float yc = static_cast<float>(cx * std::sin(A) + pos.y + cy * std::cos(A) - G.YMin);
     const double dy = static_cast<double>(G.SecYBar) - yc;
     ix = static_cast<float>(ix + dy * dy * Ar);
     iy = static_cast<float>(iy + (Ix0 + Iy0) / 2 - (Ix0 - Iy0) / 2 * c + P * s);
-    const float xc = static_cast<float>(m * cx * std::cos(A) + e.PosX - m * cy * std::sin(A) - G.XMin);
+    const float xc = static_cast<float>(m * cx * std::cos(A) + pos.x - m * cy * std::sin(A) - G.XMin);
     const double dx = static_cast<double>(G.SecXBar) - xc;
     iy = static_cast<float>(iy + dx * dx * Ar);
     ixy = static_cast<float>(ixy + (Ix0 - Iy0) / 2 * s + P * c +

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "model/globals.h"
+
 namespace model {
 
 DrawingPoint PlaceLocalPoint(const ElementRecord& e, double X, double Y, double u, double v) {
@@ -12,6 +14,16 @@ DrawingPoint PlaceLocalPoint(const ElementRecord& e, double X, double Y, double 
 
 DrawingPoint PlaceLocalPoint(const ElementRecord& e, double u, double v) {
   return PlaceLocalPoint(e, e.PosX, e.PosY, u, v);
+}
+
+DrawingPoint InsertionPoint(int i) {
+  if (G.PrincipalTurned != False) return {G.TurnedPoints[i].X, G.TurnedPoints[i].Y};
+  return {static_cast<double>(G.Elements[i].PosX), static_cast<double>(G.Elements[i].PosY)};
+}
+
+DrawingPoint PlaceElementPoint(int i, double u, double v) {
+  const DrawingPoint p = InsertionPoint(i);
+  return PlaceLocalPoint(G.Elements[i], p.x, p.y, u, v);
 }
 
 }  // namespace model

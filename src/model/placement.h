@@ -18,4 +18,11 @@ DrawingPoint PlaceLocalPoint(const ElementRecord& e, double X, double Y, double 
 // Placed about the element's own insertion point.
 DrawingPoint PlaceLocalPoint(const ElementRecord& e, double u, double v);
 
+// The insertion point of element i (1 to 50) as the property calculation sees it: its
+// PosX and PosY, or, while the principal pass has the section turned, the exact turned
+// point.
+DrawingPoint InsertionPoint(int i);
+// A local point of element i placed about InsertionPoint(i).
+DrawingPoint PlaceElementPoint(int i, double u, double v);
+
 }  // namespace model

@@ -5,6 +5,7 @@
 
 #include "model/globals.h"
 #include "model/guards.h"
+#include "model/placement.h"
 #include "model/plastic_clip.h"
 #include "model/plastic_components.h"
 #include "model/result_display.h"
@@ -18,11 +19,12 @@ struct Point {
   float x, y;
 };
 
-// The placement of one element's local points, its sine and cosine taken once.
+// The placement of one element's local points about its insertion point `at`, its sine
+// and cosine taken once.
 struct Placement {
-  explicit Placement(const ElementRecord& e)
-      : x(e.PosX),
-        y(e.PosY),
+  Placement(const ElementRecord& e, const DrawingPoint& at)
+      : x(at.x),
+        y(at.y),
         mc(e.MirrorSign * std::cos(e.Angle)),
         ms(e.MirrorSign * std::sin(e.Angle)),
         c(std::cos(e.Angle)),
@@ -143,7 +145,7 @@ void BuildPieces(PlasticPieces& across_y, PlasticPieces& across_x, bool& ok) {
   for (int i = 1; i <= n; ++i) {
     const ElementRecord& e = G.Elements[i];
     PlasticOutlineOf(e, outline);
-    const Placement place(e);
+    const Placement place(e, InsertionPoint(i));
     bool lastKept = false;
     for (int c = 0; c < outline.PartCount; ++c) {
       const PlasticComponent& k = outline.Parts[c];

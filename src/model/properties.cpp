@@ -1,6 +1,5 @@
 #include "model/properties.h"
 
-#include <array>
 #include <cmath>
 #include <cstdint>
 
@@ -38,8 +37,8 @@ void SetCaptionColours(int32_t x_colour, int32_t y_colour) {
 
 // Dotted principal axes from the centroid, or the centroid cross.
 void MarkDrawing() {
-  const float cx = static_cast<float>(static_cast<double>(G.XMin) + G.SecXBar);
-  const float cy = static_cast<float>(static_cast<double>(G.YMin) + G.SecYBar);
+  const float cx = static_cast<float>(G.XMin + G.SecXBar);
+  const float cy = static_cast<float>(G.YMin + G.SecYBar);
   ui::Canvas& base = Sheet().Base;
   if (G.ShowPAxis == 1 && !G.RotAxis && ElementsInUse() >= 1) {
     const float D = WholeDegrees(G.SecPhi);
@@ -73,31 +72,28 @@ double Direction(double dx, double dy) {
   return std::atan(dy / dx);
 }
 
-// The insertion points as they were before the pass. The backup of the shared state
-// holds them as singles, which is exact only up to 2^24 mm; these are kept whole so the
-// section always comes back exactly as drawn.
-std::array<std::array<int32_t, 2>, MaxElements + 1> savedPositions{};
-
 // Turns every insertion point about the centroid by -phi and every element with it,
-// so that the principal axis lies along x; then computes the geometry again.
+// so that the principal axis lies along x; then computes the geometry again. The turned
+// points are kept exact for the calculation: the stored whole-millimetre positions are
+// never touched, so the section comes back exactly as drawn.
 void PrincipalPass() {
   const float phi = G.SecPhi;
-  const float cx = static_cast<float>(static_cast<double>(G.XMin) + G.SecXBar);
-  const float cy = static_cast<float>(static_cast<double>(G.YMin) + G.SecYBar);
+  const float cx = static_cast<float>(G.XMin + G.SecXBar);
+  const float cy = static_cast<float>(G.YMin + G.SecYBar);
   const int n = ElementsInUse();
   for (int i = 1; i <= n; ++i) {
     ElementRecord& e = G.Elements[i];
     G.PrincipalBackup[i] = {static_cast<float>(e.PosX), static_cast<float>(e.PosY), e.Angle};
-    savedPositions[i] = {e.PosX, e.PosY};
     const double dx = e.PosX - static_cast<double>(cx);
     const double dy = e.PosY - static_cast<double>(cy);
     const double theta = Direction(dx, dy);
     const float r = static_cast<float>(std::pow(dy * dy + dx * dx, 0.5));
-    e.PosX = RoundToInt32(e.PosX + r * std::cos(theta - phi) - r * std::cos(theta));
-    e.PosY = RoundToInt32(e.PosY - (r * std::sin(theta) - r * std::sin(theta - phi)));
+    G.TurnedPoints[i].X = e.PosX + r * std::cos(theta - phi) - r * std::cos(theta);
+    G.TurnedPoints[i].Y = e.PosY - (r * std::sin(theta) - r * std::sin(theta - phi));
     e.Angle = e.Angle - e.MirrorSign * static_cast<double>(phi);
     if (e.Angle >= TwoPi) e.Angle = e.Angle - TwoPi;
   }
+  G.PrincipalTurned = True;
   Sheet().Phi.Caption = NumberText(WholeDegrees(G.SecPhi));
   ComputeExtents();
   ShowDepth();
@@ -107,13 +103,9 @@ void PrincipalPass() {
 }
 
 void RestoreElements() {
+  G.PrincipalTurned = False;
   const int n = ElementsInUse();
-  for (int i = 1; i <= n; ++i) {
-    ElementRecord& e = G.Elements[i];
-    e.PosX = savedPositions[i][0];
-    e.PosY = savedPositions[i][1];
-    e.Angle = G.PrincipalBackup[i].Angle;
-  }
+  for (int i = 1; i <= n; ++i) G.Elements[i].Angle = G.PrincipalBackup[i].Angle;
 }
 
 }  // namespace

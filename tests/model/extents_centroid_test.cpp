@@ -57,13 +57,19 @@ TEST_F(Extents, AMirroredPlateRunsToTheLeft) {
   EXPECT_FLOAT_EQ(G.SecXBar, 100);
 }
 
-TEST_F(Extents, CornersRoundHalvesToEven) {
+// The extents are the corners themselves: once they were rounded to whole millimetres
+// (10.5 gave 10, 11.5 gave 12), which took the depth and the moduli off by up to half a
+// millimetre.
+TEST_F(Extents, CornersAreExactNotRounded) {
   Add(Plate(10.5f, 10, 0, 0));
   Run();
-  EXPECT_EQ(G.XMax, 10);
-  G.Elements[1] = Plate(11.5f, 10, 0, 0);
+  EXPECT_EQ(G.XMax, 10.5);
+  EXPECT_EQ(G.SecWidth, 10.5f);
+  G.Elements[1] = Plate(11.5f, 0.25f, 0, -3);
   Run();
-  EXPECT_EQ(G.XMax, 12);
+  EXPECT_EQ(G.XMax, 11.5);
+  EXPECT_EQ(G.YMax, -2.75);
+  EXPECT_EQ(G.SecDepth, 0.25f);
 }
 
 TEST_F(Extents, StartFromTheFirstElementAndWidenOnlyWhereNeeded) {
@@ -85,11 +91,12 @@ TEST_F(Extents, StartFromTheFirstElementAndWidenOnlyWhereNeeded) {
 TEST_F(Extents, ARoundBarOrTubeKeepsItsDiameterAtAnyAngle) {
   Add(Bar(100, 0, 0, 45 * Deg));
   Run();
-  // Centre (0, 70.71): the box is the centre plus and minus 50 on both axes.
+  // Centre (0, 50 sqrt 2): the box is the centre plus and minus 50 on both axes (no
+  // longer rounded: YMin was 21).
   EXPECT_EQ(G.SecDepth, 100);
   EXPECT_EQ(G.SecWidth, 100);
-  EXPECT_EQ(G.XMin, -50);
-  EXPECT_EQ(G.YMin, 21);
+  EXPECT_NEAR(G.XMin, -50, 1e-6);
+  EXPECT_NEAR(G.YMin, 50 * std::sqrt(2.0) - 50, 1e-6);
   G.Elements[1] = Shape(17, 168, 168, 7, 7, 0, 0);
   G.Elements[1].Angle = 30 * Deg;
   Run();
@@ -99,24 +106,26 @@ TEST_F(Extents, ARoundBarOrTubeKeepsItsDiameterAtAnyAngle) {
 
 TEST_F(Extents, AnAngleOrTeeUsesEveryCornerOfItsOutline) {
   // Angle 100 x 150 x 10 at 45 degrees: the top of its upright leg, (10, 150), lies at
-  // y = 160 / sqrt 2 = 113.1, above (0, 150) at 106.1.
+  // y = 160 / sqrt 2 = 113.1, above (0, 150) at 106.1. (Exact now; they were rounded to
+  // 113, -106, 71.)
+  const double s2 = std::sqrt(2.0);
   Add(Angle100x150(0, 0, 45 * Deg));
   Run();
-  EXPECT_EQ(G.YMax, 113);
+  EXPECT_NEAR(G.YMax, 160 / s2, 1e-5);
   EXPECT_EQ(G.YMin, 0);
-  EXPECT_EQ(G.XMin, -106);  // (0, 150)
-  EXPECT_EQ(G.XMax, 71);    // (100, 0)
-  EXPECT_EQ(G.SecDepth, 113);
-  EXPECT_EQ(G.SecWidth, 177);
+  EXPECT_NEAR(G.XMin, -150 / s2, 1e-5);  // (0, 150)
+  EXPECT_NEAR(G.XMax, 100 / s2, 1e-5);   // (100, 0)
+  EXPECT_NEAR(G.SecDepth, 160 / s2, 1e-4);
+  EXPECT_NEAR(G.SecWidth, 250 / s2, 1e-4);
   // Tee 200 wide, 100 deep, flange 20, stem 10, at 45 degrees: the flange end (200, 20)
   // lies at y = 220 / sqrt 2 = 155.6, above the stem top (105, 100) at 145.7.
   G.Elements[1] = Shape(9, 100, 200, 20, 10);
   G.Elements[1].Angle = 45 * Deg;
   Run();
-  EXPECT_EQ(G.YMax, 156);
+  EXPECT_NEAR(G.YMax, 220 / s2, 1e-5);
   // and the other flange end (0, 20) at x = -20 / sqrt 2 = -14.1, left of the stem top
   // (95, 100) at -3.5.
-  EXPECT_EQ(G.XMin, -14);
+  EXPECT_NEAR(G.XMin, -20 / s2, 1e-5);
 }
 
 TEST_F(Extents, CentroidOfATeeOfTwoPlates) {

@@ -170,9 +170,10 @@ TEST_F(Inertia, ATurnedChannelBesideAPlate) {
   Add(Plate(200, 10, -150, -40));
   Run();
   // By the outline of the five rectangles as drawn: centroid (-38.7511, 39.9955), the
-  // box from (-150, -40) to (65, 211).
+  // box from (-150, -40) to (75 cos 30, 75 sin 30 + 200 cos 30) = (64.95, 210.705): the
+  // top corner exact, no longer rounded to 211.
   EXPECT_EQ(G.XMin, -150);
-  EXPECT_EQ(G.YMax, 211);
+  EXPECT_NEAR(G.YMax, 37.5 + 100 * std::sqrt(3.0), 1e-4);
   EXPECT_NEAR(G.SecXBar, 111.248876, 1e-4);
   EXPECT_NEAR(G.SecYBar, 79.995536, 1e-4);
   EXPECT_NEAR(G.SecIx, 32698152.4, 40);
@@ -180,8 +181,8 @@ TEST_F(Inertia, ATurnedChannelBesideAPlate) {
   EXPECT_NEAR(G.SecIxy, -3505341.1, 15);
   // arctan(2 x 3505341.1 / (32698152.4 - 12322721.3)) / 2
   EXPECT_NEAR(G.SecPhi, 0.16569348, 1e-6);
-  // Farther fibres: the top edge 171.0 above the centroid, the left edge 111.2 from it.
-  EXPECT_NEAR(G.SecSx, 32698152.4 / (251 - 79.995536), 0.3);
+  // Farther fibres: the top edge 170.71 above the centroid, the left edge 111.2 from it.
+  EXPECT_NEAR(G.SecSx, 32698152.4 / (250.705081 - 79.995536), 0.3);
   EXPECT_NEAR(G.SecSy, 12322721.3 / 111.248876, 0.2);
 }
 
