@@ -4,6 +4,8 @@
 #include "app/options.h"
 #include "app/print_page.h"
 #include "app/startup.h"
+#include "editor/clipboard.h"
+#include "editor/commands.h"
 #include "editor/documents.h"
 #include "editor/undo.h"
 #include "model/case_dialogs.h"
@@ -32,6 +34,15 @@ void WireMainWindow() {
   // Undo history.
   sheet.Undo.Click = editor::Undo_Click;
   sheet.Redo.Click = editor::Redo_Click;
+
+  // Commands: the toolbar and the drawing area's keys run the menu items' Click.
+  sheet.tbToolBar.ButtonClick = editor::tbToolBar_ButtonClick;
+  sheet.Base.KeyUp = editor::Base_KeyUp;
+  sheet.mnuEdit.Click = editor::Edit_Click;
+  sheet.SelectAll.Click = editor::SelectAll_Click;
+  sheet.Cut.Click = editor::Cut_Click;
+  sheet.Copy.Click = editor::Copy_Click;
+  sheet.Paste.Click = editor::Paste_Click;
 
   // Predefined torsion and warping cases.
   sheet.Torsional.Click = model::Torsional_Click;

@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "editor/toolbar_icons.h"
 #include "model/globals.h"
 
 namespace model {
@@ -11,6 +12,7 @@ namespace {
 std::unique_ptr<SheetForm> sheet;
 
 constexpr float RowPitch = 355;  // twips between the rows of the results panel
+constexpr int ToolbarIconPixels = 24;
 
 }  // namespace
 
@@ -107,6 +109,10 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
     ui::ToolbarButton& button = b.Key ? tbToolBar.Add(b.Key, b.Tip) : tbToolBar.Add("", "", {}, true);
     button.Enabled = b.Enabled;
   }
+  // The pictures follow the buttons with a key, in order.
+  int image = 0;
+  for (ui::ToolbarButton& button : tbToolBar.Buttons)
+    if (!button.Separator) button.Picture = editor::ToolbarIcon(++image, ToolbarIconPixels);
 
   // Design positions (twips). The resize rules move only the sizes of Base, TextEntry and
   // CalcBox and CalcBox's left edge, so everything else sits above the drawing area: the

@@ -178,7 +178,7 @@ const std::vector<int32_t>& Canvas::Pixels() const {
 
 Image Canvas::Snapshot() const {
   Sync();
-  return Image{width_, height_, pixels_};
+  return Image{width_, height_, pixels_, {}};
 }
 
 void Canvas::LoadImage(const Image& image) {

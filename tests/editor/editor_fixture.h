@@ -9,6 +9,7 @@
 #include "app/wiring.h"
 #include "model/globals.h"
 #include "model/sheet.h"
+#include "ui/form.h"
 #include "view/view_fixture.h"
 
 namespace editor::testing {
@@ -19,7 +20,11 @@ class EditorTest : public view::testing::DefaultView {
  protected:
   void SetUp() override {
     DefaultView::SetUp();
+    // Open, so that keys reach it, and back at the 1200 x 1000 pixel area.
+    ui::ShowModeless(sheet());
+    drawtest::DrawingArea(1200, 1000, 0, 1000, 1200, -1000);
     app::WireMainWindow();
+    sheet().Base.SetFocus();
   }
   model::SheetForm& sheet() { return model::Sheet(); }
   ui::headless::HeadlessPlatform& platform() { return headless_.platform; }

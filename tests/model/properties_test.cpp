@@ -67,7 +67,7 @@ TEST_F(Recalc, PrincipalAxesAreDrawnDottedInWholeDegrees) {
   G.RotAxis = True;
   const std::vector<int32_t> pixels = Base().Pixels();
   RecalcProperties();
-  Base().LoadImage(ui::Image{Base().PixelWidth(), Base().PixelHeight(), pixels});
+  Base().LoadImage(ui::Image{Base().PixelWidth(), Base().PixelHeight(), pixels, {}});
   const double cx = Cx(), cy = Cy();
   for (double s = 20; s <= 180; s += 20) {
     EXPECT_TRUE(NearColour(cx + s * std::cos(30 * Deg), cy + s * std::sin(30 * Deg), Blue)) << s;

@@ -44,7 +44,18 @@ QImage ToQImage(const int32_t* pixels, int width, int height, const QPalette& pa
 
 QImage ToQImage(const Image& image, const QPalette& palette) {
   if (image.Empty()) return {};
-  return ToQImage(image.Pixels.data(), image.Width, image.Height, palette);
+  if (image.Alpha.size() != image.Pixels.size())
+    return ToQImage(image.Pixels.data(), image.Width, image.Height, palette);
+  QImage out(image.Width, image.Height, QImage::Format_ARGB32);
+  for (int y = 0; y < image.Height; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+    for (int x = 0; x < image.Width; ++x) {
+      const size_t i = static_cast<size_t>(y) * image.Width + x;
+      const QRgb c = ToRgb(image.Pixels[i], palette);
+      row[x] = qRgba(qRed(c), qGreen(c), qBlue(c), image.Alpha[i]);
+    }
+  }
+  return out;
 }
 
 }  // namespace ui::qt

@@ -1,0 +1,105 @@
+#include "editor/clipboard.h"
+
+#include <string>
+
+#include "editor/clip_text.h"
+#include "editor/selection.h"
+#include "editor/title.h"
+#include "editor/undo.h"
+#include "model/globals.h"
+#include "model/guards.h"
+#include "model/properties.h"
+#include "model/sheet.h"
+#include "ui/platform.h"
+#include "view/redraw.h"
+
+namespace editor {
+
+using model::G;
+
+namespace {
+
+constexpr int CutButton = 10;
+constexpr int CopyButton = 11;
+constexpr int PasteButton = 12;
+
+void OfferPaste(bool offered) {
+  model::SheetForm& sheet = model::Sheet();
+  sheet.Paste.Enabled = offered;
+  sheet.tbToolBar.Button(PasteButton).Enabled = offered;
+}
+
+// After Copy and Cut: nothing is selected any more, and the clipboard holds elements.
+void AfterCopy() {
+  model::SheetForm& sheet = model::Sheet();
+  sheet.tbToolBar.Button(CutButton).Enabled = false;
+  sheet.tbToolBar.Button(CopyButton).Enabled = false;
+  OfferPaste(true);
+}
+
+void PutSelectionOnClipboard() {
+  ui::platform().SetClipboardText(WriteClipText(G.Elements.data(), model::ElementsInUse()));
+}
+
+std::string EntryList(const std::vector<int>& entries) {
+  std::string list;
+  for (int n : entries) list += (list.empty() ? "" : ", ") + std::to_string(n);
+  return list;
+}
+
+}  // namespace
+
+void Copy_Click() {
+  PutSelectionOnClipboard();
+  for (int i = 1; i <= model::ElementsInUse(); ++i) G.Elements[i].Selected = model::False;
+  AfterCopy();
+  view::RedrawDrawing();
+}
+
+void Cut_Click() {
+  PutSelectionOnClipboard();
+  if (RemoveSelectedElements() > 0) {
+    G.Modified = model::True;
+    ShowTitle();
+  }
+  PushUndoState();
+  model::RecalcProperties();
+  view::RedrawDrawing();
+  AfterCopy();
+}
+
+void Paste_Click() {
+  ui::Platform& p = ui::platform();
+  if (!p.ClipboardHasText()) return;
+  const std::string text = p.ClipboardText();
+  if (!text.starts_with(ClipPrefix)) {
+    OfferPaste(false);
+    return;
+  }
+  OfferPaste(true);
+
+  // The whole text is read before the section changes.
+  const ClipReading reading = ReadClipText(text);
+  size_t pasted = 0;
+  for (const model::ElementRecord& e : reading.Elements) {
+    if (model::ElementsInUse() >= model::MaxElements) break;
+    G.ElementCount = static_cast<int16_t>(model::ElementsInUse() + 1);
+    G.Elements[G.ElementCount] = e;
+    ++pasted;
+  }
+  if (pasted > 0) {
+    G.Modified = model::True;
+    ShowTitle();
+  }
+  PushUndoState();
+  view::RedrawDrawing();
+
+  if (!reading.Refused.empty())
+    ui::MsgBox("These elements on the clipboard could not be read and were not pasted: " + EntryList(reading.Refused) +
+               ".");
+  if (pasted < reading.Elements.size())
+    ui::MsgBox("A section holds at most 50 elements: " + std::to_string(reading.Elements.size() - pasted) +
+               " of the elements on the clipboard were not pasted.");
+}
+
+}  // namespace editor

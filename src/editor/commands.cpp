@@ -1,0 +1,142 @@
+#include "editor/commands.h"
+
+#include <string>
+
+#include "editor/clip_text.h"
+#include "editor/insert_commands.h"
+#include "editor/selection.h"
+#include "editor/title.h"
+#include "editor/undo.h"
+#include "model/globals.h"
+#include "model/guards.h"
+#include "model/properties.h"
+#include "model/sheet.h"
+#include "ui/input.h"
+#include "ui/platform.h"
+#include "view/redraw.h"
+#include "view/view_navigation.h"
+
+namespace editor {
+
+using model::G;
+
+namespace {
+
+constexpr int CutButton = 10;
+constexpr int CopyButton = 11;
+constexpr int PasteButton = 12;
+
+// A command with a menu item runs through the item, wherever it was asked for.
+void Run(ui::Menu& item) {
+  if (item.Click) item.Click();
+}
+
+bool ButtonEnabled(int index) {
+  ui::Toolbar& bar = model::Sheet().tbToolBar;
+  return static_cast<int>(bar.Buttons.size()) >= index && bar.Button(index).Enabled;
+}
+
+}  // namespace
+
+void tbToolBar_ButtonClick(ui::ToolbarButton& Button) {
+  model::SheetForm& sheet = model::Sheet();
+  struct Row {
+    const char* Key;
+    void (*Command)();
+    ui::Menu* Item;
+  };
+  const Row rows[] = {
+      {"New", nullptr, &sheet.New},
+      {"Open", nullptr, &sheet.Open},
+      {"Save", nullptr, &sheet.Save},
+      {"Print", nullptr, &sheet.Printr},
+      {"Undo", nullptr, &sheet.Undo},
+      {"Redo", nullptr, &sheet.Redo},
+      {"Cut", nullptr, &sheet.Cut},
+      {"Copy", nullptr, &sheet.Copy},
+      {"Paste", nullptr, &sheet.Paste},
+      {"Shape", BeginPlaceShape, nullptr},
+      {"Bar", ShowPlateBar, nullptr},
+      {"Erase", EraseSelected, nullptr},
+      {"ZoomIn", view::ZoomViewIn, nullptr},
+      {"ZoomOut", view::ZoomViewOut, nullptr},
+      {"PanUp", view::PanViewUp, nullptr},
+      {"PanDown", view::PanViewDown, nullptr},
+      {"PanLeft", view::PanViewLeft, nullptr},
+      {"PanRight", view::PanViewRight, nullptr},
+  };
+  for (const Row& r : rows) {
+    if (Button.Key != r.Key) continue;
+    if (r.Item)
+      Run(*r.Item);
+    else
+      r.Command();
+    return;
+  }
+}
+
+void Base_KeyUp(int16_t& KeyCode, int16_t Shift) {
+  model::SheetForm& sheet = model::Sheet();
+  switch (KeyCode) {
+    case ui::KeyDelete:
+      EraseSelected();
+      return;
+    case ui::KeyF1:
+      Run(sheet.Contents);
+      return;
+    default:
+      break;
+  }
+  if (Shift != ui::CtrlMask) return;
+  struct Row {
+    int16_t Key;
+    ui::Menu& Item;
+    bool Allowed;
+  };
+  const Row rows[] = {
+      {'N', sheet.New, true},
+      {'O', sheet.Open, true},
+      {'S', sheet.Save, true},
+      {'P', sheet.Printr, true},
+      {'Q', sheet.Exit, true},
+      // Undo and Redo follow their menu items, Cut, Copy and Paste their buttons.
+      {'Z', sheet.Undo, sheet.Undo.Enabled},
+      {'Y', sheet.Redo, sheet.Redo.Enabled},
+      {'X', sheet.Cut, ButtonEnabled(CutButton)},
+      {'C', sheet.Copy, ButtonEnabled(CopyButton)},
+      {'V', sheet.Paste, ButtonEnabled(PasteButton)},
+      {'A', sheet.SelectAll, true},
+  };
+  for (const Row& r : rows)
+    if (KeyCode == r.Key) {
+      if (r.Allowed) Run(r.Item);
+      return;
+    }
+}
+
+void Edit_Click() {
+  model::SheetForm& sheet = model::Sheet();
+  bool any = false;
+  for (int i = 1; i <= model::ElementsInUse(); ++i) any = any || G.Elements[i].Selected;
+  sheet.Cut.Enabled = sheet.Copy.Enabled = any;
+  ui::Platform& p = ui::platform();
+  if (!p.ClipboardHasText()) return;
+  sheet.Paste.Enabled = p.ClipboardText().starts_with(ClipPrefix);
+}
+
+void EraseSelected() {
+  if (RemoveSelectedElements() > 0) {
+    G.Modified = model::True;
+    ShowTitle();
+  }
+  PushUndoState();
+  model::RecalcProperties();
+  view::RedrawDrawing();
+}
+
+void SelectAll_Click() {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) G.Elements[i].Selected = model::True;
+  view::RedrawDrawing();
+}
+
+}  // namespace editor
