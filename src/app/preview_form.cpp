@@ -1,6 +1,7 @@
 #include "app/preview_form.h"
 
 #include <initializer_list>
+#include <memory>
 
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
@@ -9,8 +10,7 @@ namespace app {
 
 namespace {
 
-// Not freed at exit: the window goes with the program, after the platform it would tell.
-PreviewForm* current = nullptr;
+std::unique_ptr<PreviewForm> current;
 
 constexpr float RowTop = 4320;  // top of the table's first row, twips in the page
 constexpr float RowPitch = 360;
@@ -171,21 +171,18 @@ std::array<PreviewRow, 16> PreviewForm::TableRows() {
 }
 
 PreviewForm& Preview() {
-  if (!current) current = new PreviewForm;
+  if (!current) current = std::make_unique<PreviewForm>();
   return *current;
 }
 
 PreviewForm& PreviewForNextPrint() {
   // A closed page is made afresh, so nothing of the last print run (hidden buttons, a flat
   // page) carries over into the next one.
-  if (current && !current->IsLoaded()) ResetPreview();
+  if (current && !current->IsLoaded()) current.reset();
   return Preview();
 }
 
-void ResetPreview() {
-  delete current;
-  current = nullptr;
-}
+void ResetPreview() { current.reset(); }
 
 void cmdPrint_Click() {
   PreviewForm& page = Preview();

@@ -7,6 +7,8 @@
 #include "editor/clipboard.h"
 #include "editor/commands.h"
 #include "editor/documents.h"
+#include "editor/modes.h"
+#include "editor/pointer.h"
 #include "editor/undo.h"
 #include "model/case_dialogs.h"
 #include "model/sheet.h"
@@ -52,6 +54,10 @@ void WireMainWindow() {
   sheet.Printr.Click = app::Printr_Click;
   sheet.PrintSet.Click = app::PrintSet_Click;
   sheet.Export.Click = app::Export_Click;
+
+  // Editing in the drawing area.
+  sheet.Base.MouseDown = editor::Base_MouseDown;
+  sheet.Base.MouseMove = editor::Base_MouseMove;
 }
 
 }  // namespace app

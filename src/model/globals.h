@@ -26,6 +26,18 @@ constexpr int32_t Blue = 0xFF0000;
 constexpr int32_t White = 0xFFFFFF;
 constexpr int32_t ButtonFace = static_cast<int32_t>(0x80000000u);  // the system colour of a locked entry box
 
+// A position kept in double precision (previews) and one in whole millimetres (snaps).
+struct PointD {
+  double x = 0;
+  double y = 0;
+};
+struct PointI {
+  int32_t x = 0;
+  int32_t y = 0;
+};
+
+constexpr int MaxSnapPoints = 8 * MaxElements;
+
 struct PrincipalBackupEntry {
   float X = 0;
   float Y = 0;
@@ -116,6 +128,40 @@ struct Globals {
   std::array<std::array<ElementRecord, MaxElements + 1>, UndoLevels> UndoStore{};
   std::array<int16_t, UndoLevels> UndoCounts{};
   std::array<bool, UndoLevels> UndoEmpty{true, true, true, true, true, true, true, true, true, true};
+
+  // Editing in the drawing area: the modes of the pointer commands, their first clicks and
+  // the start values of each moving element (PlaceMode and CurrentElement stand above).
+  Bool16 MoveMode = False, MoveBaseSet = False;
+  Bool16 RotateMode = False, PivotSet = False;
+  Bool16 MirrorMode = False, MirrorFirstSet = False;
+  Bool16 PreviewShown = False, RotatePreviewStarted = False;
+  double MoveBaseX = 0, MoveBaseY = 0;
+  double PivotX = 0, PivotY = 0;
+  float MirrorAxisX1 = 0, MirrorAxisY1 = 0;
+  std::array<PointD, MaxElements + 1> PreviewPos{};
+  std::array<double, MaxElements + 1> RotateStartAngle{};
+  std::array<double, MaxElements + 1> RotateStartBearing{};
+  std::array<int16_t, MaxElements + 1> MirrorStartSign{};
+  std::array<double, MaxElements + 1> MirrorStartAngle{};
+  std::string TypedText;
+
+  // Pointer tracking: the ghost of the last accepted step, the overlap hold, and whether
+  // the element being placed has been shown at an overlap-free position yet.
+  int32_t GhostX = 0, GhostY = 0, PrevGhostX = 0, PrevGhostY = 0;
+  Bool16 PreviewHeld = False;
+  std::array<PointD, MaxElements + 1> HeldPreviewPos{};
+  Bool16 PlacementShown = False;
+
+  // Object snap: the table of the elements that stay, the moving element's own points and
+  // the match of the last search.
+  std::array<PointI, MaxSnapPoints + 1> SnapPoints{};
+  int32_t SnapPointCount = 0;
+  std::array<PointI, 9> OwnSnapPoints{};
+  int16_t SnapChoiceCount = 0;
+  int16_t SnapChoice = 0;
+  Bool16 SnapFound = False;
+  int32_t SnapTargetX = 0, SnapTargetY = 0, SnapSourceX = 0, SnapSourceY = 0;
+  std::array<PointI, MaxElements + 1> SnapOrigin{};
 };
 
 extern Globals G;

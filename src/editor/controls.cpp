@@ -1,0 +1,47 @@
+#include "editor/controls.h"
+
+#include "editor/title.h"
+#include "editor/undo.h"
+#include "model/globals.h"
+#include "model/sheet.h"
+
+namespace editor {
+
+using model::G;
+
+namespace {
+constexpr int CutButton = 10;
+constexpr int CopyButton = 11;
+}  // namespace
+
+void OpenTextEntry() {
+  ui::TextBox& entry = model::Sheet().TextEntry;
+  entry.BackColor = model::White;
+  entry.Locked = false;
+  entry.SetFocus();
+}
+
+void ShutTextEntry() {
+  ui::TextBox& entry = model::Sheet().TextEntry;
+  entry.BackColor = model::ButtonFace;
+  entry.Locked = true;
+}
+
+void SetCutCopyButtons(bool enabled) {
+  ui::Toolbar& bar = model::Sheet().tbToolBar;
+  for (int index : {CutButton, CopyButton})
+    if (static_cast<int>(bar.Buttons.size()) >= index) bar.Button(index).Enabled = enabled;
+}
+
+void MarkSectionChanged() {
+  G.Modified = model::True;
+  PushUndoState();
+  ShowTitle();
+}
+
+std::string Designation(int i) {
+  const model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
+  return G.UnitStatus ? e.NameSI.str() : e.NameImp.str();
+}
+
+}  // namespace editor
