@@ -69,10 +69,9 @@ struct ArcSteps {
 };
 
 ArcSteps StepsFor(double sweepCosine) {
-  // Halving the sweep three times gives the step (ArcChords is 8).
-  static_assert(ArcChords == 8);
+  // The cosine of the step, by halving the sweep (at most pi) again and again.
   double c = sweepCosine;
-  for (int k = 0; k < 3; ++k) c = std::sqrt((1 + c) / 2);
+  for (int k = 0; k < ArcHalvings; ++k) c = std::sqrt((1 + c) / 2);
   const double s = std::sqrt(std::max(0.0, 1 - c * c));
   const double step = std::asin(std::min(1.0, s));
   const int n = ArcChords;

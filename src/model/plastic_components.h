@@ -23,8 +23,9 @@ struct PlasticComponent {
 };
 
 constexpr int MaxPlasticComponents = 2;
-// Chords of every rounded corner or fillet.
-constexpr int ArcChords = 8;
+// Chords of every rounded corner or fillet: the arc's sweep halved this many times.
+constexpr int ArcHalvings = 3;
+constexpr int ArcChords = 1 << ArcHalvings;
 // A hollow section's two loops of four rounded corners.
 constexpr int MaxOutlineVertices = 2 * 4 * (ArcChords + 1);
 
