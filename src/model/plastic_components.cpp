@@ -10,6 +10,16 @@ namespace {
 
 constexpr double PiExact = 3.14159265358979323846;
 
+// The signed area of the polygon (u[k], v[k]), k < n: positive counter-clockwise.
+double ShoelaceArea(const double* u, const double* v, int n) {
+  double a = 0;
+  for (int k = 0; k < n; ++k) {
+    const int j = k + 1 < n ? k + 1 : 0;
+    a += u[k] * v[j] - u[j] * v[k];
+  }
+  return a / 2;
+}
+
 // A plain polygon of sharp corners, and the radius with which each corner is rounded.
 struct SharpPolygon {
   static constexpr int Max = 12;
@@ -20,14 +30,7 @@ struct SharpPolygon {
     v[n] = pv;
     return n++;
   }
-  double Area() const {
-    double a = 0;
-    for (int k = 0; k < n; ++k) {
-      const int j = k + 1 < n ? k + 1 : 0;
-      a += u[k] * v[j] - u[j] * v[k];
-    }
-    return a / 2;
-  }
+  double Area() const { return ShoelaceArea(u, v, n); }
 };
 
 // The corner at vertex k: unit vectors along its two sides, away from the corner, the
@@ -326,12 +329,7 @@ double FlangeSlopeOf(const ElementRecord& e) {
 }
 
 double PolygonArea(const PlasticOutline& o, const PlasticComponent& c) {
-  double a = 0;
-  for (int k = 0; k < c.Count; ++k) {
-    const int i = c.First + k, j = c.First + (k + 1 < c.Count ? k + 1 : 0);
-    a += o.U[i] * o.V[j] - o.U[j] * o.V[i];
-  }
-  return a / 2;
+  return ShoelaceArea(o.U + c.First, o.V + c.First, c.Count);
 }
 
 void PlasticOutlineOf(const ElementRecord& e, PlasticOutline& out) {

@@ -23,46 +23,22 @@
 #include "model/globals.h"
 #include "model/shape_file.h"
 #include "model/sheet.h"
+#include "started_window.h"
 #include "ui/qt/form_window.h"
-#include "ui/qt/qt_platform.h"
 
 namespace {
 
 using model::G;
 using model::Sheet;
 
-class PlasticWindowTest : public ::testing::Test {
+class PlasticWindowTest : public qt_testing::StartedWindowTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
-    G = model::Globals{};
-    model::ResetSheet();
-    app::WireMainWindow();
-    ui::ShowModeless(Sheet());
-    QApplication::processEvents();
-  }
-  void TearDown() override {
-    Sheet().Unload();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  QAction* MenuAction(const QString& text) {
-    for (QAction* top : qt.platform.WindowOf(Sheet())->menuBar()->actions())
-      if (top->menu())
-        for (QAction* a : top->menu()->actions())
-          if (a->text() == text) return a;
-    return nullptr;
-  }
   // The number a value label shows, read from its widget.
   double Shown(const ui::Label& label) {
     auto* widget = qobject_cast<QLabel*>(qt.platform.WindowOf(Sheet())->WidgetOf(&label));
     EXPECT_NE(widget, nullptr);
     return widget ? std::stod(widget->text().toStdString()) : 0;
   }
-
-  QTemporaryDir dir;
-  ui::qt::ScopedQtPlatform qt;
 };
 
 TEST_F(PlasticWindowTest, AnOpenedHollowSectionShowsTheTablesPlasticModuli) {
@@ -77,7 +53,7 @@ TEST_F(PlasticWindowTest, AnOpenedHollowSectionShowsTheTablesPlasticModuli) {
   tube.MirrorSign = 1;
   editor::DocumentData document;
   document.Elements = {tube};
-  const std::string path = QDir(dir.path()).filePath("tube.qvn").toStdString();
+  const std::string path = Path("tube.qvn");
   std::ofstream(path, std::ios::binary) << editor::WriteDocument(document);
 
   QTimer::singleShot(0, [&] {

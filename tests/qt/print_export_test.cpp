@@ -24,6 +24,7 @@
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "model/sheet.h"
+#include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/redraw.h"
@@ -45,19 +46,11 @@ size_t PdfPages(const std::string& bytes) {
   return pages;
 }
 
-class PrintExportWindowTest : public ::testing::Test {
+class PrintExportWindowTest : public qt_testing::StartedWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    // A settings store of the test's own: a first start, without the start-up notice.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
-    G = model::Globals{};
-    model::ResetSheet();
     app::ResetPreview();
-    app::WireMainWindow();
-    ui::ShowModeless(Sheet());  // start-up, through the main window's Load
-    QApplication::processEvents();
+    StartedWindowTest::SetUp();
     // A tee: a 300 x 20 flange on a 20 x 280 web.
     model::ElementRecord flange = model::testing::Plate(300, 20, 300, 480);
     flange.NameSI = "PL 300x20";
@@ -74,20 +67,8 @@ class PrintExportWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     app::ResetPreview();
-    Sheet().Unload();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    StartedWindowTest::TearDown();
   }
-  QAction* MenuAction(const QString& text) {
-    for (QAction* top : qt.platform.WindowOf(Sheet())->menuBar()->actions())
-      if (top->menu())
-        for (QAction* a : top->menu()->actions())
-          if (a->text() == text) return a;
-    return nullptr;
-  }
-  std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
-
-  QTemporaryDir dir;
-  ui::qt::ScopedQtPlatform qt;
 };
 
 TEST_F(PrintExportWindowTest, PrintWritesTheSectionAsOnePagePdf) {
