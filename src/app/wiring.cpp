@@ -9,6 +9,7 @@
 #include "editor/documents.h"
 #include "editor/modes.h"
 #include "editor/pointer.h"
+#include "editor/typed_entry.h"
 #include "editor/undo.h"
 #include "model/case_dialogs.h"
 #include "model/sheet.h"
@@ -58,6 +59,7 @@ void WireMainWindow() {
   // Editing in the drawing area.
   sheet.Base.MouseDown = editor::Base_MouseDown;
   sheet.Base.MouseMove = editor::Base_MouseMove;
+  sheet.TextEntry.KeyUp = editor::TextEntry_KeyUp;
 }
 
 }  // namespace app

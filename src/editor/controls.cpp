@@ -39,6 +39,12 @@ void MarkSectionChanged() {
   ShowTitle();
 }
 
+void ForgetPointerOperation() {
+  G.SnapFound = model::False;
+  G.PreviewHeld = model::False;
+  G.PlacementShown = model::False;
+}
+
 std::string Designation(int i) {
   const model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
   return G.UnitStatus ? e.NameSI.str() : e.NameImp.str();

@@ -15,6 +15,11 @@ void SetCutCopyButtons(bool enabled);
 // The first half of every change to the section: modified, an undo snapshot, the title.
 void MarkSectionChanged();
 
+// What a finished or abandoned pointer operation must not leave for the next one: a snap
+// match no search of the next one found, a hold whose frozen drawing a redraw wipes, and
+// the mark that the element being placed has been shown.
+void ForgetPointerOperation();
+
 // The designation of element i as the units show it, all 25 characters.
 std::string Designation(int i);
 

@@ -29,14 +29,6 @@ bool AnySelected() {
   return false;
 }
 
-// What a finished or abandoned operation must not leave behind for the next one: a snap
-// match that no search of the next operation found, and a hold whose frozen drawing the
-// redraw has already wiped.
-void ForgetOperation() {
-  G.SnapFound = False;
-  G.PreviewHeld = False;
-}
-
 // The preview starts where the element stands, so a commit before any pointer step
 // leaves it there.
 void PreviewFromPosition(int i) {
@@ -64,7 +56,7 @@ bool SnapPending() { return G.SnapFound != 0 && G.OSnapStatus != 0; }
 
 // The ending of the Mirror, Rotate and Move commits.
 void EndPointerCommit() {
-  ForgetOperation();
+  ForgetPointerOperation();
   MarkSectionChanged();
   model::Sheet().CurrentObject.Text = "";
   SetCutCopyButtons(false);
@@ -174,13 +166,12 @@ void PlacingClick(float X, float Y) {
   }
   model::SheetForm& sheet = model::Sheet();
   G.PlaceMode = False;
-  G.PlacementShown = False;
   sheet.Label1.Visible = false;
   sheet.TextEntry.Text = "";
   ShutTextEntry();
   sheet.CurrentObject.Text = Designation(c);
   if (SnapPending()) PositionFromSnap(c);
-  ForgetOperation();
+  ForgetPointerOperation();
   MarkSectionChanged();
   view::RedrawDrawing();
 }
@@ -215,7 +206,7 @@ void Base_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
 
 void BeginMove() {
   if (!AnySelected()) return;
-  ForgetOperation();
+  ForgetPointerOperation();
   OpenTextEntry();
   G.MoveMode = True;
   model::ShowQuickHelp("Click in Drawing Area to select Move base point or use Text Entry Area to right.");
@@ -223,14 +214,14 @@ void BeginMove() {
 
 void BeginRotate() {
   if (!AnySelected()) return;
-  ForgetOperation();
+  ForgetPointerOperation();
   model::ShowQuickHelp("Click in Drawing Area to set rotation pivot point.");
   G.RotateMode = True;
 }
 
 void BeginMirror() {
   if (!AnySelected()) return;
-  ForgetOperation();
+  ForgetPointerOperation();
   G.MirrorMode = True;
   model::ShowQuickHelp("Click in Drawing Area to set object Mirror base point.");
 }
@@ -256,8 +247,7 @@ void CancelCommand() {
       G.ElementCount = static_cast<int16_t>(G.ElementCount - 1);
     G.PlaceMode = False;
   }
-  G.PlacementShown = False;
-  ForgetOperation();
+  ForgetPointerOperation();
   model::SheetForm& sheet = model::Sheet();
   sheet.Label1.Visible = false;
   G.PreviewShown = G.RotatePreviewStarted = False;
