@@ -3,6 +3,7 @@
 #include "app/export.h"
 #include "app/options.h"
 #include "app/print_page.h"
+#include "app/small_dialogs.h"
 #include "app/startup.h"
 #include "editor/clipboard.h"
 #include "editor/commands.h"
@@ -33,6 +34,11 @@ void WireMainWindow() {
   sheet.Open.Click = editor::Open_Click;
   sheet.Save.Click = editor::Save_Click;
   sheet.Saveas.Click = editor::Saveas_Click;
+  sheet.Info.Click = Info_Click;
+
+  // Help.
+  sheet.Contents.Click = Contents_Click;
+  sheet.About.Click = About_Click;
 
   // Undo history.
   sheet.Undo.Click = editor::Undo_Click;

@@ -78,6 +78,20 @@ int QtPlatform::MenuBarHeight() {
   return height;
 }
 
+QWidget* QtPlatform::DialogOwner() const {
+  auto usable = [](QWidget* w) {
+    if (!w || !w->isVisible()) return false;
+    auto* form = dynamic_cast<FormWindow*>(w);
+    return !form || form->form() != nullptr;
+  };
+  if (QWidget* active = QApplication::activeWindow(); usable(active)) return active;
+  if (QWidget* modal = QApplication::activeModalWidget(); usable(modal)) return modal;
+  if (quitForm_) {
+    if (QWidget* main = WindowOf(*quitForm_); usable(main)) return main;
+  }
+  return nullptr;
+}
+
 FormWindow* QtPlatform::WindowOf(const Form& form) const {
   auto it = windows_.find(&form);
   return it == windows_.end() ? nullptr : it->second.data();
@@ -88,7 +102,7 @@ void QtPlatform::Dispatch(const std::function<void()>& handler) {
     handler();
   } catch (const std::exception& e) {
     std::fprintf(stderr, "Quorvane: %s\n", e.what());
-    QMessageBox::critical(QApplication::activeWindow(), AppTitle, QString("An internal error occurred:\n") + e.what());
+    QMessageBox::critical(DialogOwner(), AppTitle, QString("An internal error occurred:\n") + e.what());
   }
   SyncAll();
 }
@@ -181,7 +195,7 @@ void QtPlatform::FrameExtents(const Form& form, float& dx, float& dy) const {
 
 void QtPlatform::MsgBox(const std::string& text) {
   SyncAll();
-  QMessageBox box(QMessageBox::NoIcon, AppTitle, Q(text), QMessageBox::Ok, QApplication::activeWindow());
+  QMessageBox box(QMessageBox::NoIcon, AppTitle, Q(text), QMessageBox::Ok, DialogOwner());
   box.exec();
   SyncAll();
 }
@@ -211,7 +225,7 @@ void QtPlatform::SaveSetting(const std::string& app, const std::string& section,
 
 bool QtPlatform::FileDialog(CommonDialog& dialog, bool save) {
   SyncAll();
-  QFileDialog box(QApplication::activeWindow());
+  QFileDialog box(DialogOwner());
   box.setWindowTitle(dialog.DialogTitle.empty() ? (save ? "Save As" : "Open") : Q(dialog.DialogTitle));
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -249,7 +263,7 @@ void QtPlatform::SetPrinterOutputFile(const std::string& pdfPath) {
 bool QtPlatform::ShowPrinter(CommonDialog& dialog) {
   (void)dialog;
   SyncAll();
-  QPrintDialog box(&Printer(), QApplication::activeWindow());
+  QPrintDialog box(&Printer(), DialogOwner());
   box.setWindowTitle("Print Setup");
   const bool accepted = box.exec() == QDialog::Accepted;
   SyncAll();

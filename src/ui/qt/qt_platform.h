@@ -14,6 +14,7 @@
 
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace ui::qt {
 
@@ -69,6 +70,10 @@ class QtPlatform : public Platform {
 
  private:
   FormWindow* Open(Form& form);
+  // The window a message box or platform dialog belongs to: the active one, unless that
+  // is a form window that has closed and waits to be deleted (it would take the dialog
+  // with it); then the modal form or the main window.
+  QWidget* DialogOwner() const;
   bool FileDialog(CommonDialog& dialog, bool save);
   QPrinter& Printer();
 

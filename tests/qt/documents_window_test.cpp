@@ -1,0 +1,154 @@
+// Documents in the real window: a section saved through the file dialog, thrown away by
+// New after the discard question, and opened again through the file dialog shows the
+// same results; the project information typed into its dialog travels with the file.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/query_form.h"
+#include "app/small_dialogs.h"
+#include "app/wiring.h"
+#include "model/globals.h"
+#include "model/section_fixture.h"
+#include "model/sheet.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/qt_platform.h"
+#include "view/redraw.h"
+
+namespace {
+
+using model::G;
+using model::Sheet;
+
+class DocumentsWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
+    G = model::Globals{};
+    model::ResetSheet();
+    app::WireMainWindow();
+    ui::ShowModeless(Sheet());
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    G.Modified = model::False;
+    Sheet().Unload();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  ui::qt::FormWindow* window() { return qt.platform.WindowOf(Sheet()); }
+  QAction* MenuAction(const QString& text) {
+    for (QAction* top : window()->menuBar()->actions())
+      if (top->menu())
+        for (QAction* a : top->menu()->actions())
+          if (a->text() == text) return a;
+    return nullptr;
+  }
+  // The next file dialog gets `path` typed into it and is accepted.
+  void AnswerFileDialog(const std::string& path, QString* filter) {
+    QTimer::singleShot(0, [path, filter] {
+      auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      *filter = box->selectedNameFilter();
+      box->selectFile(QString::fromStdString(path));
+      QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+    });
+  }
+  // What the results panel shows, row by row.
+  std::vector<std::string> Shown() {
+    qt.platform.SyncAll();
+    std::vector<std::string> rows;
+    for (const model::ResultRow& r : Sheet().ResultRows())
+      rows.push_back(r.Caption->Caption + r.Value->Caption + r.Unit->Caption + (r.Value->Visible ? "" : " hidden"));
+    return rows;
+  }
+  std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
+
+  QTemporaryDir dir;
+  ui::qt::ScopedQtPlatform qt;
+};
+
+TEST_F(DocumentsWindowTest, SaveNewAndOpenAgainShowTheSameResults) {
+  // A tee: a 300 x 20 flange on a 20 x 280 web, 11600 mm2.
+  G.Elements[1] = model::testing::Plate(300, 20, 300, 480);
+  G.Elements[2] = model::testing::Plate(20, 280, 440, 200);
+  G.ElementCount = 2;
+  G.Modified = model::True;
+  view::RedrawDrawing();
+
+  // The project information, typed into its real dialog and confirmed with Enter.
+  QTimer::singleShot(0, [] {
+    auto* w = dynamic_cast<ui::qt::FormWindow*>(QApplication::activeModalWidget());
+    ASSERT_NE(w, nullptr);
+    auto& info = static_cast<app::ProjInfoForm&>(*w->form());
+    auto* name = qobject_cast<QLineEdit*>(w->WidgetOf(&info.txtProjName));
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(w->focusWidget(), name);
+    QTest::keyClicks(name, "Crane runway, bay 3");
+    QTest::keyClick(name, Qt::Key_Return);
+  });
+  MenuAction("Set Project Information...")->trigger();
+  ASSERT_EQ(G.ProjectName, "Crane runway, bay 3");
+
+  const std::vector<std::string> before = Shown();
+  ASSERT_EQ(before[0].substr(0, 8), "A: 11600");
+
+  // Save on an untitled document: the save dialog, on the document filter; ".qvn" added.
+  QString filter;
+  AnswerFileDialog(Path("tee"), &filter);
+  MenuAction("Save")->trigger();
+  EXPECT_EQ(filter, "Quorvane Files (*.qvn)");
+  const std::string file = Path("tee.qvn");
+  ASSERT_TRUE(std::filesystem::exists(file));
+  qt.platform.SyncAll();
+  EXPECT_EQ(window()->windowTitle().toStdString(), "Quorvane - " + file + " (Unmodified)");
+
+  // A change, then New: the question opens with Yes focused, and Enter discards.
+  G.Elements[1].PosX = 0;
+  G.Modified = model::True;
+  std::string question;
+  QTimer::singleShot(0, [&question] {
+    auto* w = dynamic_cast<ui::qt::FormWindow*>(QApplication::activeModalWidget());
+    ASSERT_NE(w, nullptr);
+    auto& q = static_cast<app::QueryForm&>(*w->form());
+    question = q.Label1.Caption;
+    QWidget* yes = w->WidgetOf(&q.Command1);
+    w->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+    EXPECT_EQ(QApplication::focusWidget(), yes);
+    QTest::keyClick(yes, Qt::Key_Return);
+  });
+  MenuAction("New")->trigger();
+  EXPECT_EQ(question, "Discard Changes to Current File?");
+  EXPECT_EQ(G.ElementCount, 0);
+  EXPECT_EQ(G.ProjectName, "");
+  qt.platform.SyncAll();
+  EXPECT_EQ(window()->windowTitle(), "Quorvane - (Unmodified)");
+
+  // Open through the dialog: the section as saved, the same results.
+  AnswerFileDialog(file, &filter);
+  MenuAction("Open...")->trigger();
+  EXPECT_EQ(filter, "Quorvane Files (*.qvn)");
+  EXPECT_EQ(G.ElementCount, 2);
+  EXPECT_EQ(G.Elements[1].PosX, 300);
+  EXPECT_EQ(G.ProjectName, "Crane runway, bay 3");
+  EXPECT_EQ(Shown(), before);
+  EXPECT_EQ(window()->windowTitle().toStdString(), "Quorvane - " + file + " (Unmodified)");
+}
+
+}  // namespace
