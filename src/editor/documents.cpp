@@ -14,6 +14,7 @@
 #include "app/query_form.h"
 #include "app/result_captions.h"
 #include "editor/document_codec.h"
+#include "editor/modes.h"
 #include "editor/title.h"
 #include "editor/undo.h"
 #include "model/case_dialogs.h"
@@ -23,22 +24,19 @@
 #include "ui/platform.h"
 #include "view/redraw.h"
 
-#if __has_include("editor/modes.h")
-#include "editor/modes.h"
-#define QUORVANE_HAVE_CANCEL_COMMAND 1
-#endif
-
 namespace editor {
 
 using model::G;
 
 namespace {
 
-// Placing, moving, rotating and mirroring end before the section is replaced.
+bool CommandInProgress() { return G.PlaceMode || G.MoveMode || G.RotateMode || G.MirrorMode; }
+
+// Placing, moving, rotating and mirroring end before the section is replaced, so no
+// mode goes on with elements of another document. Without a mode nothing is touched
+// (the selection is part of the document).
 void EndCommandInProgress() {
-#ifdef QUORVANE_HAVE_CANCEL_COMMAND
-  CancelCommand();
-#endif
+  if (CommandInProgress()) CancelCommand();
 }
 
 constexpr int CutButton = 10;
@@ -92,8 +90,20 @@ DocumentData CurrentDocument() {
   d.ScaleHeight = base.ScaleHeight;
   d.ScaleLeft = base.ScaleLeft;
   d.ScaleTop = base.ScaleTop;
-  const int count = std::clamp<int>(G.ElementCount, 0, model::MaxElements);
+  // The section as committed: an element still following the pointer is no part of it
+  // yet, and elements that a preview has turned or mirrored go in as they were before.
+  int count = std::clamp<int>(G.ElementCount, 0, model::MaxElements);
+  if (G.PlaceMode && count >= 1 && G.CurrentElement == count) --count;
   d.Elements.assign(G.Elements.begin() + 1, G.Elements.begin() + 1 + count);
+  for (int i = 1; i <= count; ++i) {
+    model::ElementRecord& e = d.Elements[static_cast<size_t>(i - 1)];
+    if (!e.Selected) continue;
+    if (G.RotateMode && G.PivotSet) e.Angle = G.RotateStartAngle[static_cast<size_t>(i)];
+    if (G.MirrorMode && G.MirrorFirstSet) {
+      e.Angle = G.MirrorStartAngle[static_cast<size_t>(i)];
+      e.MirrorSign = G.MirrorStartSign[static_cast<size_t>(i)];
+    }
+  }
   d.ProjectName = G.ProjectName;
   d.ProjectNumber = G.ProjectNumber;
   d.ObjectDescription = G.ObjectDescription;
@@ -190,8 +200,8 @@ bool ReplaceFileContents(const std::string& path, const std::string& text) {
 }
 
 void New_Click() {
-  EndCommandInProgress();
   if (!MayDiscardChanges()) return;
+  EndCommandInProgress();
   G.Modified = model::False;
   G.ElementCount = 0;
   model::ResetTorsionWarpingCases();
@@ -208,7 +218,6 @@ void New_Click() {
 }
 
 void Open_Click() {
-  EndCommandInProgress();
   if (!MayDiscardChanges()) return;
   std::string path;
   if (!G.CommandLineFile.empty()) {
@@ -231,6 +240,7 @@ void Open_Click() {
     return;
   }
 
+  EndCommandInProgress();
   G.FileName = path;
   ApplyDocument(*document);
   app::ApplyResultCaptions();

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -425,6 +426,86 @@ TEST_F(Documents, TheNoteOnManualConstantsComesBeforeTheWrite) {
   Save_Click();
   EXPECT_EQ(ReadFile(file), withNote);  // no trace of the case in the file
   EXPECT_EQ(hp().Messages.size(), 1u);
+}
+
+TEST_F(Documents, NewAndOpenEndTheCommandInProgress) {
+  BuildTee();
+  G.Modified = model::False;
+  G.Elements[3] = model::testing::Plate(50, 50, 400, 400);  // still following the pointer
+  G.ElementCount = 3;
+  G.CurrentElement = 3;
+  G.PlaceMode = model::True;
+  const std::string file = Path("tee.qvn");
+  {
+    DocumentData d;
+    d.Elements = {model::testing::Plate(200, 20, 0, 200)};
+    WriteFile(file, WriteDocument(d));
+  }
+  // No to the question: the element goes on following the pointer.
+  G.Modified = model::True;
+  hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command2); });
+  New_Click();
+  EXPECT_EQ(G.PlaceMode, model::True);
+  EXPECT_EQ(G.ElementCount, 3);
+  // A file that does not read leaves the mode on as well.
+  hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
+  G.CommandLineFile = Path("missing.qvn");
+  Open_Click();
+  EXPECT_EQ(G.PlaceMode, model::True);
+  EXPECT_EQ(G.ElementCount, 3);
+  // A file that reads: the mode ends and the file's section is there.
+  G.Modified = model::False;
+  G.CommandLineFile = file;
+  Open_Click();
+  EXPECT_EQ(G.PlaceMode, model::False);
+  EXPECT_EQ(G.ElementCount, 1);
+  // New while moving.
+  G.Elements[1].Selected = model::True;
+  G.MoveMode = G.MoveBaseSet = model::True;
+  New_Click();
+  EXPECT_EQ(G.MoveMode, model::False);
+  EXPECT_EQ(G.MoveBaseSet, model::False);
+  EXPECT_EQ(G.ElementCount, 0);
+}
+
+TEST_F(Documents, ASaveDuringACommandWritesTheSectionAsCommitted) {
+  BuildTee();
+  G.Elements[1].Selected = model::True;
+  // A rotation under way: element 1 is drawn turned by the preview, from 0.
+  G.RotateMode = G.PivotSet = model::True;
+  G.RotateStartAngle[1] = 0;
+  G.Elements[1].Angle = 0.5;
+  const std::string file = Path("tee.qvn");
+  hp().FileAnswers.push_back(file);
+  Saveas_Click();
+  std::optional<DocumentData> d = ReadDocument(ReadFile(file));
+  ASSERT_TRUE(d.has_value());
+  EXPECT_EQ(d->Elements.at(0).Angle, 0.0);
+  EXPECT_EQ(G.Elements[1].Angle, 0.5);  // the preview itself is left as it is
+  G.RotateMode = G.PivotSet = model::False;
+
+  G.MirrorMode = G.MirrorFirstSet = model::True;
+  G.MirrorStartAngle[1] = 0.25;
+  G.MirrorStartSign[1] = 1;
+  G.Elements[1].MirrorSign = -1;
+  G.Modified = model::True;
+  Save_Click();
+  d = ReadDocument(ReadFile(file));
+  ASSERT_TRUE(d.has_value());
+  EXPECT_EQ(d->Elements.at(0).Angle, 0.25);
+  EXPECT_EQ(d->Elements.at(0).MirrorSign, 1);
+  G.MirrorMode = G.MirrorFirstSet = model::False;
+
+  G.Elements[3] = model::testing::Plate(50, 50, 400, 400);
+  G.ElementCount = 3;
+  G.CurrentElement = 3;
+  G.PlaceMode = model::True;
+  G.Modified = model::True;
+  Save_Click();
+  d = ReadDocument(ReadFile(file));
+  ASSERT_TRUE(d.has_value());
+  EXPECT_EQ(d->Elements.size(), 2u);
+  EXPECT_EQ(G.ElementCount, 3);
 }
 
 // Runs the rest of a scope as an ordinary user when the tests run as root, who may
