@@ -134,14 +134,13 @@ bool PreparePage() {
   base.Height = page.Window.Height;
   PrintView fitted;
   const bool principal = G.RotAxis == model::False;
-  if (!FitPrintView(G.SecWidth, G.SecDepth, static_cast<float>(G.XMin), static_cast<float>(G.YMax), r, principal,
-                    G.SecPhi, fitted))
-    return false;
+  if (!FitPrintView(G.SecWidth, G.SecDepth, G.XMin, G.YMax, r, principal, G.SecPhi, fitted)) return false;
   base.SetScale(fitted.ScaleLeft, fitted.ScaleTop, fitted.ScaleWidth, fitted.ScaleHeight);
   ShowAxisMarks(page, principal);
   view::RedrawDrawing();
 
   ui::ShowModeless(page);
+  page.cmdPrint.SetFocus();  // the page's keys reach it at once: Enter prints, Esc closes
   // The picture keeps the drawing's scale for the record; its marks stay in twips.
   page.Window.ScaleLeft = 0;
   page.Window.ScaleTop = 0;
@@ -162,7 +161,7 @@ bool AspectFactor(float ScaleWidth, float ScaleHeight, int16_t& r) {
   return true;
 }
 
-bool FitPrintView(float SecWidth, float SecDepth, float XMin, float YMax, int16_t r, bool principal, float SecPhi,
+bool FitPrintView(float SecWidth, float SecDepth, double XMin, double YMax, int16_t r, bool principal, float SecPhi,
                   PrintView& view) {
   // Fitted on the larger of width and depth; equal ones use the width.
   const float m = SecDepth <= SecWidth ? SecWidth : SecDepth;
@@ -172,7 +171,7 @@ bool FitPrintView(float SecWidth, float SecDepth, float XMin, float YMax, int16_
       !std::isfinite(view.ScaleHeight))
     return false;
   view.ScaleLeft = static_cast<float>(XMin - (static_cast<double>(view.ScaleWidth) - SecWidth) / 2);
-  view.ScaleTop = YMax;
+  view.ScaleTop = static_cast<float>(YMax);
   if (principal)
     view.ScaleTop = static_cast<float>(SecWidth / 4.0 * std::cos(static_cast<double>(SecPhi)) + view.ScaleTop);
   return true;

@@ -20,7 +20,7 @@ bool AspectFactor(float ScaleWidth, float ScaleHeight, int16_t& r);
 // The fitted view for a section of the given extents, for aspect factor r. False when the
 // view would have no width or no height (r is 0, or an empty section), which the page
 // cannot be drawn in.
-bool FitPrintView(float SecWidth, float SecDepth, float XMin, float YMax, int16_t r, bool principal, float SecPhi,
+bool FitPrintView(float SecWidth, float SecDepth, double XMin, double YMax, int16_t r, bool principal, float SecPhi,
                   PrintView& view);
 
 // Sheet.Printr_Click: menu item, Ctrl+P and the toolbar's Print button.

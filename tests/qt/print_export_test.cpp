@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -103,6 +104,35 @@ TEST_F(PrintExportWindowTest, PrintWritesTheSectionAsOnePagePdf) {
   ASSERT_EQ(bytes.rfind("%PDF", 0), 0u) << pdf;
   EXPECT_EQ(PdfPages(bytes), 1u);
   if (const char* keep = std::getenv("QUORVANE_KEEP_PRINT")) QFile::copy(QString::fromStdString(pdf), keep);
+}
+
+TEST_F(PrintExportWindowTest, TheToolbarButtonAndCtrlPOpenThePreviewToo) {
+  qt.platform.SetPrinterOutputFile(Path("unused.pdf"));
+  ui::qt::FormWindow* main = qt.platform.WindowOf(Sheet());
+  auto* bar = qobject_cast<QToolBar*>(main->WidgetOf(&Sheet().tbToolBar));
+  ASSERT_NE(bar, nullptr);
+  QAction* button = nullptr;
+  for (QAction* a : bar->actions())
+    if (a->text() == "Print") button = a;
+  ASSERT_NE(button, nullptr);
+  button->trigger();
+  ASSERT_TRUE(app::Preview().IsLoaded());
+  EXPECT_EQ(app::Preview().lblObject1.Caption, "PL 300x20");
+  app::cmdCancel_Click();
+  ASSERT_FALSE(app::Preview().IsLoaded());
+
+  QWidget* drawing = main->WidgetOf(&Sheet().Base);
+  drawing->setFocus();
+  QTest::keyClick(drawing, Qt::Key_P, Qt::ControlModifier);
+  QApplication::processEvents();
+  EXPECT_TRUE(app::Preview().IsLoaded());
+  // Esc in the preview closes it without printing.
+  ui::qt::FormWindow* preview = qt.platform.WindowOf(app::Preview());
+  ASSERT_NE(preview, nullptr);
+  QWidget* print = preview->WidgetOf(&app::Preview().cmdPrint);
+  EXPECT_TRUE(print->hasFocus());
+  QTest::keyClick(print, Qt::Key_Escape);
+  EXPECT_FALSE(app::Preview().IsLoaded());
 }
 
 TEST_F(PrintExportWindowTest, ExportWritesTheReportThroughTheFileDialog) {
