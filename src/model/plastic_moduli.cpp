@@ -35,12 +35,10 @@ struct Placement {
   double x, y, mc, ms, c, s;
 };
 
-using Side = ClipSide;
-
 // The circle's segment beyond the axis, by the exact segment formulas.
-Side CircleAbove(const PlasticPiece& p, double axis) {
+ClipSide CircleAbove(const PlasticPiece& p, double axis) {
   const double R = p.Radius, k = axis - p.CentreH;  // axis above the centre by k
-  Side s;
+  ClipSide s;
   if (k >= R) return s;
   if (k <= -R) {
     s.area = p.Area;
@@ -55,7 +53,7 @@ Side CircleAbove(const PlasticPiece& p, double axis) {
   return s;
 }
 
-Side Above(const PlasticPieces& all, const PlasticPiece& p, double axis) {
+ClipSide Above(const PlasticPieces& all, const PlasticPiece& p, double axis) {
   if (p.HMin >= axis) return {p.Area, p.Area * (p.CentroidH - axis), 0};
   if (p.HMax <= axis) return {};
   if (p.Circle) return CircleAbove(p, axis);
@@ -215,7 +213,7 @@ bool EqualAreaAxis(const PlasticPieces& pieces, double& axis) {
   auto f = [&](double h, double& slope) {
     double above = 0, chord = 0;
     for (const PlasticPiece& p : pieces.Items) {
-      const Side s = Above(pieces, p, h);
+      const ClipSide s = Above(pieces, p, h);
       above += Signed(p, s.area);
       chord += Signed(p, s.chord);
     }
