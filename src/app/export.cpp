@@ -1,7 +1,7 @@
 #include "app/export.h"
 
 #include "app/report_text.h"
-#include "app/whole_file.h"
+#include "editor/documents.h"
 #include "model/globals.h"
 #include "model/sheet.h"
 #include "ui/platform.h"
@@ -17,8 +17,9 @@ void Export_Click() {
   // The file name field keeps what the last use of the dialog left in it.
   if (!ui::platform().ShowSave(dialog)) return;
   const std::string path = dialog.FileName;  // as chosen: no extension is added
-  if (!WriteWholeFile(path, PropertyReportText(model::G)))
-    ui::MsgBox("The results could not be written to " + path + ".");
+  // Written whole or not at all: a failure leaves no partial file and says so.
+  if (!editor::ReplaceFileContents(path, PropertyReportText(model::G)))
+    ui::MsgBox("The results could not be written to " + path + ". Check that its folder exists and can be written to.");
 }
 
 }  // namespace app

@@ -106,7 +106,8 @@ TEST_F(ExportTest, AFileThatCannotBeWrittenIsReportedAndLeavesNothingBehind) {
     h.platform.FileAnswers.push_back(c.target.string());
     app::Export_Click();
     ASSERT_EQ(h.platform.Messages.size(), 1u) << c.name;
-    EXPECT_EQ(h.platform.Messages[0], "The results could not be written to " + c.target.string() + ".");
+    EXPECT_EQ(h.platform.Messages[0], "The results could not be written to " + c.target.string() +
+                                          ". Check that its folder exists and can be written to.");
     EXPECT_FALSE(fs::is_regular_file(c.target)) << c.name;
     EXPECT_EQ(Entries(), 1u) << c.name;  // only the folder made above: no partial file
     EXPECT_TRUE(fs::exists(dir / "taken" / "inside"));
