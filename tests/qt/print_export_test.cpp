@@ -103,6 +103,17 @@ TEST_F(PrintExportWindowTest, PrintWritesTheSectionAsOnePagePdf) {
   const std::string bytes = ReadAll(pdf);
   ASSERT_EQ(bytes.rfind("%PDF", 0), 0u) << pdf;
   EXPECT_EQ(PdfPages(bytes), 1u);
+  // A calculation sheet at the printer's resolution, not a screen grab: the labels are
+  // text in embedded fonts, and the one picture is the drawing, its 232 x 190 pixels (a
+  // flat 3480 x 2850 twip box) at 1200 / 96 device pixels each.
+  EXPECT_NE(bytes.find("/FontFile"), std::string::npos);
+  size_t pictures = 0;
+  for (size_t at = bytes.find("/Subtype /Image"); at != std::string::npos; at = bytes.find("/Subtype /Image", at + 1))
+    ++pictures;
+  EXPECT_EQ(pictures, 1u);
+  EXPECT_NE(bytes.find("/Width 2900"), std::string::npos);
+  EXPECT_NE(bytes.find("/Height 2375"), std::string::npos);
+  // QUORVANE_KEEP_PRINT=/some/page.pdf keeps the page for a look (pdftoppm turns it into PNG).
   if (const char* keep = std::getenv("QUORVANE_KEEP_PRINT")) QFile::copy(QString::fromStdString(pdf), keep);
 }
 
