@@ -6,6 +6,7 @@
 #include "editor/controls.h"
 #include "editor/previews.h"
 #include "editor/selection_click.h"
+#include "model/case_dialogs.h"
 #include "model/globals.h"
 #include "model/rounding.h"
 #include "model/sheet.h"
@@ -248,6 +249,8 @@ void CancelCommand() {
     G.PlaceMode = False;
   }
   ForgetPointerOperation();
+  // A torsion or warping case half picked is a command in progress too.
+  model::EndUnfinishedCases();
   model::SheetForm& sheet = model::Sheet();
   sheet.Label1.Visible = false;
   G.PreviewShown = G.RotatePreviewStarted = False;
