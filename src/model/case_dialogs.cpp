@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editor/modes.h"
 #include "model/case_pictures.h"
 #include "model/case_prompts.h"
 #include "model/globals.h"
@@ -146,6 +147,9 @@ void CaseCommand(int16_t& manual, ui::Menu& item, const char* setCaption, const 
   // A case still in force with every element erased can be reverted all the same;
   // otherwise an empty drawing has nothing to pick and the command does nothing.
   if (G.ElementCount < 1 && manual == 0) return;
+  // A Move, Rotate or Mirror under way ends first, as Esc would end it: its previews have
+  // turned the selected elements, and only its cancel turns them back.
+  if (G.MoveMode || G.RotateMode || G.MirrorMode) editor::CancelCommand();
   DeselectAndRedraw();
   if (manual != 0) {
     manual = 0;

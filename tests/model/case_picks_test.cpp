@@ -347,5 +347,27 @@ TEST_F(CasePicks, ANewDocumentInTheMiddleOfThePicksEndsTheCase) {
   EXPECT_EQ(G.SecCw, CwSum);
 }
 
+TEST_F(CasePicks, TheToolsCommandDuringARotationPutsTheTurnedElementsBack) {
+  SheetForm& s = Sheet();
+  for (void (*begin)() : {editor::BeginRotate, editor::BeginMirror}) {
+    ClickOn(B);  // selects B
+    ASSERT_TRUE(G.Elements[B].Selected);
+    begin();
+    ui::PictureBox& base = s.Base;
+    const int px = static_cast<int>(std::lround(base.ToPixelX(600))),
+              py = static_cast<int>(std::lround(base.ToPixelY(700)));
+    hl::MouseDown(base, px, py);  // the pivot, or the first mirror point
+    hl::MouseMove(base, px + 40, py - 60);
+    ASSERT_TRUE(G.Elements[B].Angle != 0 || G.Elements[B].MirrorSign != 1);  // the preview turned B
+    h.platform.OnModal("frmSetTorsion", [](ui::Form& f) { hl::PressEscape(f); });
+    s.Torsional.Click();
+    EXPECT_EQ(G.Elements[B].Angle, 0);
+    EXPECT_EQ(G.Elements[B].MirrorSign, 1);
+    EXPECT_FALSE(G.RotateMode);
+    EXPECT_FALSE(G.MirrorMode);
+    EXPECT_FALSE(G.Elements[B].Selected);
+  }
+}
+
 }  // namespace
 }  // namespace model
