@@ -3,6 +3,7 @@
 // for the program folder with its Shapes/ below it.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -36,7 +37,9 @@ class ProgramFolder {
  public:
   ProgramFolder() {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("quorvane_") + info->test_suite_name() + "_" + info->name();
+    // The process id keeps two runs of the same test (two build trees at once) apart.
+    std::string name =
+        std::string("quorvane_") + info->test_suite_name() + "_" + info->name() + "_" + std::to_string(::getpid());
     for (char& c : name)
       if (c == '/') c = '_';
     root_ = std::filesystem::path(::testing::TempDir()) / name;
