@@ -1,7 +1,10 @@
 #include "model/case_dialogs.h"
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
+#include "editor/controls.h"
 #include "editor/modes.h"
 #include "model/case_pictures.h"
 #include "model/case_prompts.h"
@@ -48,8 +51,7 @@ void DeselectAndRedraw() {
   for (int16_t i = 1; i <= G.ElementCount; ++i) G.Elements[i].Selected = False;
   SheetForm& sheet = Sheet();
   sheet.Cut.Enabled = sheet.Copy.Enabled = false;
-  for (const char* key : {"Cut", "Copy"})
-    if (ui::ToolbarButton* b = sheet.tbToolBar.Find(key)) b->Enabled = false;
+  editor::SetCutCopyButtons(false);
   view::RedrawDrawing();
 }
 
@@ -60,6 +62,16 @@ void ShowSums() {
     view::RedrawDrawing();
   else
     RecalcProperties();
+}
+
+// A picture button: the case's picks start again, its first prompt leads to the drawing
+// area, and the chooser closes behind it.
+void ChooseCase(ui::Form& chooser, int16_t& step, int16_t& manual, int16_t which,
+                const std::function<void()>& showFirstPrompt) {
+  step = 0;
+  manual = which;
+  showFirstPrompt();
+  chooser.Unload();
 }
 
 }  // namespace
@@ -81,20 +93,8 @@ SetTorsionForm::SetTorsionForm() : ui::Form("frmSetTorsion") {
   ui::AnswerEnterAndEsc(*this, nullptr, [this] { Unload(); });
 }
 
-void SetTorsionForm::pctRectangle_Click() {
-  G.TorsionPickStep = 0;
-  G.ManualJ = 1;
-  ShowPlate1Prompt();
-  Unload();
-}
-
-void SetTorsionForm::pctSquare_Click() {
-  G.TorsionPickStep = 0;
-  G.ManualJ = 2;
-  ShowPlate1Prompt();
-  Unload();
-}
-
+void SetTorsionForm::pctRectangle_Click() { ChooseCase(*this, G.TorsionPickStep, G.ManualJ, 1, ShowPlate1Prompt); }
+void SetTorsionForm::pctSquare_Click() { ChooseCase(*this, G.TorsionPickStep, G.ManualJ, 2, ShowPlate1Prompt); }
 void SetTorsionForm::cmdCancel_Click() { Unload(); }
 
 SetWarpingForm::SetWarpingForm() : ui::Form("frmSetWarping") {
@@ -120,14 +120,11 @@ SetWarpingForm::SetWarpingForm() : ui::Form("frmSetWarping") {
 
 namespace {
 
-void ChooseWarpingCase(ui::Form& chooser, int16_t which, const char* prompt) {
-  G.WarpPickStep = 0;
-  G.ManualCw = which;
-  ShowWarpPrompt(prompt);
-  chooser.Unload();
-}
-
 constexpr const char* FlangePrompt = "Click Continue to select the Flange section:";
+
+void ChooseWarpingCase(ui::Form& chooser, int16_t which, const char* prompt) {
+  ChooseCase(chooser, G.WarpPickStep, G.ManualCw, which, [prompt] { ShowWarpPrompt(prompt); });
+}
 
 }  // namespace
 
