@@ -8,10 +8,11 @@ source scripts/deps.sh
 quorvane_install_deps
 
 build=build
-options=()
+# Warnings are errors here and in CI; a plain cmake build only warns.
+options=(-DQUORVANE_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   build=build-asan
-  options=(-DQUORVANE_SANITIZE=ON -DQUORVANE_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug)
+  options+=(-DQUORVANE_SANITIZE=ON -DQUORVANE_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=Debug)
   export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=0:detect_stack_use_after_return=1}
   export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 fi

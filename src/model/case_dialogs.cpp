@@ -9,6 +9,7 @@
 #include "model/case_pictures.h"
 #include "model/case_prompts.h"
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/properties.h"
 #include "model/sheet.h"
 #include "ui/dialog_keys.h"
@@ -48,7 +49,7 @@ void LayOutChooser(ui::Form& form, ui::Label& explanation, ui::Label& prompt,
 // The command's first two steps: deselect everything (so Cut and Copy have nothing to
 // act on) and redraw.
 void DeselectAndRedraw() {
-  for (int16_t i = 1; i <= G.ElementCount; ++i) G.Elements[i].Selected = False;
+  for (int i = 1; i <= ElementsInUse(); ++i) G.Elements[i].Selected = False;
   SheetForm& sheet = Sheet();
   sheet.Cut.Enabled = sheet.Copy.Enabled = false;
   editor::SetCutCopyButtons(false);

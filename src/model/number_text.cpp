@@ -1,5 +1,6 @@
 #include "model/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -28,24 +29,76 @@ std::string Signed(double value, int digits) {
   return (negative ? "-" : " ") + body;
 }
 
-}  // namespace
+// 15 significant digits round the largest doubles up past the largest double, to a text
+// no reader takes back; they are written as the largest 15-digit value below it.
+double Writable15(double value) {
+  constexpr double largest = 1.79769313486231e308;
+  if (value > largest && std::isfinite(value)) return largest;
+  if (value < -largest && std::isfinite(value)) return -largest;
+  return value;
+}
 
-std::string NumberText(float value) { return Signed(value, 7); }
-std::string NumberText(double value) { return Signed(value, 15); }
-std::string PlainNumberText(float value) { return General(value, 7); }
-std::string PlainNumberText(double value) { return General(value, 15); }
+// Whether a well-formed number text that does not fit the type lies below its smallest
+// magnitude (rather than above its largest): the decimal exponent of its first non-zero
+// digit is negative.
+bool Underflows(std::string_view t) {
+  size_t i = 0;
+  if (i < t.size() && t[i] == '-') ++i;
+  // The exponent of the first non-zero digit as written before any exponent part: the
+  // count of integer digits from it, less one, or minus its place after the point.
+  long long lead = 0;
+  bool found = false, point = false;
+  long long place = 0;  // digits after the point so far
+  for (; i < t.size() && t[i] != 'e' && t[i] != 'E'; ++i) {
+    if (t[i] == '.') {
+      point = true;
+      continue;
+    }
+    if (point) ++place;
+    if (found) {
+      if (!point) ++lead;
+    } else if (t[i] != '0') {
+      found = true;
+      lead = point ? -place : 0;
+    }
+  }
+  if (!found) return true;
+  long long exponent = 0;
+  bool negative = false;
+  if (i < t.size()) ++i;  // the 'e'
+  if (i < t.size() && (t[i] == '-' || t[i] == '+')) negative = t[i++] == '-';
+  for (; i < t.size(); ++i) exponent = std::min<long long>(exponent * 10 + (t[i] - '0'), 1000000000);
+  return lead + (negative ? -exponent : exponent) < 0;
+}
 
-bool ParseNumber(std::string_view text, double& value) {
+template <typename T>
+bool Parse(std::string_view text, T& value) {
   auto is_blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
   if (text.empty()) return false;
-  double parsed = 0;
+  T parsed = 0;
   auto res = std::from_chars(text.data(), text.data() + text.size(), parsed, std::chars_format::general);
-  if (res.ec != std::errc() || res.ptr != text.data() + text.size() || !std::isfinite(parsed)) return false;
+  if (res.ptr != text.data() + text.size()) return false;
+  if (res.ec == std::errc::result_out_of_range && Underflows(text)) {
+    // Too small to hold: it reads as zero, with its sign.
+    parsed = text.front() == '-' ? -T{0} : T{0};
+  } else if (res.ec != std::errc() || !std::isfinite(parsed)) {
+    return false;
+  }
   value = parsed;
   return true;
 }
+
+}  // namespace
+
+std::string NumberText(float value) { return Signed(value, 7); }
+std::string NumberText(double value) { return Signed(Writable15(value), 15); }
+std::string PlainNumberText(float value) { return General(value, 7); }
+std::string PlainNumberText(double value) { return General(Writable15(value), 15); }
+
+bool ParseNumber(std::string_view text, double& value) { return Parse(text, value); }
+bool ParseSingle(std::string_view text, float& value) { return Parse(text, value); }
 
 }  // namespace model

@@ -24,7 +24,10 @@ std::string PlainNumberText(float value);
 std::string PlainNumberText(double value);
 
 // Reads a whole text box as a double: blanks around the number allowed, exponent form
-// accepted. Empty text, anything else after the number, and non-finite values fail.
+// accepted. Empty text, anything else after the number, and values too large for a double
+// fail; a value too small for one reads as 0. Every text NumberText writes reads back.
 bool ParseNumber(std::string_view text, double& value);
+// The same for a single: the text rounded once, straight to single precision.
+bool ParseSingle(std::string_view text, float& value);
 
 }  // namespace model

@@ -41,6 +41,10 @@ void RoundToDigits(float& X, int16_t Digits) {
     if (static_cast<float>(static_cast<double>(entry) - R) == 0.5f) X = R + 1.0f;
     return;
   }
+  // A whole number has no decimals to round. Past 2^24 the scaled value no longer fits a
+  // single exactly, and holding it as one would move such a number (10737419 to 2
+  // decimals gave 10737420).
+  if (Digits > 0 && X == std::trunc(X)) return;
   const double scale = std::pow(10.0, Digits);
   const double P = scale * static_cast<double>(X);
   if (!FitsSingle(P)) return;

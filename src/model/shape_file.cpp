@@ -1,6 +1,5 @@
 #include "model/shape_file.h"
 
-#include <charconv>
 #include <cmath>
 #include <fstream>
 #include <limits>
@@ -8,6 +7,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "model/number_text.h"
 #include "ui/platform.h"
 
 namespace model {
@@ -87,23 +87,13 @@ class RowReader {
 
   void Single(float& field) {
     const std::string_view v = Next();
-    std::string_view digits = v;
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
-    float parsed = 0;
-    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
-    if (digits.empty() || res.ec != std::errc() || res.ptr != digits.data() + digits.size() || !std::isfinite(parsed))
-      throw ReadFailure{Where() + " (\"" + std::string(v) + "\") is not a number."};
-    field = parsed;
+    if (!ParseSingle(v, field)) throw ReadFailure{Where() + " (\"" + std::string(v) + "\") is not a number."};
   }
 
   void Int16(int16_t& field) {
     const std::string_view v = Next();
-    std::string_view digits = v;
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
     double parsed = 0;
-    const auto res = std::from_chars(digits.data(), digits.data() + digits.size(), parsed);
-    if (digits.empty() || res.ec != std::errc() || res.ptr != digits.data() + digits.size() || !std::isfinite(parsed) ||
-        parsed != std::floor(parsed) || parsed < std::numeric_limits<int16_t>::min() ||
+    if (!ParseNumber(v, parsed) || parsed != std::floor(parsed) || parsed < std::numeric_limits<int16_t>::min() ||
         parsed > std::numeric_limits<int16_t>::max())
       throw ReadFailure{Where() + " (\"" + std::string(v) + "\") is not a whole number from -32768 to 32767."};
     field = static_cast<int16_t>(parsed);
@@ -156,10 +146,16 @@ bool ReadShapeFile(const std::string& Path, ShapeTableRows& table, std::string& 
     error = file + " could not be read.";
     return false;
   }
-  const std::string text = contents.str();
+  std::string reason;
+  if (ReadShapeText(contents.str(), table, reason)) return true;
+  error = file + " " + reason;
+  return false;
+}
+
+bool ReadShapeText(std::string_view text, ShapeTableRows& table, std::string& reason) {
   ValueReader values(text);
   if (values.AtEnd()) {
-    error = file + " is empty.";
+    reason = "is empty.";
     return false;
   }
   try {
@@ -171,7 +167,7 @@ bool ReadShapeFile(const std::string& Path, ShapeTableRows& table, std::string& 
     } while (!values.AtEnd());
     table[1].ShapeCount = static_cast<int16_t>(i);
   } catch (const ReadFailure& f) {
-    error = file + " could not be read: " + f.reason;
+    reason = "could not be read: " + f.reason;
     return false;
   }
   return true;

@@ -9,6 +9,7 @@
 // no count, at most 500 rows.
 
 #include <string>
+#include <string_view>
 
 #include "model/globals.h"
 
@@ -23,6 +24,10 @@ using ShapeTableRows = decltype(Globals::ShapeTable);
 // holds a value that does not convert to its field, ends inside a row, or holds more
 // than 500 rows; `table` may then be partly written, so callers read into a copy.
 bool ReadShapeFile(const std::string& Path, ShapeTableRows& table, std::string& error);
+
+// The same for the text of a file, without opening anything: on failure `reason` is the
+// sentence's end after the file's name ("is empty.").
+bool ReadShapeText(std::string_view text, ShapeTableRows& table, std::string& reason);
 
 // Loads the file into G.ShapeTable. On failure the table keeps the family it held, the
 // message is shown, and the result is false.

@@ -1,5 +1,6 @@
 #include "ui/canvas.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -115,49 +116,93 @@ void Canvas::PSet(float x, float y, int32_t colour) {
 
 int32_t Canvas::Point(float x, float y) const { return PixelAt(ToPixelIndex(ToPixelX(x)), ToPixelIndex(ToPixelY(y))); }
 
+namespace {
+
+// The integer Bresenham walk along the major axis (D = 2 minor - major at the start, the
+// minor coordinate steps when D > 0) has a closed form: after k steps the minor
+// coordinate has stepped j(k) = ceil((2 minor k - major) / (2 major)) times, and D is
+// 2 minor (k + 1) - major - 2 major j(k). So the walk can start at any step in exactly
+// the state the full walk would be in there.
+using Wide = __int128;
+
+Wide CeilDiv(Wide a, Wide b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
+
+struct Bresenham {
+  long long major, minor;
+  long long MinorSteps(long long k) const {
+    if (k <= 0) return 0;
+    return static_cast<long long>(CeilDiv(Wide{2} * minor * k - major, Wide{2} * major));
+  }
+  long long ErrorAt(long long k) const {
+    return static_cast<long long>(Wide{2} * minor * (k + 1) - major - Wide{2} * major * MinorSteps(k));
+  }
+  // The first step k in [from, to] whose minor count reaches j (to + 1 when none does);
+  // the count never decreases along the walk.
+  long long FirstReaching(long long j, long long from, long long to) const {
+    long long lo = from, hi = to + 1;
+    while (lo < hi) {
+      const long long mid = lo + (hi - lo) / 2;
+      if (MinorSteps(mid) >= j)
+        hi = mid;
+      else
+        lo = mid + 1;
+    }
+    return lo;
+  }
+};
+
+}  // namespace
+
 void Canvas::Line(float x1, float y1, float x2, float y2, int32_t colour) {
-  int px = ToPixelIndex(ToPixelX(x1));
-  int py = ToPixelIndex(ToPixelY(y1));
+  const int px = ToPixelIndex(ToPixelX(x1));
+  const int py = ToPixelIndex(ToPixelY(y1));
   const int ex = ToPixelIndex(ToPixelX(x2));
   const int ey = ToPixelIndex(ToPixelY(y2));
   CurrentX = x2;
   CurrentY = y2;
-  // Textbook integer Bresenham along the major axis: D = 2 minor - major, the minor
-  // coordinate steps when D > 0.
   const long long dx = std::llabs(static_cast<long long>(ex) - px);
   const long long dy = std::llabs(static_cast<long long>(ey) - py);
   const int sx = ex >= px ? 1 : -1;
   const int sy = ey >= py ? 1 : -1;
   const bool xMajor = dx >= dy;
-  const long long major = xMajor ? dx : dy;
-  const long long minor = xMajor ? dy : dx;
-  long long D = 2 * minor - major;
-  const int w = PixelWidth();
-  const int h = PixelHeight();
-  for (long long n = 0; n < major; ++n) {
+  const Bresenham walk{xMajor ? dx : dy, xMajor ? dy : dx};
+  if (walk.major == 0) return;
+
+  // Only the steps whose pixel (and the dot around it) can touch the image are walked.
+  const long long margin = DrawWidth > 1 ? DrawWidth : 1;
+  const long long w = PixelWidth(), h = PixelHeight();
+  const long long p0 = xMajor ? px : py, q0 = xMajor ? py : px;  // major, minor start
+  const int sp = xMajor ? sx : sy, sq = xMajor ? sy : sx;
+  const long long pHigh = (xMajor ? w : h) - 1 + margin, qHigh = (xMajor ? h : w) - 1 + margin;
+  // Along the major axis the pixel moves one a step.
+  long long first = sp > 0 ? -margin - p0 : p0 - pHigh;
+  long long last = sp > 0 ? pHigh - p0 : p0 + margin;
+  first = std::max(first, 0LL);
+  last = std::min(last, walk.major - 1);
+  if (first > last) return;
+  // Along the minor axis it moves j(k) in all, j between these bounds inside the image.
+  const long long jLow = sq > 0 ? -margin - q0 : q0 - qHigh;
+  const long long jHigh = sq > 0 ? qHigh - q0 : q0 + margin;
+  first = walk.FirstReaching(jLow, first, last);
+  last = walk.FirstReaching(jHigh + 1, first, last) - 1;
+  if (first > last) return;
+
+  long long D = walk.ErrorAt(first);
+  long long p = p0 + sp * first, q = q0 + sq * walk.MinorSteps(first);
+  for (long long n = first; n <= last; ++n) {
     const bool on = DrawStyle != DrawStyleDot || (n % 4) < 2;
-    if (on) Plot(px, py, colour);
-    // Once the walk has left the image on a side it keeps heading away from (or runs
-    // beside it on a side it never moves on), no later pixel can come back in.
-    const bool past_x = sx > 0 ? px > w + DrawWidth : px < -DrawWidth;
-    const bool past_y = sy > 0 ? py > h + DrawWidth : py < -DrawWidth;
-    const bool off_x = px < -DrawWidth || px > w + DrawWidth;
-    const bool off_y = py < -DrawWidth || py > h + DrawWidth;
-    if ((dx != 0 && past_x) || (dy != 0 && past_y) || (dx == 0 && off_x) || (dy == 0 && off_y)) break;
-    if (xMajor) {
-      px += sx;
-      if (D > 0) {
-        py += sy;
-        D -= 2 * major;
-      }
-    } else {
-      py += sy;
-      if (D > 0) {
-        px += sx;
-        D -= 2 * major;
-      }
+    if (on) {
+      if (xMajor)
+        Plot(static_cast<int>(p), static_cast<int>(q), colour);
+      else
+        Plot(static_cast<int>(q), static_cast<int>(p), colour);
     }
-    D += 2 * minor;
+    p += sp;
+    if (D > 0) {
+      q += sq;
+      D -= 2 * walk.major;
+    }
+    D += 2 * walk.minor;
   }
 }
 

@@ -12,9 +12,22 @@ using model::G;
 
 namespace {
 
-// More dots than this along one side cannot be told apart on any screen; a view loaded
-// that wide with a fine grid would otherwise plot millions of dots.
-constexpr double MaxDotsPerSide = 10000;
+// A view read back from a file or the settings can hold any numbers. One whose left,
+// top, width or height is not finite or lies beyond a billion units has no grid and no
+// axes: nothing below then converts a position that does not fit.
+bool UsableView(const ui::Canvas& c) {
+  for (double v : {c.ScaleLeft, c.ScaleTop, c.ScaleWidth, c.ScaleHeight})
+    if (!std::isfinite(v) || std::fabs(v) > 1e9) return false;
+  return true;
+}
+
+// Dots closer than two pixels cannot be told apart (and a wide view with a fine grid would
+// plot millions of them): such a grid is not drawn.
+bool DotsApart(const ui::Canvas& c, double g) {
+  const double across = g * c.PixelWidth() / std::fabs(c.ScaleWidth);
+  const double down = g * c.PixelHeight() / std::fabs(c.ScaleHeight);
+  return across >= 2 && down >= 2;
+}
 
 void PlaceLabel(ui::Label& label, double left, double top) {
   label.Left = static_cast<float>(left);
@@ -27,7 +40,7 @@ void DrawGrid() {
   if (G.ShowGrid != 1 || G.GridTooDense || G.GridSpacing < 1) return;
   ui::PictureBox& base = model::Sheet().Base;
   const int32_t g = G.GridSpacing;
-  if (std::fabs(base.ScaleWidth) / g > MaxDotsPerSide || std::fabs(base.ScaleHeight) / g > MaxDotsPerSide) return;
+  if (!UsableView(base) || !DotsApart(base, g)) return;
   const int32_t x0 = static_cast<int32_t>(std::floor(base.ScaleLeft / g)) * g + g;
   for (int32_t x = x0; x < base.ScaleLeft + base.ScaleWidth; x += g) {
     for (int32_t y = static_cast<int32_t>(std::floor(base.ScaleTop / g)) * g; y > base.ScaleTop + base.ScaleHeight;
@@ -37,9 +50,9 @@ void DrawGrid() {
 }
 
 void DrawAxes() {
-  if (G.ShowXY != 1) return;
   model::SheetForm& sheet = model::Sheet();
   ui::PictureBox& base = sheet.Base;
+  if (G.ShowXY != 1 || !UsableView(base)) return;
   const double Z = G.ZoomScale;
   sheet.YaxisL.Visible = true;
   sheet.XaxisL.Visible = true;

@@ -1,6 +1,7 @@
 #include "view/redraw.h"
 
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/properties.h"
 #include "model/sheet.h"
 #include "ui/platform.h"
@@ -33,8 +34,8 @@ void RedrawDrawing() {
   model::SheetForm& sheet = model::Sheet();
   G.IsRedrawing = model::True;
   sheet.Base.Cls();
-  const int16_t count = G.ElementCount;
-  for (int16_t i = 1; i <= count; ++i) {
+  const int count = model::ElementsInUse();
+  for (int i = 1; i <= count; ++i) {
     DrawElement(G.Elements[i].PosX, G.Elements[i].PosY, i, model::Black);
     if (G.Elements[i].Selected) sheet.Cut.Enabled = sheet.Copy.Enabled = true;
   }

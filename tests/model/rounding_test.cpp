@@ -36,8 +36,14 @@ TEST(RoundToDigits, FollowsTheHalfUpAndCutTowardZeroRules) {
       // Negative decimals round to tens.
       {123.5f, -1, 120.0f},
       {125.0f, -1, 130.0f},
-      // A whole number beyond ten million stays as it is.
+      // A whole number beyond ten million stays as it is, also once its scaled value no
+      // longer fits a single exactly (past 2^24: 10737419 x 100 is 1073741900, held as a
+      // single 1073741952).
       {12345678.0f, 2, 12345678.0f},
+      {10737419.0f, 2, 10737419.0f},
+      {-10737419.0f, 2, -10737419.0f},
+      {16777217.0f, 3, 16777217.0f},
+      {1.0e30f, 1, 1.0e30f},
   };
   for (const RoundCase& c : cases) {
     float x = c.in;

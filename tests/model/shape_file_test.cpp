@@ -144,6 +144,21 @@ TEST(ShapeFile, QuotedNameMayHoldACommaAndLongNamesAreCut) {
   EXPECT_EQ(G.ShapeTable[1].ShapeCount, 3);
 }
 
+std::string WithValue(int index, const std::string& value);
+
+// A value too small for a single (a moment written in metres, say) reads as 0 and the
+// rest of the file is read; it used to fail the whole file.
+TEST(ShapeFile, AValueTooSmallForASingleReadsAsZero) {
+  ui::headless::ScopedHeadless h;
+  G = Globals{};
+  ProgramFolder folder;
+  folder.Write("W.DAT", std::string(IRow) + "\n" + WithValue(16, "1e-50") + "\n");
+  ASSERT_TRUE(LoadShapeFile(folder.Path("W.DAT"))) << (h.platform.Messages.empty() ? "" : h.platform.Messages[0]);
+  EXPECT_EQ(G.ShapeTable[2].ElemIx, 0.0f);
+  EXPECT_EQ(G.ShapeTable[2].ElemSx, 1440000.0f);
+  EXPECT_EQ(G.ShapeTable[1].ShapeCount, 3);
+}
+
 TEST(ShapeFile, CountsRowsPlusOne) {
   for (int n : {1, 2, 500}) {
     ui::headless::ScopedHeadless h;

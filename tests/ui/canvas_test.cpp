@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
+#include <random>
 #include <set>
 #include <utility>
 
@@ -101,6 +104,85 @@ TEST(Canvas, LineFarOutsideTheImageFinishesQuickly) {
   c.Line(5, 5, 2e9f, 5, 0);  // walks only while it can still touch the image
   c.Line(-5, 5, -2e9f, 5, 0);
   EXPECT_EQ(PixelsOf(c, 0).size(), 5u);
+}
+
+// The textbook walk, every step taken, for comparison: D = 2 minor - major, the minor
+// coordinate steps when D > 0, first pixel set, last left out, a dotted pen two on and
+// two off; each pixel, with the dot of the pen width around it, kept when in the image.
+std::set<Pixel> FullWalk(int px, int py, int ex, int ey, int w, int h, int width, bool dotted) {
+  std::set<Pixel> out;
+  const long long dx = std::llabs(static_cast<long long>(ex) - px), dy = std::llabs(static_cast<long long>(ey) - py);
+  const int sx = ex >= px ? 1 : -1, sy = ey >= py ? 1 : -1;
+  const bool x_major = dx >= dy;
+  const long long major = x_major ? dx : dy, minor = x_major ? dy : dx;
+  long long D = 2 * minor - major;
+  const double r = width / 2.0;
+  const int reach = width > 1 ? static_cast<int>(r) : 0;
+  for (long long n = 0; n < major; ++n) {
+    if (!dotted || n % 4 < 2)
+      for (int oy = -reach; oy <= reach; ++oy)
+        for (int ox = -reach; ox <= reach; ++ox)
+          if ((width <= 1 || ox * ox + oy * oy <= r * r) && px + ox >= 0 && px + ox < w && py + oy >= 0 && py + oy < h)
+            out.insert({px + ox, py + oy});
+    if (x_major) {
+      px += sx;
+      if (D > 0) py += sy, D -= 2 * major;
+    } else {
+      py += sy;
+      if (D > 0) px += sx, D -= 2 * major;
+    }
+    D += 2 * minor;
+  }
+  return out;
+}
+
+// Far-off ends are not walked step by step toward the image, yet the pixels in the image
+// are exactly the full walk's, for random segments of every direction, pen and style.
+TEST(Canvas, LineSetsTheFullWalksPixelsWhereverItsEndsLie) {
+  std::mt19937 rng(20261210);
+  const int w = 40, h = 30;
+  std::uniform_int_distribution<int> near(-60, 100), far(-200000, 200000);
+  for (int k = 0; k < 600; ++k) {
+    const bool long_one = k % 3 == 0;
+    const int x1 = long_one ? far(rng) : near(rng), y1 = long_one ? far(rng) : near(rng);
+    const int x2 = near(rng), y2 = long_one && k % 2 ? far(rng) : near(rng);
+    const int width = k % 4 == 0 ? 5 : 1;
+    const bool dotted = k % 5 == 0;
+    Canvas c = PixelCanvas(w, h);
+    c.DrawWidth = width;
+    c.DrawStyle = dotted ? DrawStyleDot : DrawStyleSolid;
+    // Either direction: the walk starts from the first end whichever lies far away.
+    if (k % 2)
+      c.Line(x1, y1, x2, y2, 0);
+    else
+      c.Line(x2, y2, x1, y1, 0);
+    const std::set<Pixel> want =
+        k % 2 ? FullWalk(x1, y1, x2, y2, w, h, width, dotted) : FullWalk(x2, y2, x1, y1, w, h, width, dotted);
+    ASSERT_EQ(PixelsOf(c, 0), want) << "(" << x1 << ", " << y1 << ") (" << x2 << ", " << y2 << ") pen " << width
+                                    << (dotted ? " dotted" : "") << (k % 2 ? "" : " reversed");
+  }
+}
+
+// A stored view 1200 wide and a millionth high: a short vertical line in drawing units
+// spans two billion pixel rows, clamped. It crosses the whole image at once.
+TEST(Canvas, ALineAcrossAFlatViewIsDrawnAtOnce) {
+  Canvas c;
+  c.SetPixelSize(1200, 100);
+  c.Cls();
+  c.SetScale(0, 0, 1200, -1e-6f);
+  const auto start = std::chrono::steady_clock::now();
+  c.Line(600, 10, 600, -10, 0);
+  c.DrawStyle = DrawStyleDot;
+  c.Line(300, -10, 300, 10, 0);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  std::set<Pixel> column;
+  for (int y = 0; y < 100; ++y) column.insert({600, y});
+  // The dotted one runs up from row 1e9: two on, two off counted from there (1e9 is a
+  // multiple of four), so rows 99, 98, 95, 94, ... are set.
+  for (int y = 99; y >= 0; --y)
+    if ((1000000000 - y) % 4 < 2) column.insert({300, y});
+  EXPECT_EQ(PixelsOf(c, 0), column);
+  EXPECT_LT(seconds, 1.0);
 }
 
 TEST(Canvas, ClsFillsWithTheBackColour) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
 #include <set>
 #include <utility>
 
@@ -34,6 +36,56 @@ TEST_F(GridAndAxes, GridStaysOffWhenHiddenTooDenseOrBadlySpaced) {
     setup();
     DrawGrid();
     EXPECT_TRUE(PixelsOf(Base(), model::Blue).empty());
+  }
+}
+
+// A view read back with a non-finite or far-off scale gets no grid and no axes, and
+// leaves the axis labels as they were.
+TEST_F(GridAndAxes, AViewBeyondABillionUnitsOrNotFiniteHasNoGridAndNoAxes) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const struct {
+    float left, top, width, height;
+  } views[] = {
+      {NAN, 1000, 1200, -1000},  {0, NAN, 1200, -1000},     {0, 1000, inf, -1000},    {0, 1000, 1200, -inf},
+      {2e9f, 1000, 1200, -1000}, {0, -1.5e9f, 1200, -1000}, {0, 1000, 1.1e9f, -1000}, {0, 1000, 1200, -2e9f},
+  };
+  for (const auto& v : views) {
+    SetUp();
+    Base().SetScale(v.left, v.top, v.width, v.height);
+    model::Sheet().XaxisL.Left = 7;
+    DrawGrid();
+    DrawAxes();
+    EXPECT_TRUE(PixelsOf(Base(), model::Blue).empty()) << v.left << " " << v.top << " " << v.width << " " << v.height;
+    EXPECT_TRUE(PixelsOf(Base(), model::Black).empty()) << v.left << " " << v.top << " " << v.width << " " << v.height;
+    EXPECT_FLOAT_EQ(model::Sheet().XaxisL.Left, 7);
+  }
+  // A billion units is still a view.
+  SetUp();
+  Base().SetScale(-1e9f, 1000, 1200, -1000);
+  DrawAxes();
+  EXPECT_FALSE(PixelsOf(Base(), model::Black).empty());
+}
+
+// Dots closer than two pixels, along either axis, are not drawn at all; two pixels apart
+// they are.
+TEST_F(GridAndAxes, AGridWhoseDotsWouldLieCloserThanTwoPixelsIsNotDrawn) {
+  const struct {
+    int16_t spacing;
+    float width, height;
+    size_t dots;
+  } cases[] = {
+      {1, 1200, -1000, 0},          // one pixel apart
+      {2, 1200, -1000, 599 * 500},  // columns 2..1198, rows 1000..2
+      {10, 100000, -1000, 0},       // 0.12 pixels across
+      {5, 1200, -3000, 0},          // 1.67 pixels down
+      {100, 1200, -1000, 110},      // the default grid
+  };
+  for (const auto& c : cases) {
+    SetUp();
+    G.GridSpacing = c.spacing;
+    Base().SetScale(0, 1000, c.width, c.height);
+    DrawGrid();
+    EXPECT_EQ(PixelsOf(Base(), model::Blue).size(), c.dots) << c.spacing << " " << c.width << " " << c.height;
   }
 }
 

@@ -96,5 +96,20 @@ TEST_F(Redraw, BlackGlobalAxesBlockAProbeButThePrincipalSymbolDoesNot) {
   EXPECT_GT(blueCrossed, 0);
 }
 
+// A count read from a damaged document or a bad paste never sends the redraw past the
+// element array; the fifty elements it has are drawn.
+TEST_F(Redraw, ACountBeyondTheArrayDrawsTheFiftyElements) {
+  for (int16_t count : {51, 32767}) {
+    SetUp();
+    for (int i = 1; i < model::MaxElements; ++i) AddPlate(10, 20);
+    AddPlate(610, 510);  // the fiftieth, off the grid
+    G.ElementCount = count;
+    RedrawDrawing();
+    EXPECT_EQ(Base().PixelAt(10, 980), model::Black) << count;  // the first plate's corner
+    EXPECT_EQ(Base().PixelAt(610, 490), model::Black) << count;
+    EXPECT_FALSE(model::Sheet().Cut.Enabled) << count;
+  }
+}
+
 }  // namespace
 }  // namespace view

@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang under AddressSanitizer and UBSan (in
+# build-fuzz/) and runs each for a few seconds from its seed inputs.
+#   scripts/fuzz.sh           every target, 5 seconds each
+#   scripts/fuzz.sh 60        every target, 60 seconds each
+# Without clang it says so and does nothing: the fuzz targets are clang's alone.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+seconds=${1:-5}
+jobs=${JOBS:-$(nproc)}
+
+if ! command -v clang++ >/dev/null 2>&1; then
+  echo "fuzz: clang++ is not installed, so the fuzz targets are skipped (apt-get install clang)."
+  exit 0
+fi
+
+build=build-fuzz
+CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_FUZZ=ON \
+  -DQUORVANE_QT=OFF -DQUORVANE_BENCHMARKS=OFF >/dev/null
+targets=$(sed -n 's/^quorvane_fuzz_target(\([a-z_]*\))$/\1/p' fuzz/CMakeLists.txt)
+for t in $targets; do cmake --build "$build" -j"$jobs" --target "quorvane_fuzz_$t" >/dev/null; done
+
+# Seeds: the committed ones, and the files the program reads that the tree already holds.
+seed_sources() {
+  case "$1" in
+    shape_file) echo data/Shapes/*.DAT ;;
+    document) echo tests/editor/data/*.qvn ;;
+  esac
+}
+
+export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=0:detect_leaks=1}
+export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
+for t in $targets; do
+  corpus="$build/corpus/$t"
+  mkdir -p "$corpus"
+  [ -d "fuzz/seeds/$t" ] && cp -f fuzz/seeds/"$t"/* "$corpus"/ 2>/dev/null || true
+  for f in $(seed_sources "$t"); do [ -f "$f" ] && cp -f "$f" "$corpus"/; done
+  echo "fuzz: $t for ${seconds}s"
+  log="$build/$t.log"
+  if ! "$build/quorvane_fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$build/$t-" \
+    "$corpus" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "fuzz: $t failed; the input that shows it is in $build/$t-*"
+    exit 1
+  fi
+  grep -E "^stat::number_of_executed_units|^stat::peak_rss_mb" "$log" || true
+done
