@@ -1,0 +1,186 @@
+// The commands in the real window: the toolbar as a row of picture buttons with tips, the
+// menus with their shortcuts, and the drawing area's keys running one command per press.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <string>
+#include <vector>
+
+#include "app/wiring.h"
+#include "editor/undo.h"
+#include "model/globals.h"
+#include "model/section_fixture.h"
+#include "model/sheet.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/qt_platform.h"
+
+namespace {
+
+using model::G;
+using model::Sheet;
+
+class CommandsWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
+    G = model::Globals{};
+    model::ResetSheet();
+    app::WireMainWindow();
+    ui::ShowModeless(Sheet());
+    Sheet().Base.SetFocus();
+    window()->activateWindow();
+    QApplication::processEvents();
+    qt.platform.SyncAll();
+  }
+  void TearDown() override {
+    G.Modified = model::False;  // closes without the discard question
+    Sheet().Unload();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  ui::qt::FormWindow* window() { return qt.platform.WindowOf(Sheet()); }
+  QToolBar* toolbar() { return static_cast<QToolBar*>(window()->WidgetOf(&Sheet().tbToolBar)); }
+  QAction* menuItem(const QString& menu, const QString& item) {
+    for (QAction* top : window()->menuBar()->actions())
+      if (top->menu() && top->text() == menu)
+        for (QAction* a : top->menu()->actions())
+          if (a->text() == item) return a;
+    return nullptr;
+  }
+
+  QTemporaryDir dir;
+  ui::qt::ScopedQtPlatform qt;
+};
+
+TEST_F(CommandsWindowTest, TheToolbarShows27EntriesWithTipsPicturesAndStartStates) {
+  ASSERT_NE(toolbar(), nullptr);
+  const QList<QAction*> actions = toolbar()->actions();
+  ASSERT_EQ(actions.size(), 27);
+  struct Entry {
+    const char* tip;  // null for a separator
+    bool enabled;
+  };
+  const Entry entries[27] = {
+      {"New", true},
+      {"Open", true},
+      {"Save", true},
+      {nullptr, true},
+      {"Print", true},
+      {nullptr, true},
+      {"Undo", false},
+      {"Redo", false},
+      {nullptr, true},
+      {"Cut", false},
+      {"Copy", false},
+      {"Paste", false},
+      {nullptr, true},
+      {"Insert Steel Shape", true},
+      {"Insert Plate or Bar", true},
+      {nullptr, true},
+      {"Erase", true},
+      {"Move", true},
+      {"Rotate", true},
+      {"Mirror", true},
+      {nullptr, true},
+      {"Zoom In", true},
+      {"Zoom Out", true},
+      {"Pan Up", true},
+      {"Pan Down", true},
+      {"Pan Left", true},
+      {"Pan Right", true},
+  };
+  for (int i = 0; i < 27; ++i) {
+    SCOPED_TRACE(i + 1);
+    QAction* a = actions[i];
+    if (!entries[i].tip) {
+      EXPECT_TRUE(a->isSeparator());
+      continue;
+    }
+    EXPECT_FALSE(a->isSeparator());
+    EXPECT_EQ(a->toolTip().toStdString(), entries[i].tip);
+    EXPECT_EQ(a->isEnabled(), entries[i].enabled);
+    EXPECT_FALSE(a->icon().isNull());
+    auto* button = qobject_cast<QToolButton*>(toolbar()->widgetForAction(a));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    // The whole button lies inside the toolbar's row: nothing is cut off.
+    EXPECT_TRUE(toolbar()->rect().contains(button->geometry())) << button->geometry().y();
+  }
+  EXPECT_EQ(toolbar()->iconSize(), QSize(24, 24));
+}
+
+TEST_F(CommandsWindowTest, TheMenusShowTheirShortcuts) {
+  struct Item {
+    const char* menu;
+    const char* caption;
+    const char* shortcut;
+  };
+  for (const Item& i :
+       {Item{"File", "New", "Ctrl+N"}, Item{"File", "Open...", "Ctrl+O"}, Item{"File", "Save", "Ctrl+S"},
+        Item{"File", "Print...", "Ctrl+P"}, Item{"File", "Exit", "Ctrl+Q"}, Item{"Edit", "Undo", "Ctrl+Z"},
+        Item{"Edit", "Redo", "Ctrl+Y"}, Item{"Edit", "Cut", "Ctrl+X"}, Item{"Edit", "Copy", "Ctrl+C"},
+        Item{"Edit", "Paste", "Ctrl+V"}, Item{"Edit", "Select All", "Ctrl+A"}, Item{"Help", "Contents...", "F1"},
+        Item{"File", "Save As...", ""}, Item{"Edit", "Settings...", ""}}) {
+    SCOPED_TRACE(i.caption);
+    QAction* a = menuItem(i.menu, i.caption);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->shortcut(), QKeySequence(i.shortcut));
+  }
+  EXPECT_FALSE(menuItem("Edit", "Undo")->isEnabled());
+  EXPECT_FALSE(menuItem("Edit", "Redo")->isEnabled());
+}
+
+TEST_F(CommandsWindowTest, ClickingTheBarButtonOpensThePlateOrBarWindow) {
+  QAction* bar = nullptr;
+  for (QAction* a : toolbar()->actions())
+    if (a->toolTip() == "Insert Plate or Bar") bar = a;
+  ASSERT_NE(bar, nullptr);
+  std::string seen;
+  QTimer::singleShot(0, [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    ASSERT_NE(modal, nullptr);
+    seen = modal->windowTitle().toStdString();
+    modal->close();
+  });
+  QTest::mouseClick(toolbar()->widgetForAction(bar), Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(seen, "Shape Type");
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(CommandsWindowTest, CtrlZInTheDrawingAreaUndoesOnceAndCtrlYRedoesOnce) {
+  for (int i = 1; i <= 3; ++i) G.Elements[i] = model::testing::Plate(100, 10, 100, 100 * i);
+  G.ElementCount = 1;
+  editor::ResetUndoHistory();
+  G.ElementCount = 2;
+  editor::PushUndoState();
+  G.ElementCount = 3;
+  editor::PushUndoState();
+  qt.platform.SyncAll();
+  QWidget* base = window()->WidgetOf(&Sheet().Base);
+  ASSERT_EQ(QApplication::focusWidget(), base);
+  QTest::keyClick(base, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(G.ElementCount, 2);
+  EXPECT_FLOAT_EQ(G.SecArea, 2000);
+  qt.platform.SyncAll();
+  EXPECT_TRUE(menuItem("Edit", "Redo")->isEnabled());
+  EXPECT_TRUE(toolbar()->actions()[7]->isEnabled());  // button 8, Redo
+  QTest::keyClick(base, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(G.ElementCount, 3);
+  // The menu item runs the same command once.
+  menuItem("Edit", "Undo")->trigger();
+  EXPECT_EQ(G.ElementCount, 2);
+}
+
+}  // namespace
