@@ -3,6 +3,7 @@
 #include <string>
 
 #include "editor/clip_text.h"
+#include "editor/command_end.h"
 #include "editor/selection.h"
 #include "editor/title.h"
 #include "editor/undo.h"
@@ -50,6 +51,8 @@ std::string EntryList(const std::vector<int>& entries) {
 }  // namespace
 
 void Copy_Click() {
+  // A turn or mirror being previewed is not part of the elements: put them back first.
+  EndCommandInProgress(true);
   PutSelectionOnClipboard();
   for (int i = 1; i <= model::ElementsInUse(); ++i) G.Elements[i].Selected = model::False;
   AfterCopy();
@@ -57,6 +60,7 @@ void Copy_Click() {
 }
 
 void Cut_Click() {
+  EndCommandInProgress(true);
   PutSelectionOnClipboard();
   if (RemoveSelectedElements() > 0) {
     G.Modified = model::True;
@@ -77,6 +81,7 @@ void Paste_Click() {
     return;
   }
   OfferPaste(true);
+  EndCommandInProgress();
 
   // The whole text is read before the section changes.
   const ClipReading reading = ReadClipText(text);

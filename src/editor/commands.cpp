@@ -3,16 +3,22 @@
 #include <string>
 
 #include "editor/clip_text.h"
+#include "editor/command_end.h"
 #include "editor/insert_commands.h"
+#include "editor/modes.h"
+#include "editor/preview_support.h"
 #include "editor/selection.h"
+#include "editor/snap.h"
 #include "editor/title.h"
 #include "editor/undo.h"
 #include "model/globals.h"
 #include "model/guards.h"
 #include "model/properties.h"
+#include "model/rounding.h"
 #include "model/sheet.h"
 #include "ui/input.h"
 #include "ui/platform.h"
+#include "view/element_draw.h"
 #include "view/redraw.h"
 #include "view/view_navigation.h"
 
@@ -36,9 +42,40 @@ bool ButtonEnabled(int index) {
   return static_cast<int>(bar.Buttons.size()) >= index && bar.Button(index).Enabled;
 }
 
+// F2 in the drawing area: the next of the moving element's own points becomes the snap
+// source, and the ghost is shown again where the pointer handling has it. Only an element
+// following the pointer has points to step through.
+void NextSnapPoint() {
+  const int c = G.CurrentElement;
+  const bool placing = G.PlaceMode && c >= 1 && c <= model::ElementsInUse();
+  const bool moving = G.MoveMode && G.MoveBaseSet;
+  if (!placing && !moving) return;
+  AdvanceSnapChoice();
+  PlotSnapMarkers(model::White);
+  BuildSnapPoints();
+  FindObjectSnap();
+  if (placing) {
+    view::DrawElement(G.GhostX, G.GhostY, c, model::Red);
+  } else {
+    // Every moving element, erased at the previous step's place and drawn at this one's.
+    for (int i = 1; i <= model::ElementsInUse(); ++i) {
+      if (!G.Elements[i].Selected) continue;
+      const model::ElementRecord& e = G.Elements[i];
+      int32_t px = model::RoundToInt32(G.PrevGhostX - G.MoveBaseX + e.PosX);
+      int32_t py = model::RoundToInt32(G.PrevGhostY - G.MoveBaseY + e.PosY);
+      view::EraseElement(px, py, i);
+      int32_t x = model::RoundToInt32(G.GhostX - G.MoveBaseX + e.PosX);
+      int32_t y = model::RoundToInt32(G.GhostY - G.MoveBaseY + e.PosY);
+      view::DrawElement(x, y, i, model::Red);
+    }
+  }
+  PlotSnapMarkers(model::Red);
+}
+
 }  // namespace
 
 void tbToolBar_ButtonClick(ui::ToolbarButton& Button) {
+  BuildSnapPoints();
   model::SheetForm& sheet = model::Sheet();
   struct Row {
     const char* Key;
@@ -58,6 +95,9 @@ void tbToolBar_ButtonClick(ui::ToolbarButton& Button) {
       {"Shape", BeginPlaceShape, nullptr},
       {"Bar", ShowPlateBar, nullptr},
       {"Erase", EraseSelected, nullptr},
+      {"Move", BeginMove, nullptr},
+      {"Rotate", BeginRotate, nullptr},
+      {"Mirror", BeginMirror, nullptr},
       {"ZoomIn", view::ZoomViewIn, nullptr},
       {"ZoomOut", view::ZoomViewOut, nullptr},
       {"PanUp", view::PanViewUp, nullptr},
@@ -81,8 +121,14 @@ void Base_KeyUp(int16_t& KeyCode, int16_t Shift) {
     case ui::KeyDelete:
       EraseSelected();
       return;
+    case ui::KeyEscape:
+      CancelCommand();
+      return;
     case ui::KeyF1:
       Run(sheet.Contents);
+      return;
+    case ui::KeyF2:
+      NextSnapPoint();
       return;
     default:
       break;
@@ -125,6 +171,7 @@ void Edit_Click() {
 }
 
 void EraseSelected() {
+  EndCommandInProgress(true);
   if (RemoveSelectedElements() > 0) {
     G.Modified = model::True;
     ShowTitle();

@@ -13,8 +13,8 @@
 
 #include "app/query_form.h"
 #include "app/result_captions.h"
+#include "editor/command_end.h"
 #include "editor/document_codec.h"
-#include "editor/modes.h"
 #include "editor/title.h"
 #include "editor/undo.h"
 #include "model/case_dialogs.h"
@@ -29,15 +29,6 @@ namespace editor {
 using model::G;
 
 namespace {
-
-bool CommandInProgress() { return G.PlaceMode || G.MoveMode || G.RotateMode || G.MirrorMode; }
-
-// Placing, moving, rotating and mirroring end before the section is replaced, so no
-// mode goes on with elements of another document. Without a mode nothing is touched
-// (the selection is part of the document).
-void EndCommandInProgress() {
-  if (CommandInProgress()) CancelCommand();
-}
 
 constexpr int CutButton = 10;
 constexpr int CopyButton = 11;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "editor/command_end.h"
 #include "editor/title.h"
 #include "model/case_dialogs.h"
 #include "model/globals.h"
@@ -90,6 +91,7 @@ void PushUndoState() {
 // has no state to go to (a route that missed the disabled command) does nothing.
 void Undo_Click() {
   if (G.UndoEmpty[4]) return;
+  EndCommandInProgress();
   for (int level = 9; level >= 2; --level) CopyLevel(level - 1, level);
   const bool dropped = EnterRestoredLevel(1);
   model::SheetForm& sheet = model::Sheet();
@@ -100,6 +102,7 @@ void Undo_Click() {
 
 void Redo_Click() {
   if (G.UndoEmpty[6]) return;
+  EndCommandInProgress();
   for (int level = 1; level <= 8; ++level) CopyLevel(level + 1, level);
   const bool dropped = EnterRestoredLevel(9);
   model::SheetForm& sheet = model::Sheet();

@@ -214,6 +214,21 @@ TEST_F(ClipboardTest, CopyThenPasteTwiceOffsetsFromTheCopiedPlace) {
   EXPECT_TRUE(platform().Messages.empty());
 }
 
+TEST_F(ClipboardTest, CopyDuringARotationCopiesTheElementsAsTheyStand) {
+  ThreePlates();
+  G.Elements[2].Selected = model::True;
+  // A rotation about a set pivot, its preview turning plate 2 by 0.5 rad for now.
+  G.RotateMode = G.PivotSet = model::True;
+  G.RotateStartAngle[2] = 0;
+  G.Elements[2].Angle = 0.5;
+  sheet().Copy.Click();
+  EXPECT_EQ(G.RotateMode, model::False);
+  EXPECT_EQ(G.Elements[2].Angle, 0);
+  const ClipReading r = ReadClipText(*platform().Clipboard);
+  ASSERT_EQ(r.Elements.size(), 1u);
+  EXPECT_EQ(r.Elements[0].Angle, 0);
+}
+
 TEST_F(ClipboardTest, CuttingTheFirstOfThreeKeepsTheOtherTwoInOrder) {
   ThreePlates();
   const model::ElementRecord second = G.Elements[2], third = G.Elements[3];

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/clip_text.h"
 #include "editor/undo.h"
 #include "editor_fixture.h"
 #include "model/section_fixture.h"
@@ -23,6 +24,14 @@ using testing::EditorTest;
 void FivePlates() {
   for (int i = 1; i <= 5; ++i) G.Elements[i] = Plate(10.0f * i, 5.0f * i, 100 * i, 100);
   G.ElementCount = 5;
+}
+
+// The clipboard text of a copy of plate 1.
+std::string WriteClipTextOfFirst() {
+  model::ElementRecord e[2];
+  e[1] = Plate(10, 5, 100, 100);
+  e[1].Selected = model::True;
+  return WriteClipText(e, 1);
 }
 
 class CommandsTest : public EditorTest {
@@ -129,6 +138,9 @@ TEST_F(CommandsTest, ToolbarButtonsRunTheirCommands) {
       {"Shape", "", [&] { EXPECT_EQ(platform().ModalShown.back(), "ShapeBar"); }},
       {"Bar", "", [&] { EXPECT_EQ(platform().ModalShown.back(), "PlateBar"); }},
       {"Erase", "", [] { EXPECT_EQ(G.ElementCount, 4); }},
+      {"Move", "", [] { EXPECT_EQ(G.MoveMode, model::True); }},
+      {"Rotate", "", [] { EXPECT_EQ(G.RotateMode, model::True); }},
+      {"Mirror", "", [] { EXPECT_EQ(G.MirrorMode, model::True); }},
       // From the view 0..1200 by 1000..0.
       {"ZoomIn", "",
        [&] {
@@ -152,13 +164,16 @@ TEST_F(CommandsTest, ToolbarButtonsRunTheirCommands) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
+    G.MoveMode = G.RotateMode = G.MirrorMode = model::False;
     FivePlates();
     G.Elements[2].Selected = model::True;
     base.SetScale(0, 1000, 1200, -1000);
     ran.clear();
+    G.SnapPointCount = 0;  // stale: every button rebuilds the table first
     ui::ToolbarButton b;
     b.Key = c.key;
     tbToolBar_ButtonClick(b);
+    EXPECT_EQ(G.SnapPointCount, 4 * 8);  // eight points of each unselected plate
     if (*c.menu)
       EXPECT_EQ(ran, std::vector<std::string>{c.menu});
     else
@@ -260,6 +275,91 @@ TEST_F(CommandsTest, SelectAllSelectsAndRedrawsOnly) {
   G.ElementCount = 0;
   SelectAll_Click();
   EXPECT_EQ(G.ElementCount, 0);
+}
+
+// Starts placing a sixth... or whichever next element: the builders leave it unselected,
+// last, and current.
+void StartPlacing() {
+  const int16_t n = static_cast<int16_t>(G.ElementCount + 1);
+  G.Elements[n] = Plate(30, 30, 900, 500);
+  G.ElementCount = n;
+  G.CurrentElement = n;
+  G.PlaceMode = model::True;
+}
+
+TEST_F(CommandsTest, EscInTheDrawingAreaEndsPlacingWithoutTheNewElement) {
+  FivePlates();
+  StartPlacing();
+  KeyUp(ui::KeyEscape, 0);
+  EXPECT_EQ(G.ElementCount, 5);
+  EXPECT_EQ(G.PlaceMode, model::False);
+}
+
+TEST_F(CommandsTest, CommandsThatChangeTheElementsEndPlacingFirst) {
+  struct Case {
+    const char* name;
+    std::function<void()> command;
+    int count;  // after the command and a later Esc
+  };
+  const Case cases[] = {
+      // The history's newest undo state has six real elements: the Esc must keep all six.
+      {"Undo", [this] { sheet().Undo.Click(); }, 6},
+      {"Erase", [] { EraseSelected(); }, 4},
+      {"Cut", [this] { sheet().Cut.Click(); }, 4},
+      {"Paste", [this] { sheet().Paste.Click(); }, 6},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    FivePlates();
+    G.Elements[6] = Plate(60, 60, 100, 400);
+    G.ElementCount = 6;
+    ResetUndoHistory();
+    G.ElementCount = 5;
+    PushUndoState();
+    G.Elements[5].Selected = model::True;
+    platform().Clipboard = WriteClipTextOfFirst();
+    StartPlacing();  // element 6 of 6 follows the pointer
+    c.command();
+    EXPECT_EQ(G.PlaceMode, model::False);
+    KeyUp(ui::KeyEscape, 0);
+    EXPECT_EQ(G.ElementCount, c.count);
+  }
+}
+
+TEST_F(CommandsTest, EraseDuringAMoveErasesTheMovingElements) {
+  FivePlates();
+  G.Elements[2].Selected = G.Elements[4].Selected = model::True;
+  tbToolBar_ButtonClick(button(18));  // Move
+  ASSERT_EQ(G.MoveMode, model::True);
+  sheet().Base.SetFocus();  // Move hands the focus to the entry box
+  KeyUp(ui::KeyDelete, 0);
+  EXPECT_EQ(G.MoveMode, model::False);
+  ASSERT_EQ(G.ElementCount, 3);
+  EXPECT_FLOAT_EQ(G.Elements[1].Width, 10);
+  EXPECT_FLOAT_EQ(G.Elements[2].Width, 30);
+  EXPECT_FLOAT_EQ(G.Elements[3].Width, 50);
+}
+
+TEST_F(CommandsTest, F2StepsTheSnapChoiceOnlyForAnElementFollowingThePointer) {
+  struct Case {
+    bool placing;
+    int16_t choice, count;
+    int16_t after;
+  };
+  for (const Case& c :
+       {Case{true, 0, 0, 1}, Case{true, 3, 8, 4}, Case{true, 8, 8, 1}, Case{true, 9, 8, 1}, Case{false, 3, 8, 3}}) {
+    SCOPED_TRACE(std::to_string(c.choice) + " of " + std::to_string(c.count));
+    G.PlaceMode = model::False;
+    FivePlates();
+    if (c.placing) StartPlacing();
+    G.SnapChoice = c.choice;
+    G.SnapChoiceCount = c.count;
+    KeyUp(ui::KeyF2, 0);
+    if (c.placing && c.count > 0) {
+      EXPECT_EQ(G.SnapChoiceCount, 8);  // the placed plate's own points
+    }
+    EXPECT_EQ(G.SnapChoice, c.after);
+  }
 }
 
 }  // namespace
