@@ -1,7 +1,6 @@
 #include "app/preview_form.h"
 
 #include <initializer_list>
-#include <memory>
 
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
@@ -10,7 +9,8 @@ namespace app {
 
 namespace {
 
-std::unique_ptr<PreviewForm> current;
+// Not freed at exit: the window goes with the program, after the platform it would tell.
+PreviewForm* current = nullptr;
 
 constexpr float RowTop = 4320;  // top of the table's first row, twips in the page
 constexpr float RowPitch = 360;
@@ -171,18 +171,21 @@ std::array<PreviewRow, 16> PreviewForm::TableRows() {
 }
 
 PreviewForm& Preview() {
-  if (!current) current = std::make_unique<PreviewForm>();
+  if (!current) current = new PreviewForm;
   return *current;
 }
 
 PreviewForm& PreviewForNextPrint() {
   // A closed page is made afresh, so nothing of the last print run (hidden buttons, a flat
   // page) carries over into the next one.
-  if (current && !current->IsLoaded()) current.reset();
+  if (current && !current->IsLoaded()) ResetPreview();
   return Preview();
 }
 
-void ResetPreview() { current.reset(); }
+void ResetPreview() {
+  delete current;
+  current = nullptr;
+}
 
 void cmdPrint_Click() {
   PreviewForm& page = Preview();

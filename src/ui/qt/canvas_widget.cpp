@@ -42,7 +42,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
   Paint(p);
 }
 
-void CanvasWidget::Paint(QPainter& p) {
+void CanvasWidget::Paint(QPainter& p, bool onPage) {
   const QColor face = palette().color(QPalette::Button);
   if (!box_) {
     p.fillRect(rect(), face);
@@ -54,10 +54,10 @@ void CanvasWidget::Paint(QPainter& p) {
   const QTransform& device = p.deviceTransform();
   const double sx = std::hypot(device.m11(), device.m12());
   const double sy = std::hypot(device.m21(), device.m22());
-  if (sx > 1.01 || sy > 1.01) {
-    // Painted larger than on the screen (a page at the printer's resolution): each pixel
-    // becomes a sharp block of device pixels, never a smoothed blur. A picture with
-    // nothing drawn on it is its background alone.
+  if (onPage && (sx > 1.01 || sy > 1.01)) {
+    // A page at the printer's resolution: each pixel becomes a sharp block of device
+    // pixels, never a smoothed blur, whatever the page's viewer does with pictures. A
+    // picture with nothing drawn on it is its background alone.
     const bool blank = std::all_of(box_->Pixels().begin(), box_->Pixels().end(),
                                    [back = box_->BackColor](int32_t c) { return c == back; });
     if (!blank) {

@@ -26,8 +26,8 @@ class CanvasWidget : public QWidget {
   // Width of the frame on each side, pixels.
   int FrameWidth() const;
   // Paints the box in its own coordinates: on the screen, or on a page at the printer's
-  // resolution, where each image pixel becomes a sharp block of device pixels.
-  void Paint(QPainter& p);
+  // resolution (onPage), where each image pixel becomes a sharp block of device pixels.
+  void Paint(QPainter& p, bool onPage = false);
   // The image as last converted for painting (for tests).
   const QImage& PaintedImage() const { return image_; }
 

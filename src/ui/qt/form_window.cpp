@@ -733,7 +733,7 @@ void FormWindow::PaintChildren(QPainter& p, QWidget& parent) {
     else if (auto* line = dynamic_cast<LineWidget*>(w))
       line->Paint(p);
     else if (auto* canvas = dynamic_cast<CanvasWidget*>(w))
-      canvas->Paint(p);
+      canvas->Paint(p, true);
     else
       PaintAsPicture(p, *w);
     PaintChildren(p, *w);
