@@ -239,12 +239,11 @@ TEST_F(CasePicks, CancelBetweenThePicksLeavesTheCaseUnset) {
       ui::Menu& item = r.torsion ? Sheet().Torsional : Sheet().Warping;
       h.platform.Messages.clear();
       Choose(item, r.torsion ? "frmSetTorsion" : "frmSetWarping", r.button, r.firstPrompt);
+      std::string label;
       if (std::string(cancel) == "Esc")
         h.platform.OnModal(r.secondPrompt, [](ui::Form& f) { hl::PressEscape(f); });
-      else {
-        std::string label;
+      else
         AnswerNext(r.secondPrompt, "Command1", &label);
-      }
       ClickOn(r.picks[0]);
       EXPECT_EQ(r.torsion ? G.ManualJ : G.ManualCw, 0);
       // The next click picks nothing: no prompt (none is scripted), no message.
