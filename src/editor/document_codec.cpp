@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "model/globals.h"
+#include "model/record_fields.h"
 
 namespace editor {
 
@@ -109,11 +110,13 @@ class Writer {
 
 struct FieldWriter {
   Writer& w;
-  void operator()(const model::String25& s) const { w.Text(s.view()); }
-  void operator()(Flag f) const { w.Boolean(f.Value); }
+  void operator()(int, const model::String25& s) const { w.Text(s.view()); }
   template <typename Number>
-  void operator()(Number v) const {
-    w.Value(v);
+  void operator()(int n, Number v) const {
+    if (n == model::SelectedField)
+      w.Boolean(static_cast<model::Bool16>(v));
+    else
+      w.Value(v);
   }
 };
 
@@ -216,14 +219,19 @@ class Reader {
 struct FieldReader {
   Reader& r;
   bool& ok;
-  void operator()(model::String25& s) const {
+  void operator()(int, model::String25& s) const {
     std::string text;
     ok = ok && r.Text(text);
     if (ok) s = FitName(text);
   }
-  void operator()(Flag f) const { ok = ok && r.Boolean(f.Value); }
   template <typename Number>
-  void operator()(Number& v) const {
+  void operator()(int n, Number& v) const {
+    if constexpr (std::is_same_v<Number, model::Bool16>) {
+      if (n == model::SelectedField) {
+        ok = ok && r.Boolean(v);
+        return;
+      }
+    }
     ok = ok && r.Value(v);
   }
 };
@@ -307,7 +315,7 @@ std::string WriteDocument(const DocumentData& d) {
   w.Value(d.InitialScaleHeight);
   for (float v : {d.ScaleWidth, d.ScaleHeight, d.ScaleLeft, d.ScaleTop}) w.Value(v);
   w.Value(static_cast<int16_t>(d.Elements.size()));
-  for (model::ElementRecord e : d.Elements) ForEachElementField(e, FieldWriter{w});
+  for (const model::ElementRecord& e : d.Elements) model::VisitFields(e, FieldWriter{w});
   for (const std::string* s : {&d.ProjectName, &d.ProjectNumber, &d.ObjectDescription, &d.ProjectEngineer}) w.Text(*s);
   return w.Take();
 }
@@ -330,7 +338,7 @@ std::optional<DocumentData> ReadDocument(std::string_view bytes) {
     return std::nullopt;
   d.Elements.resize(static_cast<size_t>(count));
   bool ok = true;
-  for (model::ElementRecord& e : d.Elements) ForEachElementField(e, FieldReader{r, ok});
+  for (model::ElementRecord& e : d.Elements) model::VisitFields(e, FieldReader{r, ok});
   if (!ok) return std::nullopt;
   if (d.Marked &&
       !(r.Text(d.ProjectName) && r.Text(d.ProjectNumber) && r.Text(d.ObjectDescription) && r.Text(d.ProjectEngineer)))

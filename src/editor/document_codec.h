@@ -47,32 +47,4 @@ std::optional<std::vector<std::string>> SplitValues(std::string_view text);
 // Windows-1252; a leading byte-order mark is dropped.
 std::string DecodeFileText(std::string_view bytes);
 
-// The 42 fields of one element in their fixed order, the order of every text form of an
-// element. `f` is called with each field; the Boolean Selected comes as a Flag.
-struct Flag {
-  model::Bool16& Value;
-};
-template <typename F>
-void ForEachElementField(model::ElementRecord& e, F&& f) {
-  f(e.NameSI);
-  f(e.ShapeType);
-  for (float* v : {&e.Depth, &e.Width, &e.FlangeThickness, &e.WebThickness, &e.InnerRadius, &e.OuterRadius, &e.Ratio1,
-                   &e.Ratio2, &e.FilletDepthK, &e.FilletWidthK1})
-    f(*v);
-  f(e.NominalSizeSI);
-  for (float* v : {&e.MassSI, &e.ElemArea, &e.ElemIx, &e.ElemSx, &e.ElemRx, &e.ElemZx, &e.ElemIy, &e.ElemSy, &e.ElemRy,
-                   &e.ElemZy, &e.ElemJ, &e.ElemCw, &e.Spare1, &e.Spare2, &e.Spare3, &e.Spare4, &e.ShapeExtra})
-    f(*v);
-  f(e.NameImp);
-  f(e.NominalSizeImp);
-  for (float* v : {&e.MassImp, &e.CentroidX, &e.CentroidY}) f(*v);
-  f(e.ShapeCount);
-  f(e.PosX);
-  f(e.PosY);
-  f(e.Angle);
-  f(e.MirrorSign);
-  f(Flag{e.Selected});
-  f(e.ChannelExtra);
-}
-
 }  // namespace editor

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "model/record_fields.h"
+
 namespace editor {
 namespace {
 
@@ -220,14 +222,12 @@ ElementRecord Awkward() {
 }
 
 // Equal bit for bit, field by field (so -0 and +0 differ).
-void ExpectSameBits(ElementRecord a, ElementRecord b) {
+void ExpectSameBits(const ElementRecord& a, const ElementRecord& b) {
   std::vector<std::string> bitsA, bitsB;
   auto collect = [](std::vector<std::string>& out) {
-    return [&out](auto&& field) {
+    return [&out](int, const auto& field) {
       using T = std::decay_t<decltype(field)>;
-      if constexpr (std::is_same_v<T, Flag>)
-        out.push_back(std::to_string(field.Value));
-      else if constexpr (std::is_same_v<T, model::String25>)
+      if constexpr (std::is_same_v<T, model::String25>)
         out.push_back(field.str());
       else if constexpr (std::is_same_v<T, float>)
         out.push_back(std::to_string(std::bit_cast<uint32_t>(field)));
@@ -237,8 +237,8 @@ void ExpectSameBits(ElementRecord a, ElementRecord b) {
         out.push_back(std::to_string(field));
     };
   };
-  ForEachElementField(a, collect(bitsA));
-  ForEachElementField(b, collect(bitsB));
+  model::VisitFields(a, collect(bitsA));
+  model::VisitFields(b, collect(bitsB));
   ASSERT_EQ(bitsA.size(), 42u);
   for (size_t i = 0; i < bitsA.size(); ++i) EXPECT_EQ(bitsA[i], bitsB[i]) << "field " << i + 1;
 }
