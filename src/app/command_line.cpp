@@ -27,6 +27,7 @@ const std::string& CommandLineText() { return commandLine; }
 void OpenCommandLineFile() {
   if (commandLine.empty()) return;
   model::G.CommandLineFile = commandLine;
+  commandLine.clear();  // one document, once
   editor::Open_Click();
 }
 

@@ -17,6 +17,7 @@ const std::string& CommandLineText();
 
 // Start-up's step for a document named on the command line: with a text there, it goes
 // into G.CommandLineFile and Open reads it (and empties it); with none, nothing happens.
+// The text is used once: a second call does nothing.
 void OpenCommandLineFile();
 
 }  // namespace app

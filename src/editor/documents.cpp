@@ -256,6 +256,7 @@ void Saveas_Click() {
   ui::CommonDialog& dlg = model::Sheet().dlgCommonDialog;
   if (!ui::platform().ShowSave(dlg)) return;
   const std::string chosen = dlg.FileName;
+  if (chosen.empty()) return;  // no name is no choice
   const std::string extended = EndsInExtension(chosen) ? chosen : chosen + ".qvn";
 
   // The dialog asked about replacing the name as typed; the name with the extension

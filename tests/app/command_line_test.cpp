@@ -4,7 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
+
+#include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/headless/headless_platform.h"
 
 namespace app {
 namespace {
@@ -31,6 +36,26 @@ TEST(CommandLine, EveryArgumentAfterTheProgramJoinedByBlanks) {
   char prog[] = "quorvane", file[] = "beam.qvn";
   char* shortened[] = {prog, file, nullptr, file};
   EXPECT_EQ(CommandLineText(4, shortened), "beam.qvn");
+}
+
+TEST(CommandLine, StartUpOpensTheNamedDocumentOnce) {
+  ui::headless::ScopedHeadless h;
+  model::G = model::Globals{};
+  model::ResetSheet();
+  char prog[] = "quorvane", file[] = "/nonexistent/beam.qvn";
+  char* argv[] = {prog, file, nullptr};
+  SetCommandLine(2, argv);
+  EXPECT_EQ(CommandLineText(), "/nonexistent/beam.qvn");
+  OpenCommandLineFile();
+  OpenCommandLineFile();
+  // Open tried it (and said so) once, with no dialog.
+  EXPECT_EQ(h.platform.Messages, std::vector<std::string>{"Invalid File or File Not Found!"});
+  EXPECT_TRUE(h.platform.FileRequests.empty());
+  EXPECT_EQ(model::G.CommandLineFile, "");
+  char* none[] = {prog, nullptr};
+  SetCommandLine(1, none);
+  OpenCommandLineFile();
+  EXPECT_EQ(h.platform.Messages.size(), 1u);
 }
 
 }  // namespace
