@@ -151,4 +151,29 @@ TEST_F(DocumentsWindowTest, SaveNewAndOpenAgainShowTheSameResults) {
   EXPECT_EQ(window()->windowTitle().toStdString(), "Quorvane - " + file + " (Unmodified)");
 }
 
+TEST_F(DocumentsWindowTest, TheNoticeOpensBesideTheMainWindowAndRemembersItsBox) {
+  G.SplashRead = 1;
+  app::ShowSplash();
+  app::SplashForm* splash = app::SplashWindow();
+  ASSERT_NE(splash, nullptr);
+  ui::qt::FormWindow* w = qt.platform.WindowOf(*splash);
+  ASSERT_NE(w, nullptr);
+  QApplication::processEvents();
+  EXPECT_TRUE(w->isVisible());
+  EXPECT_FALSE(w->isModal());  // the main window stays usable
+  EXPECT_EQ(w->windowTitle(), "Quorvane ");
+  auto* box = w->WidgetOf(&splash->chkRead);
+  ASSERT_NE(box, nullptr);
+  QTest::mouseClick(box, Qt::LeftButton);
+  QApplication::processEvents();
+  EXPECT_EQ(splash->chkRead.Value, 0);
+  w->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(w));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_FALSE(splash->IsLoaded());
+  EXPECT_EQ(G.SplashRead, 0);
+  app::CloseSplash();
+}
+
 }  // namespace
