@@ -46,16 +46,25 @@ Key Boolean(const char* name, int16_t& target, bool fallback) {
   return {name, Kind::Boolean, fallback ? -1.0 : 0.0, nullptr, &target};
 }
 
-// The pixel routines divide by the view's size in whole units, and a zoom scale of zero
-// or less never grows again: such views are not used.
-bool ViewSize(double v) { return std::fabs(v) >= 1; }
+// Panning and zooming keep the view within a few million millimetres of the origin, and
+// the grid and pixel routines count in 32-bit whole units there; the pixel routines also
+// divide by the view's size in whole units, and a zoom scale of zero or less never grows
+// again. A stored view outside these bounds is not used.
+constexpr double ViewReach = 1e7;
+bool ViewPlace(double v) { return std::fabs(v) <= ViewReach; }
+bool ViewSize(double v) { return std::fabs(v) >= 1 && std::fabs(v) <= ViewReach; }
 bool Positive(double v) { return v > 0; }
+// A window rectangle far beyond any desktop (a million twips is some 66000 pixels), or
+// one without width or height, is not used either.
+constexpr double WindowReach = 1e6;
+bool WindowPlace(double v) { return std::fabs(v) <= WindowReach; }
+bool WindowSize(double v) { return v > 0 && v <= WindowReach; }
 bool WindowStateValue(double v) { return v >= ui::WindowNormal && v <= ui::WindowMaximized; }
 
 std::vector<Key> WindowKeys() {
   model::SheetForm& s = model::Sheet();
-  return {Single("MainLeft", s.Left, 500), Single("MainTop", s.Top, 500), Single("MainWidth", s.Width, 12500),
-          Single("MainHeight", s.Height, 9500),
+  return {Single("MainLeft", s.Left, 500, WindowPlace), Single("MainTop", s.Top, 500, WindowPlace),
+          Single("MainWidth", s.Width, 12500, WindowSize), Single("MainHeight", s.Height, 9500, WindowSize),
           Int16("WindowState", s.WindowState, ui::WindowMaximized, INT16_MIN, WindowStateValue)};
 }
 
@@ -68,8 +77,8 @@ std::vector<Key> OtherKeys() {
       Single("ZoomScale", G.ZoomScale, 1, Positive),
       Single("ScaleWidth", base.ScaleWidth, 1200, ViewSize),
       Single("ScaleHeight", base.ScaleHeight, -1000, ViewSize),
-      Single("ScaleLeft", base.ScaleLeft, 0),
-      Single("ScaleTop", base.ScaleTop, 1000),
+      Single("ScaleLeft", base.ScaleLeft, 0, ViewPlace),
+      Single("ScaleTop", base.ScaleTop, 1000, ViewPlace),
       Int16("SnapGrid", G.SnapGrid, 0),
       Int16("ShowGrid", G.ShowGrid, 1),
       Int16("SnapObject", G.SnapObject, 1),
