@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/command_line.h"
 #include "app/query_form.h"
 #include "app/result_captions.h"
 #include "app/settings_store.h"
@@ -57,6 +58,7 @@ void Form_Load() {
   SetResultFonts();
   view::RedrawDrawing();
   sheet.Base.SetFocus();
+  OpenCommandLineFile();
   editor::ResetUndoHistory();
 }
 

@@ -63,8 +63,6 @@ class Platform {
   virtual bool EndDoc() = 0;
   virtual bool ShellOpen(const std::string& path) = 0;
   virtual bool RegisterFont(const std::string& path) = 0;
-  // Everything after the program's own name on its command line, as one text.
-  virtual std::string CommandLine() { return {}; }
   virtual std::string ShortDate() = 0;
 };
 

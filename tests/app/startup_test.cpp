@@ -3,14 +3,19 @@
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/query_form.h"
 #include "app/settings_store.h"
 #include "app_fixture.h"
+#include "editor/document_codec.h"
 #include "model/globals.h"
 #include "model/sheet.h"
 #include "ui/headless/actions.h"
@@ -328,6 +333,76 @@ TEST_F(Startup, ExitClosesByTheSamePath) {
   Sheet().Exit.Click();
   EXPECT_FALSE(Sheet().IsLoaded());
   EXPECT_EQ(Stored()["UnitStatus"], "True");
+}
+
+class StartupWithACommandLine : public AppSession {
+ protected:
+  void TearDown() override {
+    SetCommandLine(0, nullptr);
+    std::filesystem::remove_all(folder);
+    AppSession::TearDown();
+  }
+  void CommandLine(std::vector<std::string> words) {
+    args = {"quorvane"};
+    for (std::string& w : words) args.push_back(std::move(w));
+    argv.clear();
+    for (std::string& a : args) argv.push_back(a.data());
+    SetCommandLine(static_cast<int>(argv.size()), argv.data());
+  }
+  const std::filesystem::path folder =
+      std::filesystem::temp_directory_path() / ("quorvane-startup-" + std::to_string(::getpid()));
+  std::vector<std::string> args;
+  std::vector<char*> argv;
+};
+
+TEST_F(StartupWithACommandLine, TheNamedDocumentOpensWithItsUnitsAndNothingToUndo) {
+  std::filesystem::create_directories(folder);
+  const std::string path = (folder / "two plates.qvn").string();
+  editor::DocumentData d;
+  d.UnitStatus = model::False;  // stored in inches, principal axes
+  d.RotAxis = model::False;
+  model::ElementRecord plate{};
+  plate.ShapeType = 50;
+  plate.Width = plate.WebThickness = 254;
+  plate.Depth = plate.FlangeThickness = 127;
+  plate.ElemArea = 254 * 127;
+  plate.CentroidX = 127;
+  plate.CentroidY = 63.5f;
+  plate.MirrorSign = 1;
+  d.Elements = {plate, plate};
+  d.Elements[1].PosY = 127;
+  std::ofstream(path, std::ios::binary) << editor::WriteDocument(d);
+
+  CommandLine({path});
+  Start();
+  EXPECT_TRUE(h.platform.Messages.empty());
+  EXPECT_EQ(G.ElementCount, 2);
+  EXPECT_EQ(G.FileName, path);
+  EXPECT_EQ(G.CommandLineFile, "");
+  EXPECT_EQ(G.Modified, model::False);
+  EXPECT_EQ(Sheet().Caption, "Quorvane - " + path + " (Unmodified)");
+  // The document's units and axes reach the panel: two 10 x 5 in plates are 100 in2.
+  EXPECT_EQ(Sheet().AunitL.Caption, "in");
+  EXPECT_EQ(Sheet().IxL.Caption, "Ix':");
+  EXPECT_EQ(Sheet().Area.Caption, " 100");
+  EXPECT_FALSE(Sheet().Undo.Enabled);
+  EXPECT_FALSE(Sheet().Redo.Enabled);
+
+  // With quotes around it the same document opens.
+  CommandLine({"\"" + path + "\""});
+  Start();
+  EXPECT_EQ(G.FileName, path);
+}
+
+TEST_F(StartupWithACommandLine, ADocumentThatCannotBeReadIsReportedAndStartUpGoesOn) {
+  CommandLine({"first.qvn", "second.qvn"});  // two names are one path
+  Start();
+  EXPECT_EQ(h.platform.Messages, std::vector<std::string>{"Invalid File or File Not Found!"});
+  EXPECT_EQ(G.FileName, "");
+  EXPECT_EQ(G.ElementCount, 0);
+  EXPECT_EQ(Sheet().Caption, "Quorvane - (Unmodified)");
+  EXPECT_FALSE(Sheet().Undo.Enabled);
+  EXPECT_TRUE(Sheet().Visible);
 }
 
 TEST_F(Startup, TheResultsPanelIsSetInTheResultsFace) {

@@ -63,7 +63,6 @@ class HeadlessPlatform : public Platform {
   std::vector<std::string> FontsRegistered;
   bool FontRegistrationWorks = true;
   std::string Today = "12/10/2026";
-  std::string CommandLineText;
 
   void RunModal(Form& form) override;
   void ShowModeless(Form& form) override;
@@ -87,7 +86,6 @@ class HeadlessPlatform : public Platform {
   bool ShellOpen(const std::string& path) override;
   bool RegisterFont(const std::string& path) override;
   std::string ShortDate() override { return Today; }
-  std::string CommandLine() override { return CommandLineText; }
 
  private:
   bool AnswerFileDialog(CommonDialog& dialog);

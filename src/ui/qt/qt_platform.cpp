@@ -335,11 +335,6 @@ bool QtPlatform::EndDoc() {
 
 bool QtPlatform::ShellOpen(const std::string& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(Q(path))); }
 
-std::string QtPlatform::CommandLine() {
-  // Qt has taken out its own options; the rest, after the program's name, joined by blanks.
-  return QCoreApplication::arguments().mid(1).join(' ').toStdString();
-}
-
 bool QtPlatform::RegisterFont(const std::string& path) { return QFontDatabase::addApplicationFont(Q(path)) != -1; }
 
 std::string QtPlatform::ShortDate() {

@@ -55,7 +55,6 @@ class QtPlatform : public Platform {
   bool ShellOpen(const std::string& path) override;
   bool RegisterFont(const std::string& path) override;
   std::string ShortDate() override;
-  std::string CommandLine() override;
 
   // Runs a handler of the system for an event, then brings every window up to date.
   void Dispatch(const std::function<void()>& handler);
