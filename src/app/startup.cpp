@@ -7,6 +7,7 @@
 #include "app/query_form.h"
 #include "app/result_captions.h"
 #include "app/settings_store.h"
+#include "app/small_dialogs.h"
 #include "editor/title.h"
 #include "editor/undo.h"
 #include "model/globals.h"
@@ -36,6 +37,7 @@ void Form_Load() {
   model::SheetForm& sheet = model::Sheet();
   sheet.Base.AutoRedraw = true;
   sheet.CalcBox.AutoRedraw = true;
+  G.SnapChoice = 0;
 
   ReadWindowPlacement();
   ui::ShowModeless(sheet);
@@ -59,6 +61,7 @@ void Form_Load() {
   view::RedrawDrawing();
   sheet.Base.SetFocus();
   OpenCommandLineFile();
+  if (G.SplashRead == 1) ShowSplash();
   editor::ResetUndoHistory();
 }
 
@@ -86,6 +89,8 @@ void Form_QueryUnload(int16_t& Cancel, int16_t UnloadMode) {
 void Form_Unload(int16_t& Cancel) {
   (void)Cancel;
   WriteSettings();
+  // The start-up notice goes with the main window, without a handler of its own.
+  CloseSplash();
 }
 
 void Exit_Click() { model::Sheet().Unload(); }

@@ -14,6 +14,7 @@
 #include "app/command_line.h"
 #include "app/query_form.h"
 #include "app/settings_store.h"
+#include "app/small_dialogs.h"
 #include "app_fixture.h"
 #include "editor/document_codec.h"
 #include "model/globals.h"
@@ -278,6 +279,25 @@ TEST_F(Startup, StoredTextsThatDoNotFitTheirKeyGiveTheDefaultOrTheFloor) {
     Store(b.key, b.text);
     Start();
     EXPECT_EQ(valueOf(b.key), b.value) << b.key << " \"" << b.text << "\"";
+  }
+}
+
+TEST_F(Startup, TheNoticeShowsOnlyWhenSplashReadIsOne) {
+  struct Case {
+    const char* stored;  // nothing stored: the default 1
+    bool shown;
+  };
+  for (const Case& c : {Case{nullptr, true}, Case{"1", true}, Case{"0", false}, Case{"2", false}, Case{"-1", false}}) {
+    h.platform.Settings.clear();
+    if (c.stored) Store("SplashRead", c.stored);
+    Start();
+    const SplashForm* splash = SplashWindow();
+    const bool open = splash && splash->IsLoaded() && splash->Visible;
+    EXPECT_EQ(open, c.shown) << (c.stored ? c.stored : "(none)");
+    ASSERT_TRUE(Close());
+    // The notice does not outlive the main window, and its own answer is not asked for.
+    EXPECT_TRUE(!SplashWindow() || !SplashWindow()->IsLoaded());
+    EXPECT_EQ(Stored()["SplashRead"], c.stored ? c.stored : "1");
   }
 }
 
