@@ -47,6 +47,19 @@ class CommandsTest : public EditorTest {
   std::vector<std::string> ran;
 };
 
+TEST_F(CommandsTest, EveryMenuItemRunsACommand) {
+  int items = 0;
+  for (ui::Control* c : sheet().Controls()) {
+    if (c->Kind() != ui::ControlKind::Menu) continue;
+    auto* m = static_cast<ui::Menu*>(c);
+    if (!m->ParentMenu || m->Caption == "-") continue;
+    ++items;
+    EXPECT_TRUE(static_cast<bool>(m->Click)) << m->Caption;
+  }
+  EXPECT_EQ(items, 20);
+  EXPECT_TRUE(static_cast<bool>(sheet().mnuEdit.Click));
+}
+
 TEST_F(CommandsTest, KeyTable) {
   RecordMenuCommands();
   sheet().Base.SetFocus();
