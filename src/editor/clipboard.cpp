@@ -4,6 +4,7 @@
 
 #include "editor/clip_text.h"
 #include "editor/command_end.h"
+#include "editor/controls.h"
 #include "editor/selection.h"
 #include "editor/title.h"
 #include "editor/undo.h"
@@ -20,8 +21,6 @@ using model::G;
 
 namespace {
 
-constexpr int CutButton = 10;
-constexpr int CopyButton = 11;
 constexpr int PasteButton = 12;
 
 void OfferPaste(bool offered) {
@@ -32,9 +31,7 @@ void OfferPaste(bool offered) {
 
 // After Copy and Cut: nothing is selected any more, and the clipboard holds elements.
 void AfterCopy() {
-  model::SheetForm& sheet = model::Sheet();
-  sheet.tbToolBar.Button(CutButton).Enabled = false;
-  sheet.tbToolBar.Button(CopyButton).Enabled = false;
+  SetCutCopyButtons(false);
   OfferPaste(true);
 }
 

@@ -7,8 +7,6 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -16,11 +14,11 @@
 #include <string>
 #include <vector>
 
-#include "app/wiring.h"
 #include "editor/undo.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "model/sheet.h"
+#include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 
@@ -29,16 +27,10 @@ namespace {
 using model::G;
 using model::Sheet;
 
-class CommandsWindowTest : public ::testing::Test {
+class CommandsWindowTest : public qt_testing::StartedWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
-    G = model::Globals{};
-    model::ResetSheet();
-    app::WireMainWindow();
-    ui::ShowModeless(Sheet());
+    StartedWindowTest::SetUp();
     Sheet().Base.SetFocus();
     window()->activateWindow();
     QApplication::processEvents();
@@ -46,8 +38,7 @@ class CommandsWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     G.Modified = model::False;  // closes without the discard question
-    Sheet().Unload();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    StartedWindowTest::TearDown();
   }
   ui::qt::FormWindow* window() { return qt.platform.WindowOf(Sheet()); }
   QToolBar* toolbar() { return static_cast<QToolBar*>(window()->WidgetOf(&Sheet().tbToolBar)); }
@@ -58,9 +49,6 @@ class CommandsWindowTest : public ::testing::Test {
           if (a->text() == item) return a;
     return nullptr;
   }
-
-  QTemporaryDir dir;
-  ui::qt::ScopedQtPlatform qt;
 };
 
 TEST_F(CommandsWindowTest, TheToolbarShows27EntriesWithTipsPicturesAndStartStates) {
@@ -137,6 +125,15 @@ TEST_F(CommandsWindowTest, TheMenusShowTheirShortcuts) {
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->shortcut(), QKeySequence(i.shortcut));
   }
+  // Separators are lines only, with no text beside them.
+  int separators = 0;
+  for (QAction* top : window()->menuBar()->actions())
+    for (QAction* a : top->menu()->actions())
+      if (a->isSeparator()) {
+        ++separators;
+        EXPECT_TRUE(a->text().isEmpty());
+      }
+  EXPECT_EQ(separators, 8);
   EXPECT_FALSE(menuItem("Edit", "Undo")->isEnabled());
   EXPECT_FALSE(menuItem("Edit", "Redo")->isEnabled());
 }

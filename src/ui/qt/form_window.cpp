@@ -100,6 +100,9 @@ bool HasChildren(const Form& form, const Menu* m) {
   return false;
 }
 
+// A separator's caption "-" is its mark, not a text to show beside the line.
+QString ItemText(const std::string& caption) { return caption == "-" ? QString() : Q(caption); }
+
 std::string ColourKey(std::initializer_list<int32_t> values) {
   std::string key;
   for (int32_t v : values) key += std::to_string(v) + ",";
@@ -608,7 +611,7 @@ void FormWindow::BuildMenus() {
       entry.menu = menu;
       entry.action = menu->menuAction();
     } else {
-      QAction* a = parent ? parent->addAction(Q(m->Caption)) : menuBar()->addAction(Q(m->Caption));
+      QAction* a = parent ? parent->addAction(ItemText(m->Caption)) : menuBar()->addAction(ItemText(m->Caption));
       if (m->Caption == "-") a->setSeparator(true);
       QObject::connect(a, &QAction::triggered, a, [this, live, m] {
         if (!live()) return;
@@ -635,7 +638,7 @@ void FormWindow::SyncMenus() {
       if (entry.menu)
         entry.menu->setTitle(Q(m->Caption));
       else
-        a->setText(Q(m->Caption));
+        a->setText(ItemText(m->Caption));
       if (!entry.menu) a->setSeparator(m->Caption == "-");
     }
     if (a->isEnabled() != m->Enabled) a->setEnabled(m->Enabled);
