@@ -5,8 +5,8 @@
 #include <limits>
 #include <type_traits>
 
-#include "editor/document_codec.h"
 #include "model/number_text.h"
+#include "model/record_fields.h"
 
 namespace editor {
 
@@ -18,23 +18,13 @@ using model::ElementRecord;
 constexpr double PasteOffset = 10;
 // No position in the drawing lies further from the origin than this, in millimetres.
 constexpr double PositionLimit = 1000000;
-constexpr int FieldCount = 42;
 constexpr int PosXField = 37;
 constexpr int PosYField = 38;
-
-// Calls visit(n, field) for the 42 fields in record order, n from 1.
-template <typename Visitor>
-void VisitNumbered(ElementRecord& e, Visitor&& visit) {
-  int n = 0;
-  ForEachElementField(e, [&](auto&& field) { visit(++n, field); });
-}
 
 template <typename T>
 std::string FieldText(const T& field) {
   if constexpr (std::is_same_v<T, model::String25>)
     return field.str();
-  else if constexpr (std::is_same_v<T, Flag>)
-    return "True";  // only selected elements are written
   else
     return model::NumberText(field);
 }
@@ -53,22 +43,22 @@ bool ToInteger(double value, Int& out) {
 // Converts one field's text into its field; false when the text is not a finite number
 // of the field's type.
 template <typename T>
-bool ReadField(int n, std::string_view text, T&& field) {
-  using F = std::remove_cvref_t<T>;
-  if constexpr (std::is_same_v<F, model::String25>) {
+bool ReadField(int n, std::string_view text, T& field) {
+  if constexpr (std::is_same_v<T, model::String25>) {
     field = text;
     return true;
-  } else if constexpr (std::is_same_v<F, Flag>) {
-    field.Value = model::True;  // pasted elements come in selected, whatever the text says
-    return true;
   } else {
+    if (n == model::SelectedField) {
+      field = model::True;  // only selected elements are written
+      return true;
+    }
     double value = 0;
     if (!model::ParseNumber(text, value)) return false;
-    if constexpr (std::is_same_v<F, float>) {
+    if constexpr (std::is_same_v<T, float>) {
       if (!(std::fabs(value) <= std::numeric_limits<float>::max())) return false;
       field = static_cast<float>(value);
       return true;
-    } else if constexpr (std::is_same_v<F, double>) {
+    } else if constexpr (std::is_same_v<T, double>) {
       field = value;
       return true;
     } else {
@@ -88,12 +78,12 @@ bool IsName(int n) { return n == 1 || n == 31; }
 std::string WriteClipText(const ElementRecord* elements, int count) {
   std::string text;
   for (int i = 1; i <= count; ++i) {
-    ElementRecord e = elements[i];
+    const ElementRecord& e = elements[i];
     if (!e.Selected) continue;
     text += "Shape::,";
-    VisitNumbered(e, [&](int n, auto& field) {
-      text += FieldText(field);
-      if (n < FieldCount) text += ',';
+    model::VisitFields(e, [&](int n, const auto& field) {
+      text += n == model::SelectedField ? std::string("True") : FieldText(field);
+      if (n < model::RecordFieldCount) text += ',';
     });
   }
   return text + "#";
@@ -110,10 +100,10 @@ ClipReading ReadClipText(std::string_view text) {
     ElementRecord e;
     bool readable = true;
     bool complete = true;
-    VisitNumbered(e, [&](int n, auto&& field) {
+    model::VisitFields(e, [&](int n, auto& field) {
       if (!complete) return;
       std::string_view value;
-      if (n < FieldCount) {
+      if (n < model::RecordFieldCount) {
         // A name is written with all its 25 characters; taking them whole keeps a comma
         // inside a name from ending the field early.
         size_t end = text.find(',', pos);
