@@ -2,8 +2,8 @@
 
 #include <array>
 #include <cmath>
-#include <span>
 
+#include "model/characteristic_points.h"
 #include "model/globals.h"
 #include "model/guards.h"
 #include "model/sheet.h"
@@ -50,55 +50,41 @@ struct Figure {
   }
 };
 
-// Selection handles, the characteristic points of each group, in plotting order.
-void AddHandles(Figure& f, const Placement& place, std::span<const LocalPoint> points) {
-  for (const LocalPoint& p : points) f.handles[f.handle_count++] = place.Place(p);
+// Selection handles: the element's characteristic points, the object snap's too.
+void AddHandles(Figure& f, const Placement& place, const ElementRecord& e) {
+  const model::CharacteristicPointList list = model::CharacteristicPoints(e);
+  for (int k = 0; k < list.count; ++k) {
+    const model::LocalUV& p = list.points[static_cast<size_t>(k)];
+    f.handles[f.handle_count++] = place.Place({p.u, p.v});
+  }
 }
 
 Figure FigureOf(int32_t X, int32_t Y, const ElementRecord& e) {
   Figure f;
   f.kind = model::KindOf(e.ShapeType);
   const Placement place(e, X, Y, Grouping::Factored);
-  const double d = e.Depth, b = e.Width, tf = e.FlangeThickness, tw = e.WebThickness;
-  const std::array<LocalPoint, 8> box = {
-      {{0, 0}, {b, 0}, {b, d}, {0, d}, {b / 2, 0}, {b / 2, d}, {b, d / 2}, {0, d / 2}}};
+  const double d = e.Depth, b = e.Width, tf = e.FlangeThickness;
   switch (f.kind) {
     case ShapeKind::ParallelFlangeI:
-    case ShapeKind::SlopedFlangeI: {
+    case ShapeKind::SlopedFlangeI:
       f.outline = f.kind == ShapeKind::ParallelFlangeI ? shapes::ParallelFlangeOutline(X, Y, e)
                                                        : shapes::SlopedFlangeOutline(X, Y, e);
-      const std::array<LocalPoint, 8> h = {
-          {{0, 0}, {b, 0}, {b, d}, {0, d}, {b / 2, 0}, {b / 2, d}, {b / 2 + tw / 2, d / 2}, {b / 2 - tw / 2, d / 2}}};
-      AddHandles(f, place, h);
       break;
-    }
-    case ShapeKind::Angle: {
+    case ShapeKind::Angle:
       f.outline = shapes::AngleOutline(X, Y, e);
-      const std::array<LocalPoint, 7> h = {{{0, 0}, {b, 0}, {b, tf}, {tf, d}, {0, d}, {b / 2, 0}, {0, d / 2}}};
-      AddHandles(f, place, h);
       break;
-    }
-    case ShapeKind::Channel: {
+    case ShapeKind::Channel:
       f.outline = shapes::ChannelOutline(X, Y, e);
-      const std::array<LocalPoint, 8> h = {
-          {{0, 0}, {b, 0}, {b, d}, {0, d}, {b / 2, 0}, {b / 2, d}, {tw, d / 2}, {0, d / 2}}};
-      AddHandles(f, place, h);
       break;
-    }
-    case ShapeKind::Tee: {
+    case ShapeKind::Tee:
       f.outline = shapes::TeeOutline(X, Y, e);
-      const std::array<LocalPoint, 5> h = {{{0, 0}, {b, 0}, {b / 2, 0}, {b / 2 + tw / 2, d}, {b / 2 - tw / 2, d}}};
-      AddHandles(f, place, h);
       break;
-    }
     case ShapeKind::RectangularHSS:
       f.outline = shapes::HSSOutline(X, Y, e);
-      AddHandles(f, place, box);
       break;
     case ShapeKind::Plate: {
       const std::array<LocalPoint, 4> sides = {{{0, 0}, {b, 0}, {b, d}, {0, d}}};
       f.outline.AddLoop(place, sides);
-      AddHandles(f, place, box);
       break;
     }
     case ShapeKind::CircularHSS:
@@ -112,13 +98,12 @@ Figure FigureOf(int32_t X, int32_t Y, const ElementRecord& e) {
         f.radius[1] = static_cast<float>((d - (tf + tf)) / 2);
         f.circles = 2;
       }
-      const std::array<LocalPoint, 4> h = {{{b / 2, 0}, {b / 2, d}, {b, d / 2}, {0, d / 2}}};
-      AddHandles(f, place, h);
       break;
     }
     case ShapeKind::None:
       break;
   }
+  AddHandles(f, place, e);
   return f;
 }
 
