@@ -11,6 +11,7 @@
 #include "app/settings_store.h"
 #include "model/globals.h"
 #include "model/result_display.h"
+#include "model/section_fixture.h"
 #include "model/sheet.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
@@ -212,16 +213,7 @@ TEST_F(Settings, OkWritesEverySettingAndBringsThePanelInLine) {
 
 TEST_F(Settings, TheRedrawAfterTheWindowShowsTheValuesInTheUnitsNowSet) {
   // A 254 x 25.4 plate: 6451.6 mm2 is 10 in2, 254 mm wide is 10 in.
-  model::ElementRecord& e = G.Elements[1];
-  e.ShapeType = 50;
-  e.Width = e.WebThickness = 254;
-  e.Depth = e.FlangeThickness = 25.4f;
-  e.ElemArea = 254 * 25.4f;
-  e.CentroidX = 127;
-  e.CentroidY = 12.7f;
-  e.PosX = 100;
-  e.PosY = 100;
-  e.MirrorSign = 1;
+  G.Elements[1] = model::testing::Plate(254, 25.4f, 100, 100);
   G.ElementCount = 1;
   Open([](OptionsForm& o) {
     Choose(o.Option1);

@@ -18,6 +18,7 @@
 #include "app_fixture.h"
 #include "editor/document_codec.h"
 #include "model/globals.h"
+#include "model/section_fixture.h"
 #include "model/sheet.h"
 #include "ui/headless/actions.h"
 
@@ -381,16 +382,7 @@ TEST_F(StartupWithACommandLine, TheNamedDocumentOpensWithItsUnitsAndNothingToUnd
   editor::DocumentData d;
   d.UnitStatus = model::False;  // stored in inches, principal axes
   d.RotAxis = model::False;
-  model::ElementRecord plate{};
-  plate.ShapeType = 50;
-  plate.Width = plate.WebThickness = 254;
-  plate.Depth = plate.FlangeThickness = 127;
-  plate.ElemArea = 254 * 127;
-  plate.CentroidX = 127;
-  plate.CentroidY = 63.5f;
-  plate.MirrorSign = 1;
-  d.Elements = {plate, plate};
-  d.Elements[1].PosY = 127;
+  d.Elements = {model::testing::Plate(254, 127, 0, 0), model::testing::Plate(254, 127, 0, 127)};
   std::ofstream(path, std::ios::binary) << editor::WriteDocument(d);
 
   CommandLine({path});

@@ -16,6 +16,7 @@
 
 #include "app/wiring.h"
 #include "model/globals.h"
+#include "model/section_fixture.h"
 #include "model/sheet.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
@@ -40,15 +41,7 @@ class SettingsSession : public ::testing::Test {
   void Start() {
     G = model::Globals{};
     model::ResetSheet();
-    model::ElementRecord& e = G.Elements[1];
-    e.ShapeType = 50;
-    e.Width = e.WebThickness = 254;
-    e.Depth = e.FlangeThickness = 127;
-    e.ElemArea = 254 * 127;
-    e.CentroidX = 127;
-    e.CentroidY = 63.5f;
-    e.PosX = e.PosY = 100;
-    e.MirrorSign = 1;
+    G.Elements[1] = model::testing::Plate(254, 127, 100, 100);
     G.ElementCount = 1;
     app::WireMainWindow();
     ui::ShowModeless(Sheet());
