@@ -38,7 +38,7 @@ OptionsForm::OptionsForm() : ui::Form("Options") {
   SetClientSize(6600, 4440);
 
   Frame1.Caption = "Drawing Aids:";
-  Frame1.Move(120, 120, 3060, 3540);
+  Frame1.Move(120, 120, 3060, 3660);
   struct Box {
     ui::CheckBox& box;
     const char* caption;
@@ -78,21 +78,21 @@ OptionsForm::OptionsForm() : ui::Form("Options") {
   CentroidCheck.Move(450, 1580, 2580, 300);
 
   Frame3.Caption = "Units:";
-  Frame3.Move(3300, 2220, 3180, 1440);
+  Frame3.Move(3300, 2160, 3180, 1620);
   Option2.Container = Option1.Container = SITolCmd.Container = ImpTolCmd.Container = &Frame3;
   Option2.Caption = "S.I. (mm)";
-  Option2.Move(150, 300, 1380, 300);
+  Option2.Move(150, 280, 2880, 300);
   Option1.Caption = "Imperial (inches)";
-  Option1.Move(1560, 300, 1560, 300);
+  Option1.Move(150, 580, 2880, 300);
   SITolCmd.Caption = "S.I. Unit Tolerances";
-  SITolCmd.Move(150, 700, 2880, 300);
+  SITolCmd.Move(150, 900, 2880, 300);
   ImpTolCmd.Caption = "Imperial Unit Tolerances";
-  ImpTolCmd.Move(150, 1040, 2880, 300);
+  ImpTolCmd.Move(150, 1230, 2880, 300);
 
   Command1.Caption = "OK";
-  Command1.Move(1980, 3840, 1215, 405);
+  Command1.Move(1980, 3900, 1215, 405);
   Command2.Caption = "Cancel";
-  Command2.Move(3405, 3840, 1215, 405);
+  Command2.Move(3405, 3900, 1215, 405);
   ui::TabOrderAsDeclared(*this);
 
   Option1.Click = [this] { Option1_Click(); };
