@@ -122,20 +122,17 @@ namespace {
 // minor coordinate steps when D > 0) has a closed form: after k steps the minor
 // coordinate has stepped j(k) = ceil((2 minor k - major) / (2 major)) times, and D is
 // 2 minor (k + 1) - major - 2 major j(k). So the walk can start at any step in exactly
-// the state the full walk would be in there.
-using Wide = __int128;
-
-Wide CeilDiv(Wide a, Wide b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
+// the state the full walk would be in there. The ends are clamped to +-1e9 pixels, so
+// major, minor and k stay below 2^31 and every product below 2^63.
+long long CeilDiv(long long a, long long b) { return a >= 0 ? (a + b - 1) / b : -((-a) / b); }
 
 struct Bresenham {
   long long major, minor;
   long long MinorSteps(long long k) const {
     if (k <= 0) return 0;
-    return static_cast<long long>(CeilDiv(Wide{2} * minor * k - major, Wide{2} * major));
+    return CeilDiv(2 * minor * k - major, 2 * major);
   }
-  long long ErrorAt(long long k) const {
-    return static_cast<long long>(Wide{2} * minor * (k + 1) - major - Wide{2} * major * MinorSteps(k));
-  }
+  long long ErrorAt(long long k) const { return 2 * minor * (k + 1) - major - 2 * major * MinorSteps(k); }
   // The first step k in [from, to] whose minor count reaches j (to + 1 when none does);
   // the count never decreases along the walk.
   long long FirstReaching(long long j, long long from, long long to) const {
@@ -183,8 +180,9 @@ void Canvas::Line(float x1, float y1, float x2, float y2, int32_t colour) {
   // Along the minor axis it moves j(k) in all, j between these bounds inside the image.
   const long long jLow = sq > 0 ? -margin - q0 : q0 - qHigh;
   const long long jHigh = sq > 0 ? qHigh - q0 : q0 + margin;
-  first = walk.FirstReaching(jLow, first, last);
-  last = walk.FirstReaching(jHigh + 1, first, last) - 1;
+  // (Only a line that leaves the image sideways needs the search.)
+  if (walk.MinorSteps(first) < jLow) first = walk.FirstReaching(jLow, first, last);
+  if (first <= last && walk.MinorSteps(last) > jHigh) last = walk.FirstReaching(jHigh + 1, first, last) - 1;
   if (first > last) return;
 
   long long D = walk.ErrorAt(first);
