@@ -135,6 +135,12 @@ TEST_F(Startup, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
   EXPECT_TRUE(s.Base.HasFocus());
   EXPECT_FALSE(s.Undo.Enabled);
   EXPECT_FALSE(s.Redo.Enabled);
+  EXPECT_FALSE(s.tbToolBar.Button(7).Enabled);
+  EXPECT_FALSE(s.tbToolBar.Button(8).Enabled);
+  for (const ui::Menu* m : {&s.Save, &s.Saveas, &s.Export, &s.PrintSet, &s.Printr, &s.Torsional, &s.Warping})
+    EXPECT_TRUE(m->Enabled) << m->Name();
+  EXPECT_TRUE(s.tbToolBar.Button(3).Enabled);
+  EXPECT_TRUE(s.tbToolBar.Button(5).Enabled);
   EXPECT_FLOAT_EQ(G.InitialScaleWidth, 1200);
   EXPECT_EQ(G.InitialScaleHeight, -1000);
   EXPECT_EQ(G.Modified, model::False);
