@@ -4,13 +4,12 @@
 
 #include "editor/clip_text.h"
 #include "editor/command_end.h"
+#include "editor/commands.h"
 #include "editor/controls.h"
-#include "editor/selection.h"
 #include "editor/title.h"
 #include "editor/undo.h"
 #include "model/globals.h"
 #include "model/guards.h"
-#include "model/properties.h"
 #include "model/sheet.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
@@ -56,16 +55,11 @@ void Copy_Click() {
   view::RedrawDrawing();
 }
 
+// Copy, then the erase command on what was copied.
 void Cut_Click() {
   EndCommandInProgress(true);
   PutSelectionOnClipboard();
-  if (RemoveSelectedElements() > 0) {
-    G.Modified = model::True;
-    ShowTitle();
-  }
-  PushUndoState();
-  model::RecalcProperties();
-  view::RedrawDrawing();
+  EraseSelected();
   AfterCopy();
 }
 
