@@ -7,13 +7,18 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
-jobs=${JOBS:-$(nproc)}
 
 if ! command -v clang++ >/dev/null 2>&1; then
   echo "fuzz: clang++ is not installed, so the fuzz targets are skipped (apt-get install clang)."
   exit 0
 fi
+probe='extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long) { return 0; }'
+if ! echo "$probe" | clang++ -fsanitize=fuzzer,address -x c++ - -o /dev/null 2>/dev/null; then
+  echo "fuzz: clang++ cannot link libFuzzer here, so the fuzz targets are skipped."
+  exit 0
+fi
 
+jobs=${JOBS:-$(nproc)}
 build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_FUZZ=ON \
   -DQUORVANE_QT=OFF -DQUORVANE_BENCHMARKS=OFF >/dev/null
