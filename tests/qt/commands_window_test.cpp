@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -178,6 +179,37 @@ TEST_F(CommandsWindowTest, CtrlZInTheDrawingAreaUndoesOnceAndCtrlYRedoesOnce) {
   // The menu item runs the same command once.
   menuItem("Edit", "Undo")->trigger();
   EXPECT_EQ(G.ElementCount, 2);
+}
+
+TEST_F(CommandsWindowTest, EachKeyInTheDrawingAreaRunsItsCommandOnce) {
+  model::SheetForm& s = Sheet();
+  std::map<std::string, int> runs;
+  for (ui::Menu* m : {&s.New, &s.Open, &s.Save, &s.Printr, &s.Exit, &s.Undo, &s.Redo, &s.Cut, &s.Copy, &s.Paste,
+                      &s.SelectAll, &s.Contents}) {
+    m->Enabled = true;
+    m->Click = [&runs, m] { ++runs[m->Name()]; };
+  }
+  for (int b : {7, 8, 10, 11, 12}) s.tbToolBar.Button(b).Enabled = true;
+  qt.platform.SyncAll();
+  QWidget* base = window()->WidgetOf(&s.Base);
+  ASSERT_EQ(QApplication::focusWidget(), base);
+  struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    const char* item;
+  };
+  for (const Key& k : {Key{Qt::Key_N, Qt::ControlModifier, "New"}, Key{Qt::Key_O, Qt::ControlModifier, "Open"},
+                       Key{Qt::Key_S, Qt::ControlModifier, "Save"}, Key{Qt::Key_P, Qt::ControlModifier, "Printr"},
+                       Key{Qt::Key_Q, Qt::ControlModifier, "Exit"}, Key{Qt::Key_Z, Qt::ControlModifier, "Undo"},
+                       Key{Qt::Key_Y, Qt::ControlModifier, "Redo"}, Key{Qt::Key_X, Qt::ControlModifier, "Cut"},
+                       Key{Qt::Key_C, Qt::ControlModifier, "Copy"}, Key{Qt::Key_V, Qt::ControlModifier, "Paste"},
+                       Key{Qt::Key_A, Qt::ControlModifier, "SelectAll"}, Key{Qt::Key_F1, Qt::NoModifier, "Contents"}}) {
+    SCOPED_TRACE(k.item);
+    runs.clear();
+    QTest::keyClick(base, k.key, k.mods);
+    QApplication::processEvents();
+    EXPECT_EQ(runs, (std::map<std::string, int>{{k.item, 1}}));
+  }
 }
 
 }  // namespace
