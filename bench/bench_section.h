@@ -6,6 +6,9 @@
 #include <cstdint>
 
 #include "model/globals.h"
+#include "model/sheet.h"
+#include "ui/form.h"
+#include "ui/headless/headless_platform.h"
 
 namespace bench {
 
@@ -48,6 +51,22 @@ inline void BuildSection() {
     if (e.MirrorSign < 0) e.PosX += 110;
     e.Selected = i % 7 == 0 ? model::True : model::False;
   }
+}
+
+// The main window's drawing area on the headless platform, w by h pixels, cleared white.
+inline ui::PictureBox& DrawingArea(int w, int h) {
+  static ui::headless::ScopedHeadless headless;
+  static bool built = false;
+  if (!built) {
+    model::ResetSheet();
+    built = true;
+  }
+  ui::PictureBox& base = model::Sheet().Base;
+  base.Width = static_cast<float>((w + 4) * ui::TwipsPerPixel);
+  base.Height = static_cast<float>((h + 4) * ui::TwipsPerPixel);
+  base.BackColor = model::White;
+  base.Cls();
+  return base;
 }
 
 }  // namespace bench

@@ -21,17 +21,7 @@ using model::G;
 enum class View { Default, Zoom8, Deepest, DeepestOnCircle };
 
 ui::PictureBox& Area(View v) {
-  static ui::headless::ScopedHeadless headless;
-  static bool built = false;
-  if (!built) {
-    model::ResetSheet();
-    built = true;
-  }
-  ui::PictureBox& base = model::Sheet().Base;
-  base.Width = (1600 + 4) * ui::TwipsPerPixel;
-  base.Height = (1000 + 4) * ui::TwipsPerPixel;
-  base.BackColor = model::White;
-  base.Cls();
+  ui::PictureBox& base = bench::DrawingArea(1600, 1000);
   bench::BuildSection();
   switch (v) {
     case View::Default:

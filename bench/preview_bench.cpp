@@ -14,8 +14,6 @@
 #include "editor/snap.h"
 #include "model/globals.h"
 #include "model/sheet.h"
-#include "ui/form.h"
-#include "ui/headless/headless_platform.h"
 #include "view/redraw.h"
 
 namespace {
@@ -24,16 +22,7 @@ using model::G;
 
 // The section, deselected, drawn, with the settings the previews read.
 void Prepare() {
-  static ui::headless::ScopedHeadless headless;
-  static bool built = false;
-  if (!built) {
-    model::ResetSheet();
-    built = true;
-  }
-  ui::PictureBox& base = model::Sheet().Base;
-  base.Width = (1200 + 4) * ui::TwipsPerPixel;
-  base.Height = (1000 + 4) * ui::TwipsPerPixel;
-  base.BackColor = model::White;
+  ui::PictureBox& base = bench::DrawingArea(1200, 1000);
   base.SetScale(0, 1000, 1200, -1000);
   bench::BuildSection();
   for (int i = 1; i <= G.ElementCount; ++i) G.Elements[i].Selected = model::False;
@@ -76,36 +65,29 @@ void PlacingStep(benchmark::State& state) {
   state.counters["held"] = G.PreviewHeld ? 1 : 0;
 }
 
-void MovingTenStep(benchmark::State& state) {
+// Ten elements selected, the command begun and its first click made at (600, 500); each
+// step then goes to the next of two pointer positions.
+void TenSelectedSteps(benchmark::State& state, void (*begin)(), float x0, float y0, float x1, float y1) {
   Prepare();
   SelectTen();
-  editor::BeginMove();
+  begin();
   editor::Base_MouseDown(1, 0, 600, 500);
-  float x = 600;
-  for (auto _ : state) {
-    x = x == 600 ? 601 : 600;
-    editor::Base_MouseMove(0, 0, x, 500);
-  }
-  state.counters["held"] = G.PreviewHeld ? 1 : 0;
-}
-
-void RotatingTenStep(benchmark::State& state) {
-  Prepare();
-  SelectTen();
-  editor::BeginRotate();
-  editor::Base_MouseDown(1, 0, 600, 500);
-  // Bearings of 0.5 and 1.5 degrees from the pivot: whole degrees 0 and 1 in turn.
-  const float far = 300;
-  const float x0 = 600 + far * static_cast<float>(std::cos(0.5 * M_PI / 180));
-  const float y0 = 500 + far * static_cast<float>(std::sin(0.5 * M_PI / 180));
-  const float x1 = 600 + far * static_cast<float>(std::cos(1.5 * M_PI / 180));
-  const float y1 = 500 + far * static_cast<float>(std::sin(1.5 * M_PI / 180));
   bool first = true;
   for (auto _ : state) {
     first = !first;
     editor::Base_MouseMove(0, 0, first ? x0 : x1, first ? y0 : y1);
   }
   state.counters["held"] = G.PreviewHeld ? 1 : 0;
+}
+
+void MovingTenStep(benchmark::State& state) { TenSelectedSteps(state, editor::BeginMove, 600, 500, 601, 500); }
+
+// Bearings of 0.5 and 1.5 degrees from the pivot: whole degrees 0 and 1 in turn.
+void RotatingTenStep(benchmark::State& state) {
+  const double a = 0.5 * M_PI / 180, b = 1.5 * M_PI / 180;
+  TenSelectedSteps(state, editor::BeginRotate, static_cast<float>(600 + 300 * std::cos(a)),
+                   static_cast<float>(500 + 300 * std::sin(a)), static_cast<float>(600 + 300 * std::cos(b)),
+                   static_cast<float>(500 + 300 * std::sin(b)));
 }
 
 }  // namespace
