@@ -17,7 +17,6 @@
 #include <string>
 #include <utility>
 
-#include "editor/modes.h"
 #include "model/globals.h"
 #include "model/plate_bar.h"
 #include "model/plate_options.h"
@@ -124,7 +123,7 @@ TEST_F(EditingWindowTest, APlateIsBuiltPlacedMovedTurnedAndTheTurnUndone) {
   // Selected by a click inside it, then moved by the pointer: base, drag, target.
   ClickAt(PixelOf(x0 + 100, y0 + 6));
   ASSERT_EQ(G.Elements[1].Selected, model::True);
-  editor::BeginMove();
+  Toolbar("Move");
   ASSERT_EQ(G.MoveMode, model::True);
   const QPoint base = PixelOf(x0, y0), target = PixelOf(x0 + 150, y0 + 100);
   QWidget* area = Widget(Sheet().Base);
@@ -144,7 +143,7 @@ TEST_F(EditingWindowTest, APlateIsBuiltPlacedMovedTurnedAndTheTurnUndone) {
 
   // Turned by 90 degrees typed into the entry box, about its own insertion point.
   ClickAt(PixelOf(moved_x + 100, moved_y + 6));
-  editor::BeginRotate();
+  Toolbar("Rotate");
   ClickAt(PixelOf(moved_x, moved_y));
   auto* entry = qobject_cast<QLineEdit*>(Widget(Sheet().TextEntry));
   ASSERT_TRUE(entry->hasFocus());
