@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -22,6 +23,7 @@
 #include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
+#include "view/redraw.h"
 
 namespace {
 
@@ -179,6 +181,32 @@ TEST_F(CommandsWindowTest, CtrlZInTheDrawingAreaUndoesOnceAndCtrlYRedoesOnce) {
   // The menu item runs the same command once.
   menuItem("Edit", "Undo")->trigger();
   EXPECT_EQ(G.ElementCount, 2);
+}
+
+TEST_F(CommandsWindowTest, CopyAndPasteThroughTheSystemClipboard) {
+  G.Elements[1] = model::testing::Plate(200, 10, 100, 300);
+  G.Elements[2] = model::testing::Plate(50, 50, 500, 500);
+  G.ElementCount = 2;
+  editor::ResetUndoHistory();
+  view::RedrawDrawing();
+  QWidget* base = window()->WidgetOf(&Sheet().Base);
+  QTest::keyClick(base, Qt::Key_A, Qt::ControlModifier);  // Select All
+  ASSERT_EQ(G.Elements[2].Selected, model::True);
+  // Select All leaves the toolbar's Copy as it was: the Edit menu's Copy does it.
+  menuItem("Edit", "Copy")->trigger();
+  const std::string copied = QApplication::clipboard()->text().toStdString();
+  EXPECT_TRUE(copied.starts_with("Shape::,"));
+  EXPECT_TRUE(copied.ends_with("#"));
+  qt.platform.SyncAll();
+  EXPECT_TRUE(toolbar()->actions()[11]->isEnabled());  // button 12, Paste
+  QTest::keyClick(base, Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(G.ElementCount, 4);
+  EXPECT_EQ(G.Elements[3].PosX, 110);
+  EXPECT_EQ(G.Elements[3].PosY, 310);
+  EXPECT_EQ(G.Elements[4].PosX, 510);
+  EXPECT_EQ(G.Elements[4].PosY, 510);
+  EXPECT_FLOAT_EQ(G.SecArea, 2 * (2000 + 2500));
+  EXPECT_EQ(QApplication::clipboard()->text().toStdString(), copied);
 }
 
 TEST_F(CommandsWindowTest, EachKeyInTheDrawingAreaRunsItsCommandOnce) {
