@@ -485,3 +485,65 @@ TEST_F(Esc, DropsOnlyTheElementBeingPlaced) {
 
 }  // namespace
 }  // namespace editor
+
+namespace editor {
+namespace {
+
+using model::G;
+using testing::EditingTest;
+using testing::Plate;
+
+class MoveHold : public EditingTest {};
+
+TEST_F(MoveHold, AMoveOntoAnotherElementHoldsTheSelectionInRedAtItsLastFreePlace) {
+  AddSelected(Plate(100, 50, 100, 600));
+  Add(Plate(200, 100, 500, 580));  // x 500..700, y 580..680
+  view::RedrawDrawing();
+  BeginMove();
+  Click(100, 600);
+  Move(300, 600);  // free: the preview at (300, 600)
+  EXPECT_EQ(Pixel(320, 600), model::Red);
+  Move(450, 600);  // x 450..550 crosses the other's left side
+  EXPECT_EQ(G.PreviewHeld, model::True);
+  EXPECT_EQ(G.PreviewPos[1].x, 300);
+  EXPECT_EQ(Pixel(320, 600), model::Red);
+  Click(450, 600);  // the commit takes the held preview
+  EXPECT_EQ(E(1).PosX, 300);
+  EXPECT_EQ(G.PreviewHeld, model::False);
+}
+
+TEST_F(MoveHold, TheSnapMarkersOfAStepAreErasedAtTheNextAcceptedStep) {
+  G.OSnapStatus = 1;
+  Add(Plate(100, 50, 100, 100));
+  AddSelected(Plate(100, 50, 400, 100));
+  BeginMove();
+  Click(400, 100);
+  Move(205, 103);
+  ASSERT_EQ(Pixel(200, 100), model::Red);
+  Move(600, 400);  // no match here
+  EXPECT_EQ(G.SnapFound, model::False);
+  EXPECT_EQ(Pixel(200, 100), model::Black);  // the other's corner, drawn again
+  EXPECT_NE(Pixel(205, 103), model::Red);
+}
+
+// Settings that only an edited settings store can hold: a grid step or a rotate snap of 0
+// work as 1.
+TEST_F(MoveHold, AZeroGridStepOrRotateSnapWorksAsOne) {
+  G.SnapGrid = 1;
+  G.GridSpacing = 0;
+  G.ShowGrid = 1;
+  StartPlacing(Plate(100, 50, 0, 0));
+  Move(300.4f, 200.6f);
+  EXPECT_EQ(E(1).PosX, 300);
+  EXPECT_EQ(E(1).PosY, 201);
+  Click(300, 200);
+  G.RotateSnap = 0;
+  G.Elements[1].Selected = model::True;
+  BeginRotate();
+  Click(200, 200);
+  Move(250, 260);
+  EXPECT_NE(E(1).Angle, 0);
+}
+
+}  // namespace
+}  // namespace editor
