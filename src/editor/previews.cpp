@@ -104,9 +104,11 @@ void PlacingPreview(float X, float Y, bool force) {
   prior[static_cast<size_t>(c)] = G.PreviewPos[static_cast<size_t>(c)];
   MoveGhost(X, Y, step);
   G.PreviewPos[static_cast<size_t>(c)] = {static_cast<double>(G.GhostX), static_cast<double>(G.GhostY)};
+  // The search takes the element where the last step left it; before its first shown
+  // step that is wherever its record stood, a place this placement never showed.
   if (G.OSnapStatus != 0) {
     PlotSnapMarkers(model::White);
-    FindObjectSnap();
+    if (G.PlacementShown) FindObjectSnap();
   }
   // The frozen black copy of a hold would block the element's own test: take it away
   // first (the overlap branch draws it again).

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "editing_fixture.h"
+#include "editor/snap.h"
 #include "view/grid_axes.h"
 
 namespace editor {
@@ -253,6 +254,48 @@ TEST_F(Placing, WithoutTheGridNoDotIsPainted) {
   Move(200, 200);
   Move(400, 200);
   EXPECT_EQ(drawtest::CountOf(Base(), model::Blue), 0u);
+}
+
+}  // namespace
+}  // namespace editor
+
+namespace editor {
+namespace {
+
+using model::G;
+using testing::EditingTest;
+using testing::Plate;
+
+class PlacingSnap : public EditingTest {};
+
+// The search lags one step behind the pointer; on the first step the element's record
+// still holds a position from before (here beside the other plate's corner), which must
+// not pull the element back there.
+TEST_F(PlacingSnap, TheFirstStepSearchesNoPositionTheElementNeverHad) {
+  G.OSnapStatus = 1;
+  Add(Plate(100, 50, 500, 500));
+  BuildSnapPoints();
+  StartPlacing(Plate(100, 50, 605, 555));
+  Move(100, 800);
+  EXPECT_EQ(G.SnapFound, model::False);
+  Click(100, 800);
+  EXPECT_EQ(E(2).PosX, 100);
+  EXPECT_EQ(E(2).PosY, 800);
+}
+
+TEST_F(PlacingSnap, APlacingClickPutsTheElementsPointOntoTheMatchedPoint) {
+  G.OSnapStatus = 1;
+  Add(Plate(100, 50, 500, 500));
+  BuildSnapPoints();
+  StartPlacing(Plate(100, 50, 0, 0));
+  Move(604, 553);
+  Move(605, 555);  // searched at (604, 553): 5 mm from the corner (600, 550)
+  ASSERT_EQ(G.SnapFound, model::True);
+  EXPECT_EQ(sheet().TextEntry.Text, "5");
+  EXPECT_EQ(G.SnapOrigin[2].x, 604);
+  Click(605, 555);
+  EXPECT_EQ(E(2).PosX, 600);
+  EXPECT_EQ(E(2).PosY, 550);
 }
 
 }  // namespace
