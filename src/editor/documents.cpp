@@ -19,6 +19,7 @@
 #include "editor/undo.h"
 #include "model/case_dialogs.h"
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/properties.h"
 #include "model/sheet.h"
 #include "ui/platform.h"
@@ -83,7 +84,7 @@ DocumentData CurrentDocument() {
   d.ScaleTop = base.ScaleTop;
   // The section as committed: an element still following the pointer is no part of it
   // yet, and elements that a preview has turned or mirrored go in as they were before.
-  int count = std::clamp<int>(G.ElementCount, 0, model::MaxElements);
+  int count = model::ElementsInUse();
   if (G.PlaceMode && count >= 1 && G.CurrentElement == count) --count;
   d.Elements.assign(G.Elements.begin() + 1, G.Elements.begin() + 1 + count);
   for (int i = 1; i <= count; ++i) {

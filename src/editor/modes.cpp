@@ -8,6 +8,7 @@
 #include "editor/selection_click.h"
 #include "model/case_dialogs.h"
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/rounding.h"
 #include "model/sheet.h"
 #include "view/redraw.h"
@@ -20,12 +21,10 @@ using model::True;
 
 namespace {
 
-int Count() { return std::clamp<int>(G.ElementCount, 0, model::MaxElements); }
-
 bool Selected(int i) { return G.Elements[static_cast<size_t>(i)].Selected != 0; }
 
 bool AnySelected() {
-  for (int i = 1; i <= Count(); ++i)
+  for (int i = 1; i <= model::ElementsInUse(); ++i)
     if (Selected(i)) return true;
   return false;
 }
@@ -65,7 +64,7 @@ void EndPointerCommit() {
 }
 
 void FirstMirrorClick(float X, float Y) {
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     G.MirrorFirstSet = True;
     G.MirrorAxisX1 = X;
@@ -80,7 +79,7 @@ void FirstMirrorClick(float X, float Y) {
 
 void MirrorCommit() {
   G.MirrorFirstSet = G.MirrorMode = G.PreviewShown = False;
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     PositionFromPreview(i);
     G.Elements[static_cast<size_t>(i)].Selected = False;
@@ -89,7 +88,7 @@ void MirrorCommit() {
 }
 
 void PivotClick(float X, float Y) {
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     OpenTextEntry();
     model::ShowQuickHelp("Now click drawing area to rotate object, or use Text Entry Area to right.");
@@ -112,7 +111,7 @@ void RotateCommit() {
   G.PivotSet = G.RotateMode = False;
   model::Sheet().Label1.Visible = false;
   G.PreviewShown = G.RotatePreviewStarted = False;
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     PositionFromPreview(i);
     G.Elements[static_cast<size_t>(i)].Selected = False;
@@ -126,7 +125,7 @@ void MoveBaseClick(float X, float Y) {
   entry.Text = "";
   entry.Locked = true;
   model::ShowQuickHelp("Now click in Drawing Area for final location of object.");
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     G.MoveBaseSet = True;
     G.MoveBaseX = X;
@@ -141,7 +140,7 @@ void MoveCommit() {
   model::Sheet().Label1.Visible = false;
   G.PreviewShown = False;
   const bool snapped = SnapPending();
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     if (snapped)
       PositionFromSnap(i);
@@ -154,7 +153,7 @@ void MoveCommit() {
 
 void PlacingClick(float X, float Y) {
   const int c = G.CurrentElement;
-  if (c < 1 || c > Count()) {
+  if (c < 1 || c > model::ElementsInUse()) {
     // Nothing that could be placed: leave the mode rather than touch another element.
     G.PlaceMode = False;
     return;
@@ -228,7 +227,7 @@ void BeginMirror() {
 }
 
 void CancelCommand() {
-  const int n = Count();
+  const int n = model::ElementsInUse();
   if (G.MirrorMode && G.MirrorFirstSet)
     for (int i = 1; i <= n; ++i)
       if (Selected(i)) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/number_text.h"
 #include "model/rounding.h"
 #include "model/sheet.h"
@@ -58,7 +59,7 @@ void PlotSnapMarkers(int32_t colour) {
 namespace {
 void DrawInBlack(bool skip_selected, int skip) {
   G.IsRedrawing = model::True;
-  const int n = std::clamp<int>(G.ElementCount, 0, model::MaxElements);
+  const int n = model::ElementsInUse();
   for (int i = 1; i <= n; ++i) {
     const model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     if (i != skip && !(skip_selected && e.Selected)) view::DrawElement(e.PosX, e.PosY, i, model::Black);

@@ -8,6 +8,7 @@
 #include "editor/preview_support.h"
 #include "editor/snap.h"
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/number_text.h"
 #include "model/rounding.h"
 #include "model/sheet.h"
@@ -25,7 +26,6 @@ constexpr double TwoPi = 6.2831853;
 
 using Positions = std::array<model::PointD, model::MaxElements + 1>;
 
-int Count() { return std::clamp<int>(G.ElementCount, 0, model::MaxElements); }
 bool Selected(int i) { return G.Elements[static_cast<size_t>(i)].Selected != 0; }
 int32_t R(double v) { return model::RoundToInt32(v); }
 
@@ -44,7 +44,7 @@ void ReleaseHold(bool placing) {
     const model::PointD p = G.HeldPreviewPos[static_cast<size_t>(G.CurrentElement)];
     view::EraseElement(R(p.x), R(p.y), G.CurrentElement);
   } else {
-    for (int i = 1; i <= Count(); ++i)
+    for (int i = 1; i <= model::ElementsInUse(); ++i)
       if (Selected(i))
         view::EraseElement(R(G.HeldPreviewPos[static_cast<size_t>(i)].x), R(G.HeldPreviewPos[static_cast<size_t>(i)].y),
                            i);
@@ -61,8 +61,8 @@ void BeginHold(const Positions& prior, int from, int to) {
 
 // Moving and rotating on an overlap: the selection stays at its last free preview.
 void HoldSelection(const Positions& prior) {
-  BeginHold(prior, 1, Count());
-  for (int i = 1; i <= Count(); ++i) {
+  BeginHold(prior, 1, model::ElementsInUse());
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     if (!e.Selected) {
       view::DrawElement(e.PosX, e.PosY, i, model::Black);
@@ -76,7 +76,8 @@ void HoldSelection(const Positions& prior) {
 
 Positions CopyPreviews() {
   Positions prior{};
-  for (int i = 1; i <= Count(); ++i) prior[static_cast<size_t>(i)] = G.PreviewPos[static_cast<size_t>(i)];
+  for (int i = 1; i <= model::ElementsInUse(); ++i)
+    prior[static_cast<size_t>(i)] = G.PreviewPos[static_cast<size_t>(i)];
   return prior;
 }
 
@@ -95,7 +96,7 @@ WholeBearing BearingFrom(float X, float Y, double cx, double cy) {
 
 void PlacingPreview(float X, float Y, bool force) {
   const int c = G.CurrentElement;
-  if (c < 1 || c > Count()) return;
+  if (c < 1 || c > model::ElementsInUse()) return;
   model::ElementRecord& e = G.Elements[static_cast<size_t>(c)];
   ShowGhostTip();
   const int32_t step = GhostStep();
@@ -137,7 +138,7 @@ void PlacingPreview(float X, float Y, bool force) {
 void MovePreview(float X, float Y) {
   if (!G.PreviewShown) {
     G.PreviewShown = True;
-    for (int i = 1; i <= Count(); ++i)
+    for (int i = 1; i <= model::ElementsInUse(); ++i)
       if (Selected(i))
         view::EraseElement(G.Elements[static_cast<size_t>(i)].PosX, G.Elements[static_cast<size_t>(i)].PosY, i);
   }
@@ -151,7 +152,7 @@ void MovePreview(float X, float Y) {
   const double pdx = G.PrevGhostX - G.MoveBaseX, pdy = G.PrevGhostY - G.MoveBaseY;
   DrawStayingElements();
   bool overlap = false;
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     const model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     model::PointD& preview = G.PreviewPos[static_cast<size_t>(i)];
@@ -173,7 +174,7 @@ void MovePreview(float X, float Y) {
   } else {
     HoldSelection(prior);
   }
-  for (int j = 1; j <= Count(); ++j)
+  for (int j = 1; j <= model::ElementsInUse(); ++j)
     if (Selected(j))
       RepairGrid(j, G.Elements[static_cast<size_t>(j)].PosX + pdx, G.Elements[static_cast<size_t>(j)].PosY + pdy);
 }
@@ -181,7 +182,7 @@ void MovePreview(float X, float Y) {
 void RotatePreview(float X, float Y) {
   if (!G.PreviewShown) {
     G.PreviewShown = True;
-    for (int i = 1; i <= Count(); ++i)
+    for (int i = 1; i <= model::ElementsInUse(); ++i)
       if (Selected(i))
         view::DrawElement(G.Elements[static_cast<size_t>(i)].PosX, G.Elements[static_cast<size_t>(i)].PosY, i,
                           model::Red);
@@ -189,7 +190,7 @@ void RotatePreview(float X, float Y) {
   if (X == G.PivotX || Y == G.PivotY) return;
   if (!G.RotatePreviewStarted) {
     G.RotatePreviewStarted = True;
-    for (int i = 1; i <= Count(); ++i)
+    for (int i = 1; i <= model::ElementsInUse(); ++i)
       if (Selected(i))
         view::EraseElement(G.Elements[static_cast<size_t>(i)].PosX, G.Elements[static_cast<size_t>(i)].PosY, i);
   }
@@ -205,9 +206,10 @@ void RotatePreview(float X, float Y) {
   DrawStayingElements();
   // The angles of this step, so that a hit puts the whole selection back as it stood.
   std::array<double, model::MaxElements + 1> angles{};
-  for (int i = 1; i <= Count(); ++i) angles[static_cast<size_t>(i)] = G.Elements[static_cast<size_t>(i)].Angle;
+  for (int i = 1; i <= model::ElementsInUse(); ++i)
+    angles[static_cast<size_t>(i)] = G.Elements[static_cast<size_t>(i)].Angle;
   bool overlap = false;
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     model::PointD& preview = G.PreviewPos[static_cast<size_t>(i)];
@@ -229,7 +231,7 @@ void RotatePreview(float X, float Y) {
     view::DrawElement(R(preview.x), R(preview.y), i, model::Red);
   }
   if (overlap) HoldSelection(prior);
-  for (int j = 1; j <= Count(); ++j)
+  for (int j = 1; j <= model::ElementsInUse(); ++j)
     if (Selected(j)) RepairGrid(j, R(prior[static_cast<size_t>(j)].x), R(prior[static_cast<size_t>(j)].y));
 }
 
@@ -245,7 +247,7 @@ void MirrorPreview(float X, float Y) {
   DrawStayingElements();
   const bool vertical = (b.degrees >= 45 && b.degrees <= 135) || (b.degrees >= 225 && b.degrees <= 315);
   ui::PictureBox& base = model::Sheet().Base;
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     model::PointD& preview = G.PreviewPos[static_cast<size_t>(i)];
@@ -268,7 +270,7 @@ void MirrorPreview(float X, float Y) {
     base.DrawStyle = ui::DrawStyleSolid;
     view::DrawElement(R(preview.x), R(preview.y), i, model::Red);
   }
-  for (int j = 1; j <= Count(); ++j)
+  for (int j = 1; j <= model::ElementsInUse(); ++j)
     if (Selected(j)) RepairGrid(j, R(prior[static_cast<size_t>(j)].x), R(prior[static_cast<size_t>(j)].y));
 }
 

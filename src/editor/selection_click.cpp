@@ -6,6 +6,7 @@
 #include "editor/controls.h"
 #include "editor/picks.h"
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/placement.h"
 #include "model/rounding.h"
 #include "model/sheet.h"
@@ -57,7 +58,7 @@ void SetCutCopy(bool enabled) {
 }  // namespace
 
 int ElementUnderPointer(float X, float Y) {
-  const int n = std::clamp<int>(G.ElementCount, 0, model::MaxElements);
+  const int n = model::ElementsInUse();
   int chosen = 0;
   double before = 0;  // the diagonal of the element examined just before, hit or not
   for (int i = 1; i <= n; ++i) {
@@ -74,7 +75,7 @@ void SelectionClick(float X, float Y) {
   const int c = ElementUnderPointer(X, Y);
   model::SheetForm& sheet = model::Sheet();
   if (c == 0) {
-    const int n = std::clamp<int>(G.ElementCount, 0, model::MaxElements);
+    const int n = model::ElementsInUse();
     for (int i = 1; i <= n; ++i) G.Elements[static_cast<size_t>(i)].Selected = False;
     SetCutCopy(false);
     view::RedrawDrawing();
@@ -92,7 +93,7 @@ void SelectionClick(float X, float Y) {
     view::RedrawDrawing();
     G.IsRedrawing = True;
     SetCutCopyButtons(false);
-    const int n = std::clamp<int>(G.ElementCount, 0, model::MaxElements);
+    const int n = model::ElementsInUse();
     for (int i = 1; i <= n; ++i)
       if (G.Elements[static_cast<size_t>(i)].Selected) SetCutCopy(true);
   }

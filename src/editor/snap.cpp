@@ -5,6 +5,7 @@
 
 #include "model/characteristic_points.h"
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/number_text.h"
 #include "model/placement.h"
 #include "model/rounding.h"
@@ -15,8 +16,6 @@ namespace editor {
 using model::G;
 
 namespace {
-
-int Count() { return std::clamp<int>(G.ElementCount, 0, model::MaxElements); }
 
 model::PointI Placed(const model::ElementRecord& e, double X, double Y, const model::LocalUV& p) {
   const model::DrawingPoint q = model::PlaceLocalPoint(e, X, Y, p.u, p.v);
@@ -41,7 +40,7 @@ void RecordMatch(int i, int j, int k, double dx, double dy) {
     const model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     G.SnapOrigin[static_cast<size_t>(i)] = {e.PosX, e.PosY};
   } else {
-    for (int e = 1; e <= Count(); ++e)
+    for (int e = 1; e <= model::ElementsInUse(); ++e)
       if (G.Elements[static_cast<size_t>(e)].Selected)
         G.SnapOrigin[static_cast<size_t>(e)] = {model::RoundToInt32(G.PreviewPos[static_cast<size_t>(e)].x),
                                                 model::RoundToInt32(G.PreviewPos[static_cast<size_t>(e)].y)};
@@ -53,7 +52,7 @@ void RecordMatch(int i, int j, int k, double dx, double dy) {
 
 void BuildSnapPoints() {
   G.SnapPointCount = 0;
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     const model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     if (e.Selected || (G.PlaceMode && i == G.CurrentElement)) continue;
     const model::CharacteristicPointList list = model::CharacteristicPoints(e);
@@ -81,7 +80,7 @@ void ComputeSnapPoints(const model::ElementRecord& Elem, int16_t Index) {
 void FindObjectSnap() {
   G.SnapFound = model::False;
   const float radius = 25 * G.ZoomScale;
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Moving(i)) continue;
     ComputeSnapPoints(G.Elements[static_cast<size_t>(i)], G.PlaceMode ? int16_t{-1} : static_cast<int16_t>(i));
     for (int j = 1; j <= G.SnapChoiceCount; ++j) {

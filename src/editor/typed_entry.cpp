@@ -12,6 +12,7 @@
 #include "editor/snap.h"
 #include "model/extents_centroid.h"
 #include "model/globals.h"
+#include "model/guards.h"
 #include "model/rounding.h"
 #include "model/sheet.h"
 #include "ui/input.h"
@@ -26,8 +27,6 @@ using model::G;
 namespace {
 
 constexpr double Limit = 1000000;  // no position may reach this far from the origin
-
-int Count() { return std::clamp<int>(G.ElementCount, 0, model::MaxElements); }
 
 // The number at the start of a text: an optional sign, digits, at most one point; a text
 // that starts with no number reads 0. Held in single precision.
@@ -91,7 +90,7 @@ void EndTypedCommit() {
 void PlacingEntry() {
   const int c = G.CurrentElement;
   Pair p;
-  if (c >= 1 && c <= Count() && ReadPair(G.TypedText, "0123456789,.", p) &&
+  if (c >= 1 && c <= model::ElementsInUse() && ReadPair(G.TypedText, "0123456789,.", p) &&
       WithinRange(G.Elements[static_cast<size_t>(c)], p.x, p.y)) {
     model::ElementRecord& e = G.Elements[static_cast<size_t>(c)];
     e.PosX = model::RoundToInt32(p.x);
@@ -103,7 +102,7 @@ void PlacingEntry() {
     MarkSectionChanged();
     view::RedrawDrawing();
   }
-  if (G.ElementCount >= 1) model::Sheet().CurrentObject.Text = Designation(Count());
+  if (G.ElementCount >= 1) model::Sheet().CurrentObject.Text = Designation(model::ElementsInUse());
 }
 
 // The lower-left corner of the section as it is drawn (the stored extents describe the
@@ -124,7 +123,7 @@ void MoveEntry() {
   if (!ReadPair(G.TypedText, "0123456789,+-.", p)) return;
   double left = 0, bottom = 0;
   DrawnCorner(left, bottom);
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     if (!e.Selected) continue;
     const double x = p.x_relative ? p.x + static_cast<double>(e.PosX) : p.x + (e.PosX - left);
@@ -147,7 +146,7 @@ void AngleEntry() {
   if (text.find_first_not_of("0123456789+-.") != std::string::npos) return;
   const float a = static_cast<float>(LeadingNumber(text) * model::Pi / 180);
   const float px = static_cast<float>(G.PivotX), py = static_cast<float>(G.PivotY);
-  for (int i = 1; i <= Count(); ++i) {
+  for (int i = 1; i <= model::ElementsInUse(); ++i) {
     model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];
     if (!e.Selected) continue;
     const double dx = e.PosX - static_cast<double>(px), dy = e.PosY - static_cast<double>(py);
@@ -183,7 +182,7 @@ void Enter() {
 
 // Only an element following the pointer has snap points to step through.
 void NextSnapPoint() {
-  const bool placing = G.PlaceMode && G.CurrentElement >= 1 && G.CurrentElement <= Count();
+  const bool placing = G.PlaceMode && G.CurrentElement >= 1 && G.CurrentElement <= model::ElementsInUse();
   const bool moving = G.MoveMode && G.MoveBaseSet;
   if (!placing && !moving) return;
   AdvanceSnapChoice();
