@@ -11,6 +11,11 @@
 
 namespace model {
 
+// The Tools menu's two case items as the window starts with them; a chosen case changes
+// them to their reset captions and ending the case brings these back.
+inline constexpr const char* SetTorsionalCaption = "Set Torsional Constant (J)...";
+inline constexpr const char* SetWarpingCaption = "Set Warping Constant (Cw)...";
+
 // One row of the results panel: caption, value and unit.
 struct ResultRow {
   ui::Label* Caption;
