@@ -5,12 +5,9 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -18,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "app/wiring.h"
 #include "model/globals.h"
 #include "model/sheet.h"
+#include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/redraw.h"
@@ -42,18 +39,10 @@ model::ElementRecord Plate(float w, float d, int32_t x, int32_t y) {
   return e;
 }
 
-class CasesWindowTest : public ::testing::Test {
+class CasesWindowTest : public qt_testing::StartedWindowTest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    // A settings store of the test's own: a first start, without the start-up notice.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
-    G = model::Globals{};
-    model::ResetSheet();
-    app::WireMainWindow();
-    ui::ShowModeless(Sheet());  // start-up, through the main window's Load
-    QApplication::processEvents();
+    StartedWindowTest::SetUp();
     // Millimetres about the global axes; J in units of 10^6 with two decimals.
     G.UnitStatus = model::True;
     G.RotAxis = model::True;
@@ -67,11 +56,8 @@ class CasesWindowTest : public ::testing::Test {
   }
   void TearDown() override {
     answer.stop();
-    G.Modified = model::False;  // no discard question on the way out
-    Sheet().Unload();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    StartedWindowTest::TearDown();
   }
-  ui::qt::FormWindow* window() { return qt.platform.WindowOf(Sheet()); }
 
   // Answers whatever modal window comes up, as a user would: the chooser's rectangle
   // picture, Continue in the first prompt, Enter in the second, OK in every message.
@@ -125,21 +111,13 @@ class CasesWindowTest : public ::testing::Test {
     QTest::mouseClick(window()->WidgetOf(&base), Qt::LeftButton, Qt::NoModifier, QPoint(px + 2, py + 2));
   }
 
-  QTemporaryDir dir;
-  ui::qt::ScopedQtPlatform qt;
   QTimer answer;
   QPointer<QWidget> answered;
   std::vector<std::string> shown, messages;
 };
 
 TEST_F(CasesWindowTest, TheRectangularBoxFromTheToolsMenuShowsItsJOnThePanel) {
-  QMenu* tools = nullptr;
-  for (QAction* a : window()->menuBar()->actions())
-    if (a->menu() && a->text() == "Tools") tools = a->menu();
-  ASSERT_NE(tools, nullptr);
-  QAction* torsional = nullptr;
-  for (QAction* a : tools->actions())
-    if (a->text() == "Set Torsional Constant (J)...") torsional = a;
+  QAction* torsional = MenuItem("Tools", "Set Torsional Constant (J)...");
   ASSERT_NE(torsional, nullptr);
   auto* j = qobject_cast<QLabel*>(window()->WidgetOf(&Sheet().J));
   ASSERT_NE(j, nullptr);

@@ -39,19 +39,7 @@ class CommandsWindowTest : public qt_testing::StartedWindowTest {
     QApplication::processEvents();
     qt.platform.SyncAll();
   }
-  void TearDown() override {
-    G.Modified = model::False;  // closes without the discard question
-    StartedWindowTest::TearDown();
-  }
-  ui::qt::FormWindow* window() { return qt.platform.WindowOf(Sheet()); }
   QToolBar* toolbar() { return static_cast<QToolBar*>(window()->WidgetOf(&Sheet().tbToolBar)); }
-  QAction* menuItem(const QString& menu, const QString& item) {
-    for (QAction* top : window()->menuBar()->actions())
-      if (top->menu() && top->text() == menu)
-        for (QAction* a : top->menu()->actions())
-          if (a->text() == item) return a;
-    return nullptr;
-  }
 };
 
 TEST_F(CommandsWindowTest, TheToolbarShows27EntriesWithTipsPicturesAndStartStates) {
@@ -124,7 +112,7 @@ TEST_F(CommandsWindowTest, TheMenusShowTheirShortcuts) {
         Item{"Edit", "Paste", "Ctrl+V"}, Item{"Edit", "Select All", "Ctrl+A"}, Item{"Help", "Contents...", "F1"},
         Item{"File", "Save As...", ""}, Item{"Edit", "Settings...", ""}}) {
     SCOPED_TRACE(i.caption);
-    QAction* a = menuItem(i.menu, i.caption);
+    QAction* a = MenuItem(i.menu, i.caption);
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->shortcut(), QKeySequence(i.shortcut));
   }
@@ -137,8 +125,8 @@ TEST_F(CommandsWindowTest, TheMenusShowTheirShortcuts) {
         EXPECT_TRUE(a->text().isEmpty());
       }
   EXPECT_EQ(separators, 8);
-  EXPECT_FALSE(menuItem("Edit", "Undo")->isEnabled());
-  EXPECT_FALSE(menuItem("Edit", "Redo")->isEnabled());
+  EXPECT_FALSE(MenuItem("Edit", "Undo")->isEnabled());
+  EXPECT_FALSE(MenuItem("Edit", "Redo")->isEnabled());
 }
 
 TEST_F(CommandsWindowTest, ClickingTheBarButtonOpensThePlateOrBarWindow) {
@@ -174,12 +162,12 @@ TEST_F(CommandsWindowTest, CtrlZInTheDrawingAreaUndoesOnceAndCtrlYRedoesOnce) {
   EXPECT_EQ(G.ElementCount, 2);
   EXPECT_FLOAT_EQ(G.SecArea, 2000);
   qt.platform.SyncAll();
-  EXPECT_TRUE(menuItem("Edit", "Redo")->isEnabled());
+  EXPECT_TRUE(MenuItem("Edit", "Redo")->isEnabled());
   EXPECT_TRUE(toolbar()->actions()[7]->isEnabled());  // button 8, Redo
   QTest::keyClick(base, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(G.ElementCount, 3);
   // The menu item runs the same command once.
-  menuItem("Edit", "Undo")->trigger();
+  MenuItem("Edit", "Undo")->trigger();
   EXPECT_EQ(G.ElementCount, 2);
 }
 
@@ -193,7 +181,7 @@ TEST_F(CommandsWindowTest, CopyAndPasteThroughTheSystemClipboard) {
   QTest::keyClick(base, Qt::Key_A, Qt::ControlModifier);  // Select All
   ASSERT_EQ(G.Elements[2].Selected, model::True);
   // Select All leaves the toolbar's Copy as it was: the Edit menu's Copy does it.
-  menuItem("Edit", "Copy")->trigger();
+  MenuItem("Edit", "Copy")->trigger();
   const std::string copied = QApplication::clipboard()->text().toStdString();
   EXPECT_TRUE(copied.starts_with("Shape::,"));
   EXPECT_TRUE(copied.ends_with("#"));

@@ -6,13 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFileDialog>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -21,10 +16,10 @@
 
 #include "app/query_form.h"
 #include "app/small_dialogs.h"
-#include "app/wiring.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "model/sheet.h"
+#include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/redraw.h"
@@ -34,41 +29,8 @@ namespace {
 using model::G;
 using model::Sheet;
 
-class DocumentsWindowTest : public ::testing::Test {
+class DocumentsWindowTest : public qt_testing::StartedWindowTest {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
-    QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
-    G = model::Globals{};
-    model::ResetSheet();
-    app::WireMainWindow();
-    ui::ShowModeless(Sheet());
-    QApplication::processEvents();
-  }
-  void TearDown() override {
-    G.Modified = model::False;
-    Sheet().Unload();
-    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  }
-  ui::qt::FormWindow* window() { return qt.platform.WindowOf(Sheet()); }
-  QAction* MenuAction(const QString& text) {
-    for (QAction* top : window()->menuBar()->actions())
-      if (top->menu())
-        for (QAction* a : top->menu()->actions())
-          if (a->text() == text) return a;
-    return nullptr;
-  }
-  // The next file dialog gets `path` typed into it and is accepted.
-  void AnswerFileDialog(const std::string& path, QString* filter) {
-    QTimer::singleShot(0, [path, filter] {
-      auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-      ASSERT_NE(box, nullptr);
-      *filter = box->selectedNameFilter();
-      box->selectFile(QString::fromStdString(path));
-      QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
-    });
-  }
   // What the results panel shows, row by row.
   std::vector<std::string> Shown() {
     qt.platform.SyncAll();
@@ -77,10 +39,6 @@ class DocumentsWindowTest : public ::testing::Test {
       rows.push_back(r.Caption->Caption + r.Value->Caption + r.Unit->Caption + (r.Value->Visible ? "" : " hidden"));
     return rows;
   }
-  std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
-
-  QTemporaryDir dir;
-  ui::qt::ScopedQtPlatform qt;
 };
 
 TEST_F(DocumentsWindowTest, SaveNewAndOpenAgainShowTheSameResults) {
@@ -110,7 +68,7 @@ TEST_F(DocumentsWindowTest, SaveNewAndOpenAgainShowTheSameResults) {
 
   // Save on an untitled document: the save dialog, on the document filter; ".qvn" added.
   QString filter;
-  AnswerFileDialog(Path("tee"), &filter);
+  qt_testing::AnswerFileDialog(Path("tee"), &filter);
   MenuAction("Save")->trigger();
   EXPECT_EQ(filter, "Quorvane Files (*.qvn)");
   const std::string file = Path("tee.qvn");
@@ -141,7 +99,7 @@ TEST_F(DocumentsWindowTest, SaveNewAndOpenAgainShowTheSameResults) {
   EXPECT_EQ(window()->windowTitle(), "Quorvane - (Unmodified)");
 
   // Open through the dialog: the section as saved, the same results.
-  AnswerFileDialog(file, &filter);
+  qt_testing::AnswerFileDialog(file, &filter);
   MenuAction("Open...")->trigger();
   EXPECT_EQ(filter, "Quorvane Files (*.qvn)");
   EXPECT_EQ(G.ElementCount, 2);

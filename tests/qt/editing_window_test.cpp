@@ -31,10 +31,9 @@ using model::Sheet;
 
 class EditingWindowTest : public qt_testing::StartedWindowTest {
  protected:
-  ui::qt::FormWindow* Main() { return qt.platform.WindowOf(Sheet()); }
-  QWidget* Widget(const ui::Control& c) { return Main()->WidgetOf(&c); }
+  QWidget* Widget(const ui::Control& c) { return window()->WidgetOf(&c); }
   void Toolbar(const char* key) {
-    for (QToolBar* bar : Main()->findChildren<QToolBar*>())
+    for (QToolBar* bar : window()->findChildren<QToolBar*>())
       for (QAction* a : bar->actions())
         if (a->text() == key) {
           a->trigger();
@@ -59,12 +58,6 @@ class EditingWindowTest : public qt_testing::StartedWindowTest {
     QTest::mouseClick(Widget(Sheet().Base), Qt::LeftButton, Qt::NoModifier, p);
     QApplication::processEvents();
   }
-  double Shown(const ui::Label& label) {
-    qt.platform.SyncAll();
-    auto* w = qobject_cast<QLabel*>(Widget(label));
-    EXPECT_NE(w, nullptr);
-    return w ? std::stod(w->text().toStdString()) : 0;
-  }
   // Where the placing or the move puts a pointer position: the nearest grid point while
   // grid snap is on, else the nearest millimetre.
   int32_t Ghost(float v) {
@@ -86,7 +79,7 @@ FormT& ActiveForm() {
 }
 
 TEST_F(EditingWindowTest, APlateIsBuiltPlacedMovedTurnedAndTheTurnUndone) {
-  Main()->activateWindow();
+  window()->activateWindow();
   QApplication::processEvents();
   G.OLapStatus = 1;
   // The plate window, then the plate dialog: 200 wide, 12 high.
@@ -105,7 +98,7 @@ TEST_F(EditingWindowTest, APlateIsBuiltPlacedMovedTurnedAndTheTurnUndone) {
     QTest::mouseClick(qt.platform.WindowOf(bar)->WidgetOf(&bar.PlateCmd), Qt::LeftButton);
   });
   Toolbar("Bar");
-  Main()->activateWindow();  // back to the main window once the dialogs have closed
+  window()->activateWindow();  // back to the main window once the dialogs have closed
   QApplication::processEvents();
   ASSERT_EQ(G.ElementCount, 1);
   ASSERT_EQ(G.PlaceMode, model::True);
@@ -118,7 +111,7 @@ TEST_F(EditingWindowTest, APlateIsBuiltPlacedMovedTurnedAndTheTurnUndone) {
   const int32_t x0 = Ghost(UserX(drop)), y0 = Ghost(UserY(drop));
   EXPECT_EQ(G.Elements[1].PosX, x0);
   EXPECT_EQ(G.Elements[1].PosY, y0);
-  EXPECT_EQ(Main()->windowTitle(), "Quorvane -  (Modified)");
+  EXPECT_EQ(window()->windowTitle(), "Quorvane -  (Modified)");
 
   // Selected by a click inside it, then moved by the pointer: base, drag, target.
   ClickAt(PixelOf(x0 + 100, y0 + 6));
@@ -155,16 +148,16 @@ TEST_F(EditingWindowTest, APlateIsBuiltPlacedMovedTurnedAndTheTurnUndone) {
   // Standing up, the plate's Ix is 12 x 200^3 / 12. The panel shows it to its power of
   // ten and decimals.
   EXPECT_NEAR(G.SecIx, 8.0e6, 1);
-  EXPECT_NEAR(Shown(Sheet().Ix), 8.0e6, IxStep() / 2);
-  EXPECT_NEAR(Shown(Sheet().Area), 2400, AreaStep() / 2);
+  EXPECT_NEAR(ShownNumber(Sheet().Ix), 8.0e6, IxStep() / 2);
+  EXPECT_NEAR(ShownNumber(Sheet().Area), 2400, AreaStep() / 2);
 
   // Undo takes the turn back: 200 x 12^3 / 12 = 28800.
   Toolbar("Undo");
   EXPECT_EQ(G.Elements[1].Angle, 0);
   EXPECT_EQ(G.Elements[1].PosX, moved_x);
   EXPECT_NEAR(G.SecIx, 28800, 0.01);
-  EXPECT_NEAR(Shown(Sheet().Area), 2400, AreaStep() / 2);
-  EXPECT_NEAR(Shown(Sheet().Ix), 28800, IxStep() / 2);
+  EXPECT_NEAR(ShownNumber(Sheet().Area), 2400, AreaStep() / 2);
+  EXPECT_NEAR(ShownNumber(Sheet().Ix), 28800, IxStep() / 2);
   G.Modified = model::False;  // closing asks nothing: the section is not to be kept
 }
 

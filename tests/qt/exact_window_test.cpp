@@ -7,18 +7,13 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QFileDialog>
-#include <QLabel>
-#include <QTimer>
-#include <fstream>
 #include <string>
 
 #include "editor/document_codec.h"
 #include "model/globals.h"
+#include "model/section_fixture.h"
 #include "model/sheet.h"
 #include "started_window.h"
-#include "ui/qt/form_window.h"
 
 namespace {
 
@@ -26,61 +21,31 @@ using model::G;
 using model::Sheet;
 
 model::ElementRecord Plate(float W, float D, int32_t x, int32_t y) {
-  model::ElementRecord e;
+  model::ElementRecord e = model::testing::Plate(W, D, x, y);
   e.NameSI = "PL";
-  e.ShapeType = 50;
-  e.Width = e.WebThickness = W;
-  e.Depth = e.FlangeThickness = D;
-  e.ElemArea = W * D;
-  e.ElemIx = W * D * D * D / 12;
-  e.ElemIy = D * W * W * W / 12;
-  e.CentroidX = W / 2;
-  e.CentroidY = D / 2;
-  e.PosX = x;
-  e.PosY = y;
-  e.MirrorSign = 1;
   return e;
 }
 
-class ExactWindowTest : public qt_testing::StartedWindowTest {
- protected:
-  std::string Shown(const ui::Label& label) {
-    auto* widget = qobject_cast<QLabel*>(qt.platform.WindowOf(Sheet())->WidgetOf(&label));
-    EXPECT_NE(widget, nullptr);
-    return widget ? widget->text().toStdString() : "";
-  }
-};
+using ExactWindowTest = qt_testing::StartedWindowTest;
 
 TEST_F(ExactWindowTest, AnAngleOfTwoPlatesAboutItsPrincipalAxes) {
   editor::DocumentData document;
   document.UnitStatus = model::True;
   document.RotAxis = model::False;
   document.Elements = {Plate(100, 5, 600, 400), Plate(5, 95, 600, 405)};
-  const std::string path = Path("angle.qvn");
-  std::ofstream(path, std::ios::binary) << editor::WriteDocument(document);
-
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    box->selectFile(QString::fromStdString(path));
-    QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
-  });
-  QAction* open = MenuAction("Open...");
-  ASSERT_NE(open, nullptr);
-  open->trigger();
-  QApplication::processEvents();
+  OpenDocument(document, "angle.qvn");
   ASSERT_EQ(G.ElementCount, 2);
   ASSERT_EQ(G.RotAxis, model::False);
   qt.platform.SyncAll();
 
   // Two decimals (the first start's), Ix and Iy in E6, Sx and Sy in E3.
-  EXPECT_EQ(Shown(Sheet().Phi), " 45");
-  EXPECT_EQ(Shown(Sheet().Ix), " 1.55E6");   // 1545781; the rounded turn gave 1.528e6
-  EXPECT_EQ(Shown(Sheet().Iy), " .39E6");    // 388730
-  EXPECT_EQ(Shown(Sheet().d), " 141.42");    // 100 sqrt 2
-  EXPECT_EQ(Shown(Sheet().b), " 74.25");     // 105 / sqrt 2
-  EXPECT_EQ(Shown(Sheet().Sx), " 21.86E3");  // 1545781 / 70.711
-  EXPECT_EQ(Shown(Sheet().Sy), " 10.23E3");  // 388730 / 37.985
+  EXPECT_EQ(ShownText(Sheet().Phi), " 45");
+  EXPECT_EQ(ShownText(Sheet().Ix), " 1.55E6");   // 1545781; the rounded turn gave 1.528e6
+  EXPECT_EQ(ShownText(Sheet().Iy), " .39E6");    // 388730
+  EXPECT_EQ(ShownText(Sheet().d), " 141.42");    // 100 sqrt 2
+  EXPECT_EQ(ShownText(Sheet().b), " 74.25");     // 105 / sqrt 2
+  EXPECT_EQ(ShownText(Sheet().Sx), " 21.86E3");  // 1545781 / 70.711
+  EXPECT_EQ(ShownText(Sheet().Sy), " 10.23E3");  // 388730 / 37.985
   // The section is stored as it was drawn.
   EXPECT_EQ(G.Elements[2].PosX, 600);
   EXPECT_EQ(G.Elements[2].PosY, 405);

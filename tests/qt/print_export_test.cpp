@@ -149,16 +149,12 @@ TEST_F(PrintExportWindowTest, TheToolbarButtonAndCtrlPOpenThePreviewToo) {
 TEST_F(PrintExportWindowTest, ExportWritesTheReportThroughTheFileDialog) {
   view::RedrawDrawing();  // the results of the section
   const std::string path = Path("tee");
-  QTimer::singleShot(0, [&] {
-    auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(box->selectedNameFilter(), "Text Files (*.txt)");
-    box->selectFile(QString::fromStdString(path));
-    QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
-  });
+  QString filter;
+  qt_testing::AnswerFileDialog(path, &filter);
   QAction* exportItem = MenuAction("Export to Text File...");
   ASSERT_NE(exportItem, nullptr);
   exportItem->trigger();
+  EXPECT_EQ(filter, "Text Files (*.txt)");
   const std::string text = ReadAll(path);  // the name as typed, no extension added
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(text.rfind("Section properties calculated by Quorvane (TM).\r\n", 0), 0u);

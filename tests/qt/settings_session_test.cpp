@@ -18,6 +18,7 @@
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "model/sheet.h"
+#include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 
@@ -49,14 +50,8 @@ class SettingsSession : public ::testing::Test {
     qt.platform.SyncAll();
   }
   ui::qt::FormWindow* window() { return qt.platform.WindowOf(Sheet()); }
-  QString shown(const ui::Label& l) { return static_cast<QLabel*>(window()->WidgetOf(&l))->text(); }
-  QAction* menuItem(const QString& menu, const QString& item) {
-    for (QAction* m : window()->menuBar()->actions())
-      if (m->menu() && m->text() == menu)
-        for (QAction* a : m->menu()->actions())
-          if (a->text() == item) return a;
-    return nullptr;
-  }
+  std::string shown(const ui::Label& l) { return qt_testing::ShownText(window(), l); }
+  QAction* menuItem(const QString& menu, const QString& item) { return qt_testing::FindMenuItem(window(), item, menu); }
   template <typename W>
   static W* child(QWidget* top, const QString& text) {
     for (W* w : top->findChildren<W*>())
