@@ -13,6 +13,7 @@
 #include "app/report_text.h"
 #include "model/globals.h"
 #include "model/sheet.h"
+#include "test_files.h"
 #include "ui/headless/headless_platform.h"
 
 namespace {
@@ -20,10 +21,7 @@ namespace {
 namespace fs = std::filesystem;
 using model::G;
 
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using testing_files::ReadFileText;
 
 class ExportTest : public ::testing::Test {
  protected:
@@ -36,13 +34,9 @@ class ExportTest : public ::testing::Test {
     G.SecWidth = 100;
     G.SecDepth = 20;
     G.ProjectName = "Mill building";
-    dir = fs::temp_directory_path() /
-          ("quorvane-export-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = testing_files::FreshTestFolder("quorvane-export");
   }
-  void TearDown() override { fs::remove_all(dir); }
+  void TearDown() override { testing_files::RemoveTestFolder(dir); }
   // What the folder holds besides the given names.
   size_t Entries() const { return static_cast<size_t>(std::distance(fs::directory_iterator(dir), {})); }
 
@@ -69,8 +63,8 @@ TEST_F(ExportTest, TheReportIsWrittenUnderTheNameAsChosen) {
   h.platform.FileAnswers.push_back(file.string());
   app::Export_Click();
   EXPECT_TRUE(h.platform.Messages.empty());
-  EXPECT_EQ(ReadAll(file), app::PropertyReportText(G));
-  EXPECT_NE(ReadAll(file).find("\r\nArea:  2000\r\n"), std::string::npos);
+  EXPECT_EQ(ReadFileText(file), app::PropertyReportText(G));
+  EXPECT_NE(ReadFileText(file).find("\r\nArea:  2000\r\n"), std::string::npos);
   EXPECT_EQ(Entries(), 1u);  // no temporary file beside it
   EXPECT_EQ(G.Modified, model::False);
   EXPECT_EQ(model::Sheet().Caption, "Quorvane - (Unmodified)");
@@ -81,7 +75,7 @@ TEST_F(ExportTest, AnExistingFileIsReplacedWhole) {
   std::ofstream(file) << std::string(5000, 'x');
   h.platform.FileAnswers.push_back(file.string());
   app::Export_Click();
-  EXPECT_EQ(ReadAll(file), app::PropertyReportText(G));
+  EXPECT_EQ(ReadFileText(file), app::PropertyReportText(G));
 }
 
 TEST_F(ExportTest, ACancelledDialogWritesNothingAndSaysNothing) {

@@ -20,6 +20,7 @@
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "model/sheet.h"
+#include "test_files.h"
 #include "ui/headless/actions.h"
 
 namespace app {
@@ -366,7 +367,7 @@ class StartupWithACommandLine : public AppSession {
  protected:
   void TearDown() override {
     SetCommandLine(0, nullptr);
-    std::filesystem::remove_all(folder);
+    testing_files::RemoveTestFolder(folder);
     AppSession::TearDown();
   }
   void CommandLine(std::vector<std::string> words) {
@@ -376,14 +377,12 @@ class StartupWithACommandLine : public AppSession {
     for (std::string& a : args) argv.push_back(a.data());
     SetCommandLine(static_cast<int>(argv.size()), argv.data());
   }
-  const std::filesystem::path folder =
-      std::filesystem::temp_directory_path() / ("quorvane-startup-" + std::to_string(::getpid()));
+  const std::filesystem::path folder = testing_files::FreshTestFolder("quorvane-startup");
   std::vector<std::string> args;
   std::vector<char*> argv;
 };
 
 TEST_F(StartupWithACommandLine, TheNamedDocumentOpensWithItsUnitsAndNothingToUndo) {
-  std::filesystem::create_directories(folder);
   const std::string path = (folder / "two plates.qvn").string();
   editor::DocumentData d;
   d.UnitStatus = model::False;  // stored in inches, principal axes

@@ -22,6 +22,7 @@
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "model/sheet.h"
+#include "test_files.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
 
@@ -32,15 +33,8 @@ namespace fs = std::filesystem;
 using model::G;
 using model::Sheet;
 
-std::string ReadFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const fs::path& p, const std::string& text) {
-  std::ofstream out(p, std::ios::binary);
-  out << text;
-}
+using testing_files::ReadFileText;
+using testing_files::WriteFileText;
 
 // What a document command may change, to compare before and after.
 struct Snapshot {
@@ -83,15 +77,9 @@ class Documents : public ::testing::Test {
     G.InitialScaleHeight = -1000;
     ResetUndoHistory();
     ShowTitle();
-    dir = fs::temp_directory_path() / ("quorvane-documents-" + std::to_string(::getpid()) + "-" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    dir = testing_files::FreshTestFolder("quorvane-documents");
   }
-  void TearDown() override {
-    fs::permissions(dir, fs::perms::owner_all);
-    fs::remove_all(dir);
-  }
+  void TearDown() override { testing_files::RemoveTestFolder(dir); }
 
   // A tee of two plates: flange 200 x 20 on top of a web 20 x 200. Area 8000; the
   // centroid lies (4000 * 210 + 4000 * 100) / 8000 = 155 above the bottom.
@@ -215,7 +203,7 @@ TEST_F(Documents, AFileThatDoesNotReadWholeChangesNothing) {
   const Snapshot before = Take();
   std::vector<std::string> lines;
   {
-    const std::string text = ReadFile(good);
+    const std::string text = ReadFileText(good);
     for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
       lines.push_back(text.substr(at, end - at));
   }
@@ -246,7 +234,7 @@ TEST_F(Documents, AFileThatDoesNotReadWholeChangesNothing) {
     if (c.content == "<folder>")
       fs::create_directory(bad);
     else if (c.content != "<none>")
-      WriteFile(bad, c.content);
+      WriteFileText(bad, c.content);
     hp().Messages.clear();
     hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
     hp().FileAnswers.push_back(bad);
@@ -302,7 +290,7 @@ TEST_F(Documents, OpenReplacesTheProjectStringsTheViewAndTheModes) {
   std::string text = WriteDocument(d);
   text.erase(0, text.find("\r\n") + 2);  // the marker
   for (int i = 0; i < 4; ++i) text.erase(text.rfind("\"\"\r\n"));
-  WriteFile(Path("old.qvn"), text);
+  WriteFileText(Path("old.qvn"), text);
   BuildTee();
   G.Modified = model::False;
   G.ManualJ = 2;
@@ -357,7 +345,7 @@ TEST_F(Documents, SaveAsAddsTheExtensionUnlessTheNameEndsInIt) {
 
 TEST_F(Documents, SaveAsAsksAgainBeforeReplacingTheExtendedName) {
   const std::string existing = Path("beam.qvn");
-  WriteFile(existing, "another section");
+  WriteFileText(existing, "another section");
   BuildTee();
   G.FileName = Path("first.qvn");
   ShowTitle();
@@ -372,14 +360,14 @@ TEST_F(Documents, SaveAsAsksAgainBeforeReplacingTheExtendedName) {
     hp().FileAnswers.push_back(Path("beam"));
     Saveas_Click();
     EXPECT_EQ(question, "beam.qvn already exists.\nDo you want to replace it?");
-    EXPECT_EQ(ReadFile(existing), "another section");
+    EXPECT_EQ(ReadFileText(existing), "another section");
     EXPECT_EQ(Take(), before);
   }
   hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
   hp().FileAnswers.push_back(Path("beam"));
   Saveas_Click();
   EXPECT_EQ(G.FileName, existing);
-  EXPECT_EQ(ReadFile(existing).rfind("\"V2\"\r\n", 0), 0u);
+  EXPECT_EQ(ReadFileText(existing).rfind("\"V2\"\r\n", 0), 0u);
   // A name typed with its extension is the dialog's own question: no second one.
   G.Modified = model::True;
   hp().FileAnswers.push_back(existing);
@@ -397,18 +385,18 @@ TEST_F(Documents, AnUnchangedDocumentIsNotWritten) {
   const std::string file = Path("beam.qvn");
   hp().FileAnswers.push_back(file);
   Saveas_Click();
-  WriteFile(file, "left alone");  // whatever is on disk now must stay
+  WriteFileText(file, "left alone");  // whatever is on disk now must stay
   Save_Click();
-  EXPECT_EQ(ReadFile(file), "left alone");
+  EXPECT_EQ(ReadFileText(file), "left alone");
   // Save As to the same path of the unchanged document writes nothing and keeps the title.
   hp().FileAnswers.push_back(file);
   Saveas_Click();
-  EXPECT_EQ(ReadFile(file), "left alone");
+  EXPECT_EQ(ReadFileText(file), "left alone");
   EXPECT_EQ(Sheet().Caption, "Quorvane - " + file + " (Unmodified)");
   // With a change, Save writes.
   G.Modified = model::True;
   Save_Click();
-  EXPECT_EQ(ReadFile(file).rfind("\"V2\"\r\n", 0), 0u);
+  EXPECT_EQ(ReadFileText(file).rfind("\"V2\"\r\n", 0), 0u);
   EXPECT_EQ(G.Modified, model::False);
 }
 
@@ -421,10 +409,10 @@ TEST_F(Documents, TheNoteOnManualConstantsComesBeforeTheWrite) {
   EXPECT_EQ(hp().Messages, std::vector<std::string>{
                                "Please note custom Torsional or Warping Constant information will not be saved."});
   G.ManualCw = 0;
-  const std::string withNote = ReadFile(file);
+  const std::string withNote = ReadFileText(file);
   G.Modified = model::True;
   Save_Click();
-  EXPECT_EQ(ReadFile(file), withNote);  // no trace of the case in the file
+  EXPECT_EQ(ReadFileText(file), withNote);  // no trace of the case in the file
   EXPECT_EQ(hp().Messages.size(), 1u);
 }
 
@@ -439,7 +427,7 @@ TEST_F(Documents, NewAndOpenEndTheCommandInProgress) {
   {
     DocumentData d;
     d.Elements = {model::testing::Plate(200, 20, 0, 200)};
-    WriteFile(file, WriteDocument(d));
+    WriteFileText(file, WriteDocument(d));
   }
   // No to the question: the element goes on following the pointer.
   G.Modified = model::True;
@@ -478,7 +466,7 @@ TEST_F(Documents, ASaveDuringACommandWritesTheSectionAsCommitted) {
   const std::string file = Path("tee.qvn");
   hp().FileAnswers.push_back(file);
   Saveas_Click();
-  std::optional<DocumentData> d = ReadDocument(ReadFile(file));
+  std::optional<DocumentData> d = ReadDocument(ReadFileText(file));
   ASSERT_TRUE(d.has_value());
   EXPECT_EQ(d->Elements.at(0).Angle, 0.0);
   EXPECT_EQ(G.Elements[1].Angle, 0.5);  // the preview itself is left as it is
@@ -490,7 +478,7 @@ TEST_F(Documents, ASaveDuringACommandWritesTheSectionAsCommitted) {
   G.Elements[1].MirrorSign = -1;
   G.Modified = model::True;
   Save_Click();
-  d = ReadDocument(ReadFile(file));
+  d = ReadDocument(ReadFileText(file));
   ASSERT_TRUE(d.has_value());
   EXPECT_EQ(d->Elements.at(0).Angle, 0.25);
   EXPECT_EQ(d->Elements.at(0).MirrorSign, 1);
@@ -502,7 +490,7 @@ TEST_F(Documents, ASaveDuringACommandWritesTheSectionAsCommitted) {
   G.PlaceMode = model::True;
   G.Modified = model::True;
   Save_Click();
-  d = ReadDocument(ReadFile(file));
+  d = ReadDocument(ReadFileText(file));
   ASSERT_TRUE(d.has_value());
   EXPECT_EQ(d->Elements.size(), 2u);
   EXPECT_EQ(G.ElementCount, 3);
@@ -529,7 +517,7 @@ TEST_F(Documents, AFailedWriteLeavesTheOldFileAndTheChanges) {
   const std::string file = Path("beam.qvn");
   hp().FileAnswers.push_back(file);
   Saveas_Click();
-  const std::string old = ReadFile(file);
+  const std::string old = ReadFileText(file);
   G.Elements[1].PosX = 300;
   G.Modified = model::True;
   ShowTitle();
@@ -541,7 +529,7 @@ TEST_F(Documents, AFailedWriteLeavesTheOldFileAndTheChanges) {
     Save_Click();
   }
   EXPECT_EQ(hp().Messages, std::vector<std::string>{SaveFailedMessage});
-  EXPECT_EQ(ReadFile(file), old);
+  EXPECT_EQ(ReadFileText(file), old);
   EXPECT_EQ(G.Modified, model::True);
   EXPECT_EQ(Sheet().Caption, "Quorvane - " + file + " (Modified)");
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);  // no temporary left
@@ -558,19 +546,17 @@ TEST_F(Documents, AFolderThatIsGoneIsReportedAndTheChangesKept) {
 }
 
 TEST(ReplaceFileContents, KeepsTheOldPermissionsAndFollowsALink) {
-  const fs::path dir = fs::temp_directory_path() / ("quorvane-replace-" + std::to_string(::getpid()));
-  fs::remove_all(dir);
-  fs::create_directories(dir);
+  const fs::path dir = testing_files::FreshTestFolder("quorvane-replace");
   const fs::path file = dir / "beam.qvn";
-  WriteFile(file, "old");
+  WriteFileText(file, "old");
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_symlink(file, dir / "link.qvn");
   ASSERT_TRUE(ReplaceFileContents((dir / "link.qvn").string(), "new"));
-  EXPECT_EQ(ReadFile(file), "new");
+  EXPECT_EQ(ReadFileText(file), "new");
   EXPECT_TRUE(fs::is_symlink(dir / "link.qvn"));
   EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
-  fs::remove_all(dir);
+  testing_files::RemoveTestFolder(dir);
 }
 
 }  // namespace

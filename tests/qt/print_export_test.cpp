@@ -26,6 +26,7 @@
 #include "model/section_fixture.h"
 #include "model/sheet.h"
 #include "started_window.h"
+#include "test_files.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/redraw.h"
@@ -35,10 +36,7 @@ namespace {
 using model::G;
 using model::Sheet;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
+using testing_files::ReadFileText;
 
 size_t PdfPages(const std::string& bytes) {
   size_t pages = 0;
@@ -100,7 +98,7 @@ TEST_F(PrintExportWindowTest, PrintWritesTheSectionAsOnePagePdf) {
   QApplication::processEvents();
   EXPECT_FALSE(page.IsLoaded());
 
-  const std::string bytes = ReadAll(pdf);
+  const std::string bytes = ReadFileText(pdf);
   ASSERT_EQ(bytes.rfind("%PDF", 0), 0u) << pdf;
   EXPECT_EQ(PdfPages(bytes), 1u);
   // A calculation sheet at the printer's resolution, not a screen grab: the labels are
@@ -155,7 +153,7 @@ TEST_F(PrintExportWindowTest, ExportWritesTheReportThroughTheFileDialog) {
   ASSERT_NE(exportItem, nullptr);
   exportItem->trigger();
   EXPECT_EQ(filter, "Text Files (*.txt)");
-  const std::string text = ReadAll(path);  // the name as typed, no extension added
+  const std::string text = ReadFileText(path);  // the name as typed, no extension added
   ASSERT_FALSE(text.empty());
   EXPECT_EQ(text.rfind("Section properties calculated by Quorvane (TM).\r\n", 0), 0u);
   EXPECT_NE(text.find("\r\nProject: Crane runway\r\n"), std::string::npos);
