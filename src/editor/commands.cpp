@@ -182,6 +182,10 @@ void EraseSelected() {
 }
 
 void SelectAll_Click() {
+  // A Move, Rotate or Mirror past its first click took its start values from the elements
+  // selected then: an element that joined later would be moved from a stale preview, or
+  // put back by Esc to a stale angle and mirror sign. End such a command first, as Esc.
+  if (G.MoveBaseSet || G.PivotSet || G.MirrorFirstSet) EndCommandInProgress();
   for (int i = 1; i <= model::ElementsInUse(); ++i) G.Elements[i].Selected = model::True;
   view::RedrawDrawing();
 }

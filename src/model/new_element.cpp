@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "editor/command_end.h"
 #include "model/globals.h"
 #include "model/sheet.h"
 
@@ -17,6 +18,9 @@ bool FitsInt16(double value) {
 }
 
 void StartPlacing(const ElementRecord& record) {
+  // A new element ends whatever the drawing area was doing: an element still being placed
+  // is dropped, a Move, Rotate or Mirror is put back, so the next click serves this one.
+  editor::EndCommandInProgress();
   const int16_t n = static_cast<int16_t>(G.ElementCount + 1);
   G.ElementCount = n;
   G.CurrentElement = n;
