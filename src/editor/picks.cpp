@@ -33,7 +33,7 @@ void PickTorsion(const model::ElementRecord& e) {
     model::ShowPlate2Prompt();
     return;
   }
-  CompleteCase(model::Sheet().Torsional, "Reset Torsional Constant to Default", "Torsional Constant Has Been Modified");
+  CompleteCase(model::Sheet().Torsional, model::ResetTorsionalCaption, "Torsional Constant Has Been Modified");
 }
 
 void PickWarping(const model::ElementRecord& e) {
@@ -69,7 +69,7 @@ void PickWarping(const model::ElementRecord& e) {
     pick.Depth = e.Depth;
   }
   G.WarpPickStep = 2;
-  CompleteCase(model::Sheet().Warping, "Reset Warping Constant to Default", "Warping Constant Has Been Modified");
+  CompleteCase(model::Sheet().Warping, model::ResetWarpingCaption, "Warping Constant Has Been Modified");
 }
 
 }  // namespace

@@ -2,14 +2,11 @@
 // The Tools menu's predefined torsion and warping cases: the two commands, their
 // choosers, and the resets that other commands call when a case must end.
 
-#include "model/sheet.h"  // the items' start captions
+#include "model/sheet.h"  // the items' captions
 #include "ui/control.h"
 #include "ui/form.h"
 
 namespace model {
-
-inline constexpr const char* ResetTorsionalCaption = "Reset Torsional Constant to Default";
-inline constexpr const char* ResetWarpingCaption = "Reset Warping Constant to Default";
 
 // frmSetTorsion: the two box cases of the torsion constant.
 struct SetTorsionForm : ui::Form {

@@ -15,6 +15,8 @@ namespace model {
 // them to their reset captions and ending the case brings these back.
 inline constexpr const char* SetTorsionalCaption = "Set Torsional Constant (J)...";
 inline constexpr const char* SetWarpingCaption = "Set Warping Constant (Cw)...";
+inline constexpr const char* ResetTorsionalCaption = "Reset Torsional Constant to Default";
+inline constexpr const char* ResetWarpingCaption = "Reset Warping Constant to Default";
 
 // One row of the results panel: caption, value and unit.
 struct ResultRow {
