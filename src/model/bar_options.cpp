@@ -41,14 +41,7 @@ void BarOptionsForm::Command1_Click() {
   }
 
   std::string diameterText = Text1.Text;
-  bool ok = true;
-  if (!G.UnitStatus) {
-    ok = FitsSingle(D * 25.4);
-    if (ok) {
-      diameterText = PlainNumberText(D * 25.4);
-      ok = ParseNumber(diameterText, D);
-    }
-  }
+  bool ok = G.UnitStatus || InchesToMillimetreText(D, diameterText);
   // The message asks for a positive diameter; a negative one is refused.
   ok = ok && D > 0 && G.ElementCount < MaxElements;
   if (ok) {

@@ -5,6 +5,7 @@
 
 #include "editor/command_end.h"
 #include "model/globals.h"
+#include "model/number_text.h"
 #include "model/sheet.h"
 
 namespace model {
@@ -15,6 +16,20 @@ bool FitsInt16(double value) {
   if (!std::isfinite(value)) return false;
   // Only the halves at the two ends need care: -32768.5 goes to -32768, 32767.5 to 32768.
   return value >= -32768.5 && value < 32767.5;
+}
+
+bool ReadAngleDegrees(const std::string& text, double& degrees) {
+  return ParseNumber(text, degrees) && std::isfinite(degrees * Pi / 180);
+}
+
+bool InchesToMillimetreText(double& size, std::string& text) {
+  if (!FitsSingle(size * 25.4)) return false;
+  std::string millimetres = PlainNumberText(size * 25.4);
+  double read = 0;
+  if (!ParseNumber(millimetres, read)) return false;
+  size = read;
+  text = std::move(millimetres);
+  return true;
 }
 
 void StartPlacing(const ElementRecord& record) {

@@ -62,15 +62,8 @@ void PlateOptionsForm::Command1_Click() {
   // Sizes typed in inches become millimetre texts; the record is built from the numbers
   // those texts read back as, so the boxes and the element always agree.
   std::string widthText = Text2.Text, heightText = Text3.Text;
-  bool ok = ParseNumber(Text1.Text, degrees) && std::isfinite(degrees * Pi / 180);
-  if (ok && !G.UnitStatus) {
-    ok = FitsSingle(W * 25.4) && FitsSingle(T * 25.4);
-    if (ok) {
-      widthText = PlainNumberText(W * 25.4);
-      heightText = PlainNumberText(T * 25.4);
-      ok = ParseNumber(widthText, W) && ParseNumber(heightText, T);
-    }
-  }
+  bool ok = ReadAngleDegrees(Text1.Text, degrees);
+  if (ok && !G.UnitStatus) ok = InchesToMillimetreText(W, widthText) && InchesToMillimetreText(T, heightText);
   // The message asks for positive sizes, and a negative one would give a plate with a
   // negative area: refused.
   ok = ok && W > 0 && T > 0 && G.ElementCount < MaxElements;

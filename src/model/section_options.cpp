@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/globals.h"
+#include "model/new_element.h"
 #include "model/number_text.h"
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
@@ -51,7 +52,7 @@ void SectionOptionsForm::Command1_Click() {
   e.MirrorSign = Option1.Value ? -1 : 1;
   double degrees = 0;
   // An angle so large that it turns into no finite number of radians is refused too.
-  if (!ParseNumber(Text1.Text, degrees) || !std::isfinite(degrees * Pi / 180)) {
+  if (!ReadAngleDegrees(Text1.Text, degrees)) {
     ui::MsgBox(AngleMessage);
     return;
   }
