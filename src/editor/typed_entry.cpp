@@ -186,6 +186,10 @@ void NextSnapPoint() {
   const bool moving = G.MoveMode && G.MoveBaseSet;
   if (!placing && !moving) return;
   AdvanceSnapChoice();
+  // An element being placed that no pointer step has shown yet stands where its record
+  // happened to be: a match there would carry the placing click away from the click, and
+  // the ghost would be drawn where the pointer never was. The choice waits for the steps.
+  if (G.PlaceMode && !G.PlacementShown) return;
   PlotSnapMarkers(model::White);
   FindObjectSnap();
   PlotSnapMarkers(model::Red);

@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "editing_fixture.h"
+#include "editor/commands.h"
 #include "editor/snap.h"
+#include "editor/typed_entry.h"
+#include "ui/input.h"
 #include "view/grid_axes.h"
 
 namespace editor {
@@ -281,6 +285,31 @@ TEST_F(PlacingSnap, TheFirstStepSearchesNoPositionTheElementNeverHad) {
   Click(100, 800);
   EXPECT_EQ(E(2).PosX, 100);
   EXPECT_EQ(E(2).PosY, 800);
+}
+
+// F2 before any pointer step would search at that same stale record position, beside the
+// other plate's corner, and the click would then carry the element there: both F2 keys
+// wait until the element follows the pointer.
+TEST_F(PlacingSnap, F2BeforeTheFirstStepSearchesNothing) {
+  const std::function<void(int16_t&)> routes[] = {[](int16_t& k) { Base_KeyUp(k, 0); },
+                                                  [](int16_t& k) { TextEntry_KeyUp(k, 0); }};
+  for (const auto& f2 : routes) {
+    G.ElementCount = 0;
+    view::RedrawDrawing();
+    G.OSnapStatus = 1;
+    Add(Plate(100, 50, 500, 500));
+    BuildSnapPoints();
+    StartPlacing(Plate(100, 50, 605, 555));
+    G.GhostX = G.GhostY = 300;  // left by an earlier operation
+    int16_t key = ui::KeyF2;
+    f2(key);
+    EXPECT_EQ(G.SnapFound, model::False);
+    EXPECT_EQ(G.SnapChoice, 1);                // advanced all the same
+    EXPECT_EQ(Pixel(350, 300), model::White);  // no ghost drawn at the stale ghost
+    Click(100, 800);
+    EXPECT_EQ(E(2).PosX, 100);
+    EXPECT_EQ(E(2).PosY, 800);
+  }
 }
 
 TEST_F(PlacingSnap, APlacingClickPutsTheElementsPointOntoTheMatchedPoint) {
