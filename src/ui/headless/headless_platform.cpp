@@ -47,12 +47,14 @@ void HeadlessPlatform::FormClosed(Form& form) {
 
 std::string HeadlessPlatform::GetSetting(const std::string& app, const std::string& section, const std::string& key,
                                          const std::string& fallback) {
+  SettingsRead.push_back(key);
   auto it = Settings.find({app, section, key});
   return it == Settings.end() ? fallback : it->second;
 }
 
 void HeadlessPlatform::SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                                    const std::string& value) {
+  SettingsSaved.push_back(key);
   Settings[{app, section, key}] = value;
 }
 

@@ -45,6 +45,8 @@ class HeadlessPlatform : public Platform {
 
   // Settings store, by application, section and key.
   std::map<std::tuple<std::string, std::string, std::string>, std::string> Settings;
+  // The keys in the order they were asked for and saved.
+  std::vector<std::string> SettingsRead, SettingsSaved;
 
   // File dialogs: each showing takes the next answer (no value: the user cancels); with no
   // answer queued the dialog is cancelled. Every request is recorded as it was asked.
