@@ -20,12 +20,10 @@ using model::G;
 
 namespace {
 
-constexpr int PasteButton = 12;
-
 void OfferPaste(bool offered) {
   model::SheetForm& sheet = model::Sheet();
   sheet.Paste.Enabled = offered;
-  sheet.tbToolBar.Button(PasteButton).Enabled = offered;
+  sheet.tbToolBar.Button(model::PasteButton).Enabled = offered;
 }
 
 // After Copy and Cut: nothing is selected any more, and the clipboard holds elements.

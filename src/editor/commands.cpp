@@ -28,10 +28,6 @@ using model::G;
 
 namespace {
 
-constexpr int CutButton = 10;
-constexpr int CopyButton = 11;
-constexpr int PasteButton = 12;
-
 // A command with a menu item runs through the item, wherever it was asked for.
 void Run(ui::Menu& item) {
   if (item.Click) item.Click();
@@ -152,9 +148,9 @@ void Base_KeyUp(int16_t& KeyCode, int16_t Shift) {
       // Undo and Redo follow their menu items, Cut, Copy and Paste their buttons.
       {'Z', sheet.Undo, sheet.Undo.Enabled},
       {'Y', sheet.Redo, sheet.Redo.Enabled},
-      {'X', sheet.Cut, ButtonEnabled(CutButton)},
-      {'C', sheet.Copy, ButtonEnabled(CopyButton)},
-      {'V', sheet.Paste, ButtonEnabled(PasteButton)},
+      {'X', sheet.Cut, ButtonEnabled(model::CutButton)},
+      {'C', sheet.Copy, ButtonEnabled(model::CopyButton)},
+      {'V', sheet.Paste, ButtonEnabled(model::PasteButton)},
       {'A', sheet.SelectAll, true},
   };
   for (const Row& r : rows)

@@ -9,11 +9,6 @@ namespace editor {
 
 using model::G;
 
-namespace {
-constexpr int CutButton = 10;
-constexpr int CopyButton = 11;
-}  // namespace
-
 void OpenTextEntry() {
   ui::TextBox& entry = model::Sheet().TextEntry;
   entry.BackColor = model::White;
@@ -29,7 +24,7 @@ void ShutTextEntry() {
 
 void SetCutCopyButtons(bool enabled) {
   ui::Toolbar& bar = model::Sheet().tbToolBar;
-  for (int index : {CutButton, CopyButton})
+  for (int index : {model::CutButton, model::CopyButton})
     if (static_cast<int>(bar.Buttons.size()) >= index) bar.Button(index).Enabled = enabled;
 }
 

@@ -14,6 +14,7 @@
 #include "app/query_form.h"
 #include "app/result_captions.h"
 #include "editor/command_end.h"
+#include "editor/controls.h"
 #include "editor/document_codec.h"
 #include "editor/title.h"
 #include "editor/undo.h"
@@ -31,8 +32,6 @@ using model::G;
 
 namespace {
 
-constexpr int CutButton = 10;
-constexpr int CopyButton = 11;
 constexpr int16_t DocumentFilterIndex = 3;
 // A full section of 50 elements is well under 100 kB; anything far larger is no document.
 constexpr std::uintmax_t LargestDocument = 16 * 1024 * 1024;
@@ -43,12 +42,6 @@ bool MayDiscardChanges() {
   if (!G.Modified) return true;
   app::AskQuestion("Discard Changes to Current File?");
   return G.QueryCancel == model::False;
-}
-
-void DisableCutAndCopyButtons() {
-  model::SheetForm& sheet = model::Sheet();
-  for (int button : {CutButton, CopyButton})
-    if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= button) sheet.tbToolBar.Button(button).Enabled = false;
 }
 
 void PrepareFileDialog() {
@@ -204,7 +197,7 @@ void New_Click() {
   model::RecalcProperties();
   view::RedrawDrawing();
   G.FileName.clear();
-  DisableCutAndCopyButtons();
+  SetCutCopyButtons(false);
   ShowTitle();
   ResetUndoHistory();
 }
@@ -239,7 +232,7 @@ void Open_Click() {
   view::RedrawDrawing();
   G.Modified = model::False;
   ShowTitle();
-  DisableCutAndCopyButtons();
+  SetCutCopyButtons(false);
   ResetUndoHistory();
 }
 

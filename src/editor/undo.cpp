@@ -18,8 +18,6 @@ using model::G;
 namespace {
 
 constexpr int Current = 5;
-constexpr int UndoButton = 7;
-constexpr int RedoButton = 8;
 
 void CopyLevel(int from, int to) {
   G.UndoStore[to] = G.UndoStore[from];
@@ -84,7 +82,7 @@ void WarnDropped(bool dropped, const char* command) {
 void PushUndoState() {
   for (int level = 1; level <= 4; ++level) CopyLevel(level + 1, level);
   StoreCurrent();
-  EnableCommand(model::Sheet().Undo, UndoButton, true);
+  EnableCommand(model::Sheet().Undo, model::UndoButton, true);
 }
 
 // Stepping onto an empty level would replace the section with nothing, so a step that
@@ -95,8 +93,8 @@ void Undo_Click() {
   for (int level = 9; level >= 2; --level) CopyLevel(level - 1, level);
   const bool dropped = EnterRestoredLevel(1);
   model::SheetForm& sheet = model::Sheet();
-  EnableCommand(sheet.Redo, RedoButton, true);
-  EnableCommand(sheet.Undo, UndoButton, !G.UndoEmpty[4]);
+  EnableCommand(sheet.Redo, model::RedoButton, true);
+  EnableCommand(sheet.Undo, model::UndoButton, !G.UndoEmpty[4]);
   WarnDropped(dropped, "Undo");
 }
 
@@ -106,8 +104,8 @@ void Redo_Click() {
   for (int level = 1; level <= 8; ++level) CopyLevel(level + 1, level);
   const bool dropped = EnterRestoredLevel(9);
   model::SheetForm& sheet = model::Sheet();
-  EnableCommand(sheet.Undo, UndoButton, true);
-  EnableCommand(sheet.Redo, RedoButton, !G.UndoEmpty[6]);
+  EnableCommand(sheet.Undo, model::UndoButton, true);
+  EnableCommand(sheet.Redo, model::RedoButton, !G.UndoEmpty[6]);
   WarnDropped(dropped, "Redo");
 }
 
@@ -115,8 +113,8 @@ void ResetUndoHistory() {
   for (int level = 1; level <= 9; ++level) MarkEmpty(level);
   StoreCurrent();
   model::SheetForm& sheet = model::Sheet();
-  EnableCommand(sheet.Undo, UndoButton, false);
-  EnableCommand(sheet.Redo, RedoButton, false);
+  EnableCommand(sheet.Undo, model::UndoButton, false);
+  EnableCommand(sheet.Redo, model::RedoButton, false);
 }
 
 }  // namespace editor

@@ -18,6 +18,14 @@ inline constexpr const char* SetWarpingCaption = "Set Warping Constant (Cw)...";
 inline constexpr const char* ResetTorsionalCaption = "Reset Torsional Constant to Default";
 inline constexpr const char* ResetWarpingCaption = "Reset Warping Constant to Default";
 
+// The main window's toolbar buttons whose state the commands set, by their index from 1
+// (the separators count).
+inline constexpr int UndoButton = 7;
+inline constexpr int RedoButton = 8;
+inline constexpr int CutButton = 10;
+inline constexpr int CopyButton = 11;
+inline constexpr int PasteButton = 12;
+
 // One row of the results panel: caption, value and unit.
 struct ResultRow {
   ui::Label* Caption;

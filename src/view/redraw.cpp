@@ -14,8 +14,6 @@ using model::G;
 
 namespace {
 
-constexpr int PasteButton = 12;
-
 // Paste is offered only for text that starts with the element marker; a clipboard
 // without text leaves the command as it was.
 void UpdatePasteCommand() {
@@ -24,8 +22,8 @@ void UpdatePasteCommand() {
   const bool offered = p.ClipboardText().rfind("Shape::", 0) == 0;
   model::SheetForm& sheet = model::Sheet();
   sheet.Paste.Enabled = offered;
-  if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= PasteButton)
-    sheet.tbToolBar.Button(PasteButton).Enabled = offered;
+  if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= model::PasteButton)
+    sheet.tbToolBar.Button(model::PasteButton).Enabled = offered;
 }
 
 }  // namespace
