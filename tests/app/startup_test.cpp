@@ -20,6 +20,7 @@
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "model/sheet.h"
+#include "query_answers.h"
 #include "test_files.h"
 #include "ui/headless/actions.h"
 
@@ -354,7 +355,7 @@ TEST_F(Startup, OnlyYesToTheQuestionLetsAChangedDocumentClose) {
 TEST_F(Startup, ExitClosesByTheSamePath) {
   Start();
   G.Modified = model::True;
-  h.platform.OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<QueryForm&>(f).Command2); });
+  testing::AnswerQuestion(h.platform, testing::No);
   Sheet().Exit.Click();
   EXPECT_TRUE(Sheet().IsLoaded());
   G.Modified = model::False;

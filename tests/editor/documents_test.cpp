@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/query_answers.h"
 #include "app/query_form.h"
 #include "app/settings_store.h"
 #include "app/wiring.h"
@@ -147,7 +148,7 @@ TEST_F(Documents, TheTitleFollowsEveryCommand) {
   Saveas_Click();
   EXPECT_EQ(Sheet().Caption, "Quorvane - " + file + " (Unmodified)");
   G.Modified = model::True;
-  hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
+  app::testing::AnswerQuestion(hp(), app::testing::Yes);
   New_Click();
   EXPECT_EQ(Sheet().Caption, "Quorvane - (Unmodified)");
   hp().FileAnswers.push_back(file);
@@ -185,7 +186,7 @@ TEST_F(Documents, NoAndCancelInTheDiscardQuestionChangeNothing) {
     hp().FileAnswers.clear();
   }
   // Yes discards.
-  hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
+  app::testing::AnswerQuestion(hp(), app::testing::Yes);
   New_Click();
   EXPECT_EQ(G.ElementCount, 0);
   EXPECT_EQ(G.FileName, "");
@@ -236,7 +237,7 @@ TEST_F(Documents, AFileThatDoesNotReadWholeChangesNothing) {
     else if (c.content != "<none>")
       WriteFileText(bad, c.content);
     hp().Messages.clear();
-    hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
+    app::testing::AnswerQuestion(hp(), app::testing::Yes);
     hp().FileAnswers.push_back(bad);
     Open_Click();
     EXPECT_EQ(hp().Messages, std::vector<std::string>{"Invalid File or File Not Found!"});
@@ -244,7 +245,7 @@ TEST_F(Documents, AFileThatDoesNotReadWholeChangesNothing) {
   }
   // Cancelling the dialog ends Open silently.
   hp().Messages.clear();
-  hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
+  app::testing::AnswerQuestion(hp(), app::testing::Yes);
   Open_Click();
   EXPECT_TRUE(hp().Messages.empty());
   EXPECT_EQ(Take(), before);
@@ -363,7 +364,7 @@ TEST_F(Documents, SaveAsAsksAgainBeforeReplacingTheExtendedName) {
     EXPECT_EQ(ReadFileText(existing), "another section");
     EXPECT_EQ(Take(), before);
   }
-  hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
+  app::testing::AnswerQuestion(hp(), app::testing::Yes);
   hp().FileAnswers.push_back(Path("beam"));
   Saveas_Click();
   EXPECT_EQ(G.FileName, existing);
@@ -431,12 +432,12 @@ TEST_F(Documents, NewAndOpenEndTheCommandInProgress) {
   }
   // No to the question: the element goes on following the pointer.
   G.Modified = model::True;
-  hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command2); });
+  app::testing::AnswerQuestion(hp(), app::testing::No);
   New_Click();
   EXPECT_EQ(G.PlaceMode, model::True);
   EXPECT_EQ(G.ElementCount, 3);
   // A file that does not read leaves the mode on as well.
-  hp().OnModal("QueryForm", [](ui::Form& f) { ui::headless::Click(static_cast<app::QueryForm&>(f).Command1); });
+  app::testing::AnswerQuestion(hp(), app::testing::Yes);
   G.CommandLineFile = Path("missing.qvn");
   Open_Click();
   EXPECT_EQ(G.PlaceMode, model::True);
