@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,9 @@ int Px(float twips) { return static_cast<int>(std::floor(twips / static_cast<flo
 int Round(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// The dialog face of the platform the forms were laid out on (substituted by QtPlatform).
+constexpr const char* DefaultControlFace = "MS Sans Serif";
 
 // A line control: paints one straight line in its container's coordinates; it covers
 // the container and lets the pointer through.
@@ -372,14 +376,27 @@ void FormWindow::SyncGeometry(Control& c, QWidget& w) {
 }
 
 void FormWindow::SyncFont(Control& c, QWidget& w, Entry& e) {
+  const Label* single = nullptr;
+  if (c.Kind() == ControlKind::Label && !static_cast<Label&>(c).WordWrap) single = &static_cast<Label&>(c);
   std::string key = c.FontName + "|" + std::to_string(c.FontSize) + "|" + (c.FontBold ? "b" : "");
+  if (single) key += "|" + single->Caption + "|" + std::to_string(Px(c.Width));
   if (key == e.font) return;
   e.font = key;
   QFont font = QApplication::font();
-  if (!c.FontName.empty()) font.setFamily(Q(c.FontName));
+  // Controls that name no face get the dialog face their twip layout was measured
+  // against; the desktop's wider default face cuts captions off at the label's edge.
+  font.setFamily(Q(c.FontName.empty() ? std::string(DefaultControlFace) : c.FontName));
   // Points at the 96 dpi that the twips assume, so text keeps its size against the layout.
   font.setPixelSize(std::max(1, Round(c.FontSize * 96.0 / 72.0)));
   font.setBold(c.FontBold);
+  // A one-line caption wider than its label, in a face a little wider than the one the
+  // layout was drawn with, steps down a pixel or two rather than lose its last letters.
+  if (single) {
+    const QString text = Q(single->Caption);
+    const int floor = std::max(1, font.pixelSize() - 3);
+    while (font.pixelSize() > floor && QFontMetrics(font).horizontalAdvance(text) > Px(c.Width))
+      font.setPixelSize(font.pixelSize() - 1);
+  }
   w.setFont(font);
 }
 
