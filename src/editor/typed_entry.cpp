@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <string_view>
 
 #include "editor/bearing.h"
@@ -46,7 +47,12 @@ float LeadingNumber(std::string_view text) {
       break;
     }
   }
-  return static_cast<float>(std::strtod(number.c_str(), nullptr));
+  const double value = std::strtod(number.c_str(), nullptr);
+  // Past the single range the number is infinite (the range guard and the angle entry
+  // refuse it), never the undefined result of narrowing it.
+  constexpr float Infinite = std::numeric_limits<float>::infinity();
+  if (std::fabs(value) > std::numeric_limits<float>::max()) return value > 0 ? Infinite : -Infinite;
+  return static_cast<float>(value);
 }
 
 struct Pair {
@@ -145,6 +151,8 @@ void AngleEntry() {
   StripSpaces(text);
   if (text.find_first_not_of("0123456789+-.") != std::string::npos) return;
   const float a = static_cast<float>(LeadingNumber(text) * model::Pi / 180);
+  // A turn by an infinite angle would leave no position and no angle at all.
+  if (!std::isfinite(a)) return;
   const float px = static_cast<float>(G.PivotX), py = static_cast<float>(G.PivotY);
   for (int i = 1; i <= model::ElementsInUse(); ++i) {
     model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];

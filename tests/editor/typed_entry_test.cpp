@@ -252,6 +252,23 @@ TEST_F(TypedAngle, ATextWithACommaOrALetterLeavesTheRotateWaiting) {
   }
 }
 
+// A number past the single-precision range is no angle: turning by it would leave the
+// element at (0, 0) with an infinite Angle. It is refused like any other bad text.
+TEST_F(TypedAngle, AnAngleBeyondTheNumberRangeLeavesTheRotateWaiting) {
+  AddSelected(Plate(100, 50, 100, 100));
+  Pivot(0, 0);
+  for (const std::string& text : {"1" + std::string(45, '0'), "-1" + std::string(45, '0')}) {
+    Enter(text);
+    EXPECT_EQ(G.RotateMode, model::True) << text;
+    EXPECT_EQ(E(1).PosX, 100);
+    EXPECT_EQ(E(1).PosY, 100);
+    EXPECT_EQ(E(1).Angle, 0);
+  }
+  Enter("90");  // and the Rotate still takes a sound angle
+  EXPECT_EQ(E(1).PosX, -100);
+  EXPECT_EQ(E(1).PosY, 100);
+}
+
 TEST_F(TypedAngle, AboveAndBelowThePivotTurnLikeTheRest) {
   AddSelected(Plate(10, 10, 0, 100));
   AddSelected(Plate(10, 10, 0, -100));
