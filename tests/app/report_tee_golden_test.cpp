@@ -14,11 +14,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "app/export.h"
 #include "app/report_text.h"
 #include "model/globals.h"
+#include "model/properties.h"
+#include "model/section_fixture.h"
+#include "model/sheet.h"
+#include "test_files.h"
+#include "ui/headless/headless_platform.h"
 
 namespace {
 
@@ -123,6 +131,78 @@ TEST(ReportTeeGolden, InchesAboutThePrincipalAxes) {
                  });
   EXPECT_EQ(want.size(), 27u);
   EXPECT_EQ(app::PropertyReportLines(g), want);
+}
+
+}  // namespace
+
+// The same tee built from its two plates, calculated, and exported through the save
+// dialog: every line of the file carries the hand-worked value to its seventh digit.
+namespace {
+
+namespace fs = std::filesystem;
+
+class ReportTeeExport : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    model::G = model::Globals{};
+    model::ResetSheet();
+    dir = testing_files::FreshTestFolder("quorvane-tee-report");
+  }
+  void TearDown() override { testing_files::RemoveTestFolder(dir); }
+  fs::path dir;
+  ui::headless::ScopedHeadless h;
+};
+
+TEST_F(ReportTeeExport, TheCalculatedTeeIsExportedWithTheHandValues) {
+  using model::G;
+  model::ElementRecord web = model::testing::Plate(10, 200, 95, 0);
+  web.ElemJ = 200.0f * 10 * 10 * 10 / 3;
+  model::ElementRecord flange = model::testing::Plate(200, 20, 0, 200);
+  flange.ElemJ = 200.0f * 20 * 20 * 20 / 3;
+  G.Elements[1] = web;
+  G.Elements[2] = flange;
+  G.ElementCount = 2;
+  G.UnitStatus = model::True;
+  G.RotAxis = model::True;
+  model::RecalcProperties();
+
+  const fs::path file = dir / "tee.txt";
+  h.platform.FileAnswers.push_back(file.string());
+  app::Export_Click();
+  const std::string text = testing_files::ReadFileText(file);
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+    lines.push_back(text.substr(at, end - at));
+  ASSERT_EQ(lines.size(), 28u);
+  EXPECT_EQ(text.size(), text.rfind("\r\n") + 2);  // nothing after the last line end
+
+  const double Ix = 6800000.0 + 145200000.0 / 9;
+  struct Row {
+    const char* label;
+    double value;
+  };
+  const Row rows[] = {{"Area: ", 6000},
+                      {"ybar: ", 520.0 / 3},
+                      {"xbar: ", 100},
+                      {"d:    ", 220},
+                      {"b:    ", 200},
+                      {"Ix:   ", Ix},
+                      {"Sx:   ", Ix / (520.0 / 3)},
+                      {"rx:   ", std::sqrt(Ix / 6000)},
+                      {"Zx:   ", 235000},
+                      {"Iy:   ", 13350000},
+                      {"Sy:   ", 133500},
+                      {"ry:   ", std::sqrt(2225.0)},
+                      {"Zy:   ", 205000},
+                      {"J:    ", 600000}};
+  for (size_t i = 0; i < std::size(rows); ++i) {
+    const std::string& line = lines[12 + i];
+    SCOPED_TRACE(line);
+    ASSERT_EQ(line.substr(0, 6), rows[i].label);
+    EXPECT_EQ(line[6], ' ');  // not negative
+    EXPECT_NEAR(std::stod(line.substr(6)), rows[i].value, rows[i].value * 1e-6);
+  }
+  EXPECT_EQ(lines[27], "phi:   0");
 }
 
 }  // namespace
