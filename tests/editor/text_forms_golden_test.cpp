@@ -181,6 +181,26 @@ TEST(TextFormsGolden, OlderLayoutHasNoMarkerAndNoProjectStrings) {
             std::string("\"V2\"\r\n") + Header + PlateLines + WLines + "\"\"\r\n\"\"\r\n\"\"\r\n\"\"\r\n");
 }
 
+TEST(TextFormsGolden, OnlyTheExactMarkerMakesTheMarkedLayout) {
+  // In lower case it is no marker: the file is then read as the older layout, whose first
+  // value must be a Boolean, so it is refused.
+  std::string lower = MarkedText();
+  lower.replace(0, 4, "\"v2\"");
+  EXPECT_FALSE(ReadDocument(lower).has_value());
+  // Without its quotes the marker is still the text V2.
+  std::string bare = MarkedText();
+  bare.replace(0, 4, "V2");
+  ASSERT_TRUE(ReadDocument(bare).has_value());
+  EXPECT_EQ(*ReadDocument(bare), Expected());
+}
+
+TEST(TextFormsGolden, LineFeedsAloneEndLinesToo) {
+  std::string text = MarkedText();
+  for (size_t at; (at = text.find("\r\n")) != std::string::npos;) text.erase(at, 1);
+  ASSERT_TRUE(ReadDocument(text).has_value());
+  EXPECT_EQ(*ReadDocument(text), Expected());
+}
+
 TEST(TextFormsGolden, ViewFractionsAreLostOnReading) {
   std::string text = MarkedText();
   // The view width 1500.25 and left -20.75 come back as whole numbers.
