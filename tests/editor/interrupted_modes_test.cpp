@@ -54,6 +54,10 @@ class InterruptedModes : public EditingTest {
     });
     ShowPlateBar();
   }
+  void ExpectAt(int i, int32_t x, int32_t y) {
+    EXPECT_EQ(E(i).PosX, x) << i;
+    EXPECT_EQ(E(i).PosY, y) << i;
+  }
   void ExpectIdle() {
     EXPECT_EQ(G.PlaceMode | G.MoveMode | G.MoveBaseSet | G.RotateMode | G.PivotSet | G.MirrorMode | G.MirrorFirstSet,
               0);
@@ -78,8 +82,8 @@ TEST_F(InterruptedModes, SelectAllAfterTheFirstMirrorClickPutsTheMirrorBack) {
     EXPECT_EQ(E(i).MirrorSign, 1);
     EXPECT_EQ(E(i).Angle, 0);
   }
-  EXPECT_EQ(E(1).PosX, 200);
-  EXPECT_EQ(E(2).PosX, 600);
+  ExpectAt(1, 200, 200);
+  ExpectAt(2, 600, 600);
   EXPECT_EQ(G.Modified, model::False);
 }
 
@@ -89,10 +93,8 @@ TEST_F(InterruptedModes, SelectAllAfterTheMoveBaseClickThrowsNothingAway) {
   CtrlA();
   ExpectIdle();
   Click(450, 100);  // now a selection click on empty paper
-  EXPECT_EQ(E(1).PosX, 200);
-  EXPECT_EQ(E(1).PosY, 200);
-  EXPECT_EQ(E(2).PosX, 600);
-  EXPECT_EQ(E(2).PosY, 600);
+  ExpectAt(1, 200, 200);
+  ExpectAt(2, 600, 600);
   EXPECT_EQ(G.Modified, model::False);
 }
 
@@ -105,8 +107,7 @@ TEST_F(InterruptedModes, SelectAllAfterThePivotClickTurnsNothing) {
   ExpectIdle();
   EXPECT_EQ(E(1).Angle, 0);
   EXPECT_EQ(E(2).Angle, 0);
-  EXPECT_EQ(E(2).PosX, 600);
-  EXPECT_EQ(E(2).PosY, 600);
+  ExpectAt(2, 600, 600);
 }
 
 // Before the base click the selection is still the Move's to take: all of it moves.
@@ -117,10 +118,8 @@ TEST_F(InterruptedModes, SelectAllBeforeTheMoveBaseClickMovesEverything) {
   Click(400, 100);
   Move(450, 150);
   Click(450, 150);
-  EXPECT_EQ(E(1).PosX, 250);
-  EXPECT_EQ(E(1).PosY, 250);
-  EXPECT_EQ(E(2).PosX, 650);
-  EXPECT_EQ(E(2).PosY, 650);
+  ExpectAt(1, 250, 250);
+  ExpectAt(2, 650, 650);
 }
 
 // A new element while another is still being placed: the one not yet dropped goes, as
@@ -152,10 +151,8 @@ TEST_F(InterruptedModes, ABuilderDuringAMoveEndsTheMove) {
   Move(900, 100);
   Click(900, 100);
   EXPECT_EQ(G.PlaceMode, model::False);
-  EXPECT_EQ(E(1).PosX, 200);
-  EXPECT_EQ(E(1).PosY, 200);
-  EXPECT_EQ(E(3).PosX, 900);
-  EXPECT_EQ(E(3).PosY, 100);
+  ExpectAt(1, 200, 200);
+  ExpectAt(3, 900, 100);
 }
 
 // The shape route counts the new element before its options window opens: the element

@@ -20,9 +20,11 @@
 #include "model/globals.h"
 #include "model/plate_bar.h"
 #include "model/plate_options.h"
+#include "model/section_fixture.h"
 #include "model/sheet.h"
 #include "started_window.h"
 #include "ui/qt/form_window.h"
+#include "view/redraw.h"
 
 namespace {
 
@@ -159,6 +161,36 @@ TEST_F(EditingWindowTest, APlateIsBuiltPlacedMovedTurnedAndTheTurnUndone) {
   EXPECT_NEAR(ShownNumber(Sheet().Area), 2400, AreaStep() / 2);
   EXPECT_NEAR(ShownNumber(Sheet().Ix), 28800, IxStep() / 2);
   G.Modified = model::False;  // closing asks nothing: the section is not to be kept
+}
+
+// Mirror previewed about a vertical axis, then Ctrl+A and Esc in the drawing area, as a
+// user who changes their mind does: every element is back as it was, none with a mirror
+// sign the Mirror never took from it.
+TEST_F(EditingWindowTest, SelectAllDuringAMirrorThenEscLeavesEveryElementAsItWas) {
+  window()->activateWindow();
+  G.Elements[1] = model::testing::Plate(100, 50, 200, 200);
+  G.Elements[2] = model::testing::Plate(100, 50, 600, 600);
+  G.ElementCount = 2;
+  view::RedrawDrawing();
+  ClickAt(PixelOf(250, 225));
+  ASSERT_EQ(G.Elements[1].Selected, model::True);
+  Toolbar("Mirror");
+  ClickAt(PixelOf(400, 100));
+  MoveTo(PixelOf(410, 400));  // well above the first point: the vertical axis
+  ASSERT_EQ(G.Elements[1].MirrorSign, -1);
+  QWidget* base = Widget(Sheet().Base);
+  QTest::keyClick(base, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(base, Qt::Key_Escape);
+  QApplication::processEvents();
+  for (int i = 1; i <= 2; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(G.Elements[i].MirrorSign, 1);
+    EXPECT_EQ(G.Elements[i].Angle, 0);
+    EXPECT_EQ(G.Elements[i].Selected, model::False);
+  }
+  EXPECT_EQ(G.Elements[1].PosX, 200);
+  EXPECT_EQ(G.Elements[2].PosX, 600);
+  EXPECT_EQ(G.Modified, model::False);
 }
 
 }  // namespace
