@@ -1,5 +1,8 @@
 #include "app/result_captions.h"
 
+#include <array>
+#include <iterator>
+
 #include "model/globals.h"
 #include "model/result_display.h"
 #include "model/sheet.h"
@@ -10,19 +13,10 @@ namespace {
 
 using model::SheetForm;
 
-struct AxisCaption {
-  ui::Label SheetForm::*label;
-  const char* global;
-  const char* principal;
-};
-
-// Only the two centroid captions carry a blank before the prime.
-constexpr AxisCaption AxisCaptions[] = {
-    {&SheetForm::yBarL, "y:", "y ':"}, {&SheetForm::xBarL, "x:", "x ':"}, {&SheetForm::dL, "d:", "d':"},
-    {&SheetForm::bL, "b:", "b':"},     {&SheetForm::IxL, "Ix:", "Ix':"},  {&SheetForm::SxL, "Sx:", "Sx':"},
-    {&SheetForm::rxL, "rx:", "rx':"},  {&SheetForm::ZxL, "Zx:", "Zx':"},  {&SheetForm::IyL, "Iy:", "Iy':"},
-    {&SheetForm::SyL, "Sy:", "Sy':"},  {&SheetForm::ryL, "ry:", "ry':"},  {&SheetForm::ZyL, "Zy:", "Zy':"},
-};
+// Rows 1 to 12 of the panel (y to Zy) about the principal axes. Only the two centroid
+// captions carry a blank before the prime.
+constexpr const char* PrincipalCaptions[12] = {
+    "y ':", "x ':", "d':", "b':", "Ix':", "Sx':", "rx':", "Zx':", "Iy':", "Sy':", "ry':", "Zy':"};
 
 }  // namespace
 
@@ -37,7 +31,9 @@ void ApplyResultCaptions() {
   }
 
   const bool global = model::G.RotAxis != model::False;
-  for (const AxisCaption& a : AxisCaptions) (s.*a.label).Caption = global ? a.global : a.principal;
+  const std::array<model::ResultRow, 16> rows = s.ResultRows();
+  for (size_t i = 1; i <= std::size(PrincipalCaptions); ++i)
+    rows[i].Caption->Caption = global ? model::GlobalResultCaptions[i] : PrincipalCaptions[i - 1];
   s.Phi.Visible = s.PhiL.Visible = s.PhiUnitL.Visible = !global;
 }
 

@@ -150,8 +150,6 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   CalcTitle.FontBold = true;
   CalcTitle.BackStyle = 0;
 
-  const char* captions[16] = {
-      "A:", "y:", "x:", "d:", "b:", "Ix:", "Sx:", "rx:", "Zx:", "Iy:", "Sy:", "ry:", "Zy:", "J:", "Cw:", "\u03c6:"};
   auto rows = ResultRows();
   for (size_t i = 0; i < rows.size(); ++i) {
     const float top = RowPitch * static_cast<float>(i + 1) + 60;
@@ -162,7 +160,7 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
       l->FontSize = 10;
       l->FontName = "ER Architect";
     }
-    r.Caption->Caption = captions[i];
+    r.Caption->Caption = GlobalResultCaptions[i];
     r.Caption->Move(100, top, 600, 285);
     r.Value->Move(700, top, 1250, 285);
     r.Value->Alignment = 1;

@@ -26,6 +26,11 @@ inline constexpr int CutButton = 10;
 inline constexpr int CopyButton = 11;
 inline constexpr int PasteButton = 12;
 
+// The captions of the results panel's rows in the order of SheetForm::ResultRows(), as
+// they stand about the global axes.
+inline constexpr const char* GlobalResultCaptions[16] = {
+    "A:", "y:", "x:", "d:", "b:", "Ix:", "Sx:", "rx:", "Zx:", "Iy:", "Sy:", "ry:", "Zy:", "J:", "Cw:", "\u03c6:"};
+
 // One row of the results panel: caption, value and unit.
 struct ResultRow {
   ui::Label* Caption;
