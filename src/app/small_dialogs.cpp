@@ -131,7 +131,13 @@ void About_Click() {
   ui::ShowModal(form);
 }
 
-void Contents_Click() { (void)ui::platform().ShellOpen(G.AppPath + "Help/help.html"); }
+void Contents_Click() {
+  // Where the desktop has no program for the page, the user is told where it lies
+  // rather than left with a command that silently did nothing.
+  const std::string page = G.AppPath + "Help/help.html";
+  if (!ui::platform().ShellOpen(page))
+    ui::MsgBox("The help page could not be opened. Open " + page + " in a web browser.");
+}
 
 void ShowSplash() {
   CloseSplash();

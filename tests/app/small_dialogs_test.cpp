@@ -172,6 +172,16 @@ TEST_F(SmallDialogs, HelpOpensThePageBesideTheProgramAndReportsNothing) {
   EXPECT_TRUE(h.platform.Messages.empty());
 }
 
+TEST_F(SmallDialogs, HelpThatCannotBeOpenedSaysWhereThePageIs) {
+  G.AppPath = "/opt/quorvane/";
+  h.platform.ShellOpenWorks = false;
+  Contents_Click();
+  EXPECT_EQ(h.platform.ShellOpened, std::vector<std::string>{"/opt/quorvane/Help/help.html"});
+  EXPECT_EQ(h.platform.Messages,
+            std::vector<std::string>{"The help page could not be opened. Open /opt/quorvane/Help/help.html in a "
+                                     "web browser."});
+}
+
 // The notice sends users to the help page's limitations: the page beside the program
 // must have them.
 TEST(HelpPage, IsCopiedBesideTheProgramWithItsLimitations) {

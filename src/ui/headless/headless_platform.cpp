@@ -99,7 +99,7 @@ bool HeadlessPlatform::EndDoc() {
 
 bool HeadlessPlatform::ShellOpen(const std::string& path) {
   ShellOpened.push_back(path);
-  return true;
+  return ShellOpenWorks;
 }
 
 bool HeadlessPlatform::RegisterFont(const std::string& path) {

@@ -62,6 +62,7 @@ class HeadlessPlatform : public Platform {
   int DocumentsEnded = 0;
 
   std::vector<std::string> ShellOpened;
+  bool ShellOpenWorks = true;  // false: the desktop has nothing to open a page with
   std::vector<std::string> FontsRegistered;
   bool FontRegistrationWorks = true;
   std::string Today = "12/10/2026";
