@@ -20,16 +20,10 @@ using model::G;
 
 namespace {
 
-void OfferPaste(bool offered) {
-  model::SheetForm& sheet = model::Sheet();
-  sheet.Paste.Enabled = offered;
-  sheet.tbToolBar.Button(model::PasteButton).Enabled = offered;
-}
-
 // After Copy and Cut: nothing is selected any more, and the clipboard holds elements.
 void AfterCopy() {
   SetCutCopyButtons(false);
-  OfferPaste(true);
+  view::OfferPaste(true);
 }
 
 void PutSelectionOnClipboard() {
@@ -66,10 +60,10 @@ void Paste_Click() {
   if (!p.ClipboardHasText()) return;
   const std::string text = p.ClipboardText();
   if (!text.starts_with(ClipPrefix)) {
-    OfferPaste(false);
+    view::OfferPaste(false);
     return;
   }
-  OfferPaste(true);
+  view::OfferPaste(true);
   EndCommandInProgress();
 
   // The whole text is read before the section changes.

@@ -20,13 +20,17 @@ void UpdatePasteCommand() {
   ui::Platform& p = ui::platform();
   if (!p.ClipboardHasText()) return;
   const bool offered = p.ClipboardText().rfind("Shape::", 0) == 0;
+  OfferPaste(offered);
+}
+
+}  // namespace
+
+void OfferPaste(bool offered) {
   model::SheetForm& sheet = model::Sheet();
   sheet.Paste.Enabled = offered;
   if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= model::PasteButton)
     sheet.tbToolBar.Button(model::PasteButton).Enabled = offered;
 }
-
-}  // namespace
 
 void RedrawDrawing() {
   model::SheetForm& sheet = model::Sheet();

@@ -6,4 +6,7 @@ namespace view {
 
 void RedrawDrawing();
 
+// The Paste menu item and toolbar button enabled together, or greyed together.
+void OfferPaste(bool offered);
+
 }  // namespace view
