@@ -106,9 +106,8 @@ class CasesWindowTest : public qt_testing::StartedWindowTest {
   void ClickOn(int k) {
     const model::ElementRecord& e = G.Elements[k];
     ui::PictureBox& base = Sheet().Base;
-    const int px = static_cast<int>(std::lround(base.ToPixelX(e.PosX + e.Width / 2.0)));
-    const int py = static_cast<int>(std::lround(base.ToPixelY(e.PosY + e.Depth / 2.0)));
-    QTest::mouseClick(window()->WidgetOf(&base), Qt::LeftButton, Qt::NoModifier, QPoint(px + 2, py + 2));
+    QTest::mouseClick(window()->WidgetOf(&base), Qt::LeftButton, Qt::NoModifier,
+                      PixelOf(e.PosX + e.Width / 2.0, e.PosY + e.Depth / 2.0));
   }
 
   QTimer answer;

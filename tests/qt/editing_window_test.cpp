@@ -44,13 +44,6 @@ class EditingWindowTest : public qt_testing::StartedWindowTest {
         }
     ADD_FAILURE() << "no toolbar button " << key;
   }
-  // The drawing area's pixel for a drawing position (the default view: 1200 x 1000 mm on
-  // its inner pixels).
-  QPoint PixelOf(double x, double y) {
-    const ui::PictureBox& base = Sheet().Base;
-    return {static_cast<int>(std::floor(base.ToPixelX(x) + 0.5)) + 2,
-            static_cast<int>(std::floor(base.ToPixelY(y) + 0.5)) + 2};
-  }
   void MoveTo(QPoint p) {
     QTest::mouseMove(Widget(Sheet().Base), p);
     QApplication::processEvents();

@@ -12,9 +12,11 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPoint>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <cmath>
 #include <fstream>
 #include <string>
 
@@ -84,6 +86,13 @@ class StartedWindowTest : public ::testing::Test {
     qt.platform.SyncAll();
     const std::string text = ShownText(label);
     return text.empty() ? 0 : std::stod(text);
+  }
+  // The drawing area widget's pixel for a drawing position: the design's rounding onto the
+  // inner pixels, inside the 2-pixel frame.
+  QPoint PixelOf(double x, double y) {
+    const ui::PictureBox& base = model::Sheet().Base;
+    return {static_cast<int>(std::floor(base.ToPixelX(x) + 0.5)) + 2,
+            static_cast<int>(std::floor(base.ToPixelY(y) + 0.5)) + 2};
   }
   // A file in the test's own folder.
   std::string Path(const char* name) { return QDir(dir.path()).filePath(name).toStdString(); }
