@@ -186,4 +186,24 @@ TEST_F(EditingWindowTest, SelectAllDuringAMirrorThenEscLeavesEveryElementAsItWas
   EXPECT_EQ(G.Modified, model::False);
 }
 
+// The Mirror's second prompt is longer than the status box: the box shows how the
+// sentence begins, where it says what to do, not its last words.
+TEST_F(EditingWindowTest, ALongPromptShowsItsBeginningInTheStatusBox) {
+  window()->activateWindow();
+  G.Elements[1] = model::testing::Plate(100, 50, 200, 200);
+  G.ElementCount = 1;
+  view::RedrawDrawing();
+  ClickAt(PixelOf(250, 225));
+  ASSERT_EQ(G.Elements[1].Selected, model::True);
+  Toolbar("Mirror");
+  ClickAt(PixelOf(400, 100));
+  auto* box = qobject_cast<QLineEdit*>(Widget(Sheet().CurrentObject));
+  ASSERT_NE(box, nullptr);
+  ASSERT_TRUE(box->text().startsWith("Now move cursor")) << box->text().toStdString();
+  ASSERT_GT(box->fontMetrics().horizontalAdvance(box->text()), box->width());  // it cannot show whole
+  EXPECT_EQ(box->cursorPosition(), 0);
+  QTest::keyClick(Widget(Sheet().Base), Qt::Key_Escape);
+  QApplication::processEvents();
+}
+
 }  // namespace

@@ -431,12 +431,16 @@ void FormWindow::SyncControl(Control& c, Entry& e) {
     case ControlKind::TextBox: {
       auto& t = static_cast<TextBox&>(c);
       if (auto* edit = dynamic_cast<QLineEdit*>(w)) {
+        // Before the text, and only on a change: setting the limit puts the caret at the end.
+        const int limit = t.MaxLength > 0 ? t.MaxLength : 32767;
+        if (edit->maxLength() != limit) edit->setMaxLength(limit);
         if (edit->text().toStdString() != t.Text) {
           edit->setText(Q(t.Text));
-          edit->setCursorPosition(static_cast<int>(edit->text().size()));
+          // A box the user types in keeps the caret at the end; a locked box that only
+          // shows a message shows its beginning, where a long prompt says what to do.
+          edit->setCursorPosition(t.Locked ? 0 : static_cast<int>(edit->text().size()));
         }
         edit->setReadOnly(t.Locked);
-        edit->setMaxLength(t.MaxLength > 0 ? t.MaxLength : 32767);
         const Qt::Alignment h = t.Alignment == 1 ? Qt::AlignRight : t.Alignment == 2 ? Qt::AlignHCenter : Qt::AlignLeft;
         if (edit->alignment() != (h | Qt::AlignVCenter)) edit->setAlignment(h | Qt::AlignVCenter);
       } else if (auto* text = dynamic_cast<QPlainTextEdit*>(w)) {
