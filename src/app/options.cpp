@@ -31,6 +31,13 @@ std::string ConvertedSpacing(double value) {
   return model::PlainNumberText(v);
 }
 
+// The spacing as typed, for the other unit's box; not a number when the text does not
+// read as one, and the box then stays as typed (OK says what is wanted).
+double TypedSpacing(const std::string& text) {
+  double value = 0;
+  return model::ParseNumber(text, value) ? value : std::nan("");
+}
+
 }  // namespace
 
 OptionsForm::OptionsForm() : ui::Form("Options") {
@@ -136,9 +143,7 @@ void OptionsForm::Fill() {
 
 void OptionsForm::Option1_Click() {
   if (!G.UnitStatus) return;
-  double value = 0;
-  // A spacing that does not read as a number stays as typed; OK then says what is wanted.
-  if (!model::ParseNumber(Text1.Text, value)) value = std::nan("");
+  const double value = TypedSpacing(Text1.Text);
   G.UnitStatus = model::False;
   Label4.Caption = SpacingIn;
   if (std::isfinite(value)) Text1.Text = ConvertedSpacing(value / 25.4);
@@ -146,8 +151,7 @@ void OptionsForm::Option1_Click() {
 
 void OptionsForm::Option2_Click() {
   if (G.UnitStatus) return;
-  double value = 0;
-  if (!model::ParseNumber(Text1.Text, value)) value = std::nan("");
+  const double value = TypedSpacing(Text1.Text);
   G.UnitStatus = model::True;
   Label4.Caption = SpacingMM;
   if (std::isfinite(value) && model::FitsSingle(value * 25.4)) Text1.Text = ConvertedSpacing(value * 25.4);
