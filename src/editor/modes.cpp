@@ -5,6 +5,7 @@
 #include "editor/bearing.h"
 #include "editor/controls.h"
 #include "editor/previews.h"
+#include "editor/selection.h"
 #include "editor/selection_click.h"
 #include "model/case_dialogs.h"
 #include "model/globals.h"
@@ -20,8 +21,6 @@ using model::G;
 using model::True;
 
 namespace {
-
-bool Selected(int i) { return G.Elements[static_cast<size_t>(i)].Selected != 0; }
 
 bool AnySelected() {
   for (int i = 1; i <= model::ElementsInUse(); ++i)

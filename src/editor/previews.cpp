@@ -6,6 +6,7 @@
 
 #include "editor/bearing.h"
 #include "editor/preview_support.h"
+#include "editor/selection.h"
 #include "editor/snap.h"
 #include "model/globals.h"
 #include "model/guards.h"
@@ -26,7 +27,6 @@ constexpr double TwoPi = 6.2831853;
 
 using Positions = std::array<model::PointD, model::MaxElements + 1>;
 
-bool Selected(int i) { return G.Elements[static_cast<size_t>(i)].Selected != 0; }
 int32_t R(double v) { return model::RoundToInt32(v); }
 
 // The overlap test of element i at (x, y); the flag starts clear so that only this test
