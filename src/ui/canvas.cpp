@@ -6,19 +6,7 @@
 
 namespace ui {
 
-namespace {
-
-// The pixel a fractional position falls in; far-off positions clamp to a value that is
-// outside every image, so they set nothing and read -1.
-int ToPixelIndex(double p) {
-  if (!(p > -1e9)) return -1000000000;
-  if (p > 1e9) return 1000000000;
-  return static_cast<int>(std::floor(p + 0.5));
-}
-
-}  // namespace
-
-void Canvas::Sync() const {
+void Canvas::FollowOwner() const {
   if (!size_source_) return;
   auto [w, h] = size_source_();
   if (w < 0) w = 0;
@@ -34,16 +22,6 @@ void Canvas::Sync() const {
   ++revision_;
 }
 
-int Canvas::PixelWidth() const {
-  Sync();
-  return width_;
-}
-
-int Canvas::PixelHeight() const {
-  Sync();
-  return height_;
-}
-
 void Canvas::SetPixelSize(int width, int height) {
   size_source_ = [width, height] { return std::pair{width, height}; };
   Sync();
@@ -55,18 +33,6 @@ void Canvas::SetScale(float left, float top, float width, float height) {
   ScaleWidth = width;
   ScaleHeight = height;
   ScaleMode = ScaleModes::User;
-}
-
-double Canvas::ToPixelX(double x) const {
-  if (ScaleMode == ScaleModes::Pixel) return x;
-  if (ScaleMode == ScaleModes::Twip) return x / 15.0;
-  return (x - ScaleLeft) * PixelWidth() / ScaleWidth;
-}
-
-double Canvas::ToPixelY(double y) const {
-  if (ScaleMode == ScaleModes::Pixel) return y;
-  if (ScaleMode == ScaleModes::Twip) return y / 15.0;
-  return (y - ScaleTop) * PixelHeight() / ScaleHeight;
 }
 
 float Canvas::FromPixelX(double px) const {
@@ -83,38 +49,13 @@ float Canvas::FromPixelY(double py) const {
   return static_cast<float>(ScaleTop + py * ScaleHeight / (h > 0 ? h : 1));
 }
 
-int32_t Canvas::PixelAt(int px, int py) const {
-  Sync();
-  if (px < 0 || py < 0 || px >= width_ || py >= height_) return -1;
-  return pixels_[static_cast<size_t>(py) * width_ + px];
-}
-
-void Canvas::SetPixel(int px, int py, int32_t colour) {
-  Sync();
-  if (px < 0 || py < 0 || px >= width_ || py >= height_) return;
-  pixels_[static_cast<size_t>(py) * width_ + px] = colour;
-  ++revision_;
-}
-
-void Canvas::Plot(int px, int py, int32_t colour) {
-  if (DrawWidth <= 1) {
-    SetPixel(px, py, colour);
-    return;
-  }
+void Canvas::PlotDot(int px, int py, int32_t colour) {
   const double r = DrawWidth / 2.0;
   const int reach = static_cast<int>(r);
   for (int dy = -reach; dy <= reach; ++dy)
     for (int dx = -reach; dx <= reach; ++dx)
       if (dx * dx + dy * dy <= r * r) SetPixel(px + dx, py + dy, colour);
 }
-
-void Canvas::PSet(float x, float y, int32_t colour) {
-  Plot(ToPixelIndex(ToPixelX(x)), ToPixelIndex(ToPixelY(y)), colour);
-  CurrentX = x;
-  CurrentY = y;
-}
-
-int32_t Canvas::Point(float x, float y) const { return PixelAt(ToPixelIndex(ToPixelX(x)), ToPixelIndex(ToPixelY(y))); }
 
 namespace {
 
@@ -151,6 +92,7 @@ struct Bresenham {
 }  // namespace
 
 void Canvas::Line(float x1, float y1, float x2, float y2, int32_t colour) {
+  const Batch batch(*this);
   const int px = ToPixelIndex(ToPixelX(x1));
   const int py = ToPixelIndex(ToPixelY(y1));
   const int ex = ToPixelIndex(ToPixelX(x2));

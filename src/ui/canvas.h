@@ -44,46 +44,128 @@ class Canvas {
   float CurrentX = 0;
   float CurrentY = 0;
 
+  // Holds the canvas for one drawing operation (a segment, a circle, a probe): the size is
+  // taken from the owner once, at the start, and the revision grows once, when the
+  // operation has set a pixel, however many pixels it touches. The owner's size must not
+  // change while one is alive. They nest.
+  class Batch {
+   public:
+    explicit Batch(const Canvas& canvas) : canvas_(canvas) { canvas_.Hold(); }
+    ~Batch() { canvas_.Release(); }
+    Batch(const Batch&) = delete;
+    Batch& operator=(const Batch&) = delete;
+
+   private:
+    const Canvas& canvas_;
+  };
+
   // Inner size in whole pixels.
-  int PixelWidth() const;
-  int PixelHeight() const;
+  int PixelWidth() const {
+    Sync();
+    return width_;
+  }
+  int PixelHeight() const {
+    Sync();
+    return height_;
+  }
   // For a canvas without an owner.
   void SetPixelSize(int width, int height);
 
   // Sets user coordinates in one call, as the platform's Scale method does.
   void SetScale(float left, float top, float width, float height);
 
-  void PSet(float x, float y, int32_t colour);
-  int32_t Point(float x, float y) const;
+  void PSet(float x, float y, int32_t colour) {
+    Plot(ToPixelIndex(ToPixelX(x)), ToPixelIndex(ToPixelY(y)), colour);
+    CurrentX = x;
+    CurrentY = y;
+  }
+  int32_t Point(float x, float y) const { return PixelAt(ToPixelIndex(ToPixelX(x)), ToPixelIndex(ToPixelY(y))); }
   void Line(float x1, float y1, float x2, float y2, int32_t colour);
   // Continues a polyline from (CurrentX, CurrentY).
   void LineTo(float x2, float y2, int32_t colour);
   void Cls();
 
   // Whole pixels, for backends and tests.
-  int32_t PixelAt(int px, int py) const;
-  void SetPixel(int px, int py, int32_t colour);
+  int32_t PixelAt(int px, int py) const {
+    Sync();
+    if (!Inside(px, py)) return -1;
+    return pixels_[static_cast<size_t>(py) * static_cast<size_t>(width_) + static_cast<size_t>(px)];
+  }
+  void SetPixel(int px, int py, int32_t colour) {
+    Sync();
+    if (!Inside(px, py)) return;
+    pixels_[static_cast<size_t>(py) * static_cast<size_t>(width_) + static_cast<size_t>(px)] = colour;
+    Changed();
+  }
   const std::vector<int32_t>& Pixels() const;
   Image Snapshot() const;
   void LoadImage(const Image& image);  // copies a picture into the top-left corner
   // Grows whenever the image changes, so a backend knows when to repaint.
-  uint64_t Revision() const { return revision_; }
+  uint64_t Revision() const { return revision_ + (changed_ ? 1 : 0); }
 
   // Position in the current units to a fractional pixel position, and back.
-  double ToPixelX(double x) const;
-  double ToPixelY(double y) const;
+  double ToPixelX(double x) const {
+    if (ScaleMode == ScaleModes::Pixel) return x;
+    if (ScaleMode == ScaleModes::Twip) return x / 15.0;
+    return (x - ScaleLeft) * PixelWidth() / ScaleWidth;
+  }
+  double ToPixelY(double y) const {
+    if (ScaleMode == ScaleModes::Pixel) return y;
+    if (ScaleMode == ScaleModes::Twip) return y / 15.0;
+    return (y - ScaleTop) * PixelHeight() / ScaleHeight;
+  }
   float FromPixelX(double px) const;
   float FromPixelY(double py) const;
 
  private:
-  void Sync() const;  // follows the owner's size, keeping the image's top-left part
-  void Plot(int px, int py, int32_t colour);
+  // The pixel a fractional position falls in, floor(p + 0.5); far-off positions clamp to a
+  // value that is outside every image, so they set nothing and read -1.
+  static int ToPixelIndex(double p) {
+    if (!(p > -1e9)) return -1000000000;
+    if (p > 1e9) return 1000000000;
+    const double q = p + 0.5;
+    const int cut = static_cast<int>(q);  // toward zero; one too high below zero
+    return static_cast<double>(cut) > q ? cut - 1 : cut;
+  }
+  bool Inside(int px, int py) const {
+    return static_cast<unsigned>(px) < static_cast<unsigned>(width_) &&
+           static_cast<unsigned>(py) < static_cast<unsigned>(height_);
+  }
+  // Follows the owner's size, keeping the image's top-left part; not while held.
+  void Sync() const {
+    if (held_ == 0) FollowOwner();
+  }
+  void FollowOwner() const;
+  void Changed() {
+    if (held_ != 0)
+      changed_ = true;
+    else
+      ++revision_;
+  }
+  void Hold() const {
+    if (held_ == 0) FollowOwner();
+    ++held_;
+  }
+  void Release() const {
+    if (--held_ != 0 || !changed_) return;
+    changed_ = false;
+    ++revision_;
+  }
+  void Plot(int px, int py, int32_t colour) {
+    if (DrawWidth <= 1)
+      SetPixel(px, py, colour);
+    else
+      PlotDot(px, py, colour);
+  }
+  void PlotDot(int px, int py, int32_t colour);  // the round dot of a wide pen
 
   std::function<std::pair<int, int>()> size_source_;
   mutable int width_ = 0;
   mutable int height_ = 0;
   mutable std::vector<int32_t> pixels_;
   mutable uint64_t revision_ = 0;
+  mutable int held_ = 0;          // Batches alive
+  mutable bool changed_ = false;  // a pixel set under the current batch
 };
 
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "view/pixel_primitives.h"
 
 #include <cmath>
+#include <optional>
 
 #include "model/globals.h"
 #include "model/rounding.h"
@@ -17,7 +18,8 @@ PrimitiveCapture* g_capture = nullptr;
 bool FitsInt32(float v) { return std::isfinite(v) && std::fabs(static_cast<double>(v)) < 2147483647.0; }
 
 // The scale captured as whole numbers for the length of one call, with the drawing area in
-// pixel units meanwhile; the destructor puts the whole numbers back in user units.
+// pixel units and held as one batch meanwhile; the destructor puts the whole numbers back
+// in user units.
 class PixelUnits {
  public:
   explicit PixelUnits(ui::Canvas& base) : base_(base) {
@@ -32,6 +34,7 @@ class PixelUnits {
     ST = model::RoundToInt32(top);
     if (SW == 0 || SH == 0) return;
     base.ScaleMode = ui::ScaleModes::Pixel;
+    batch_.emplace(base);  // one look at the owner's size for the whole walk
     W = base.PixelWidth();
     H = base.PixelHeight();
     ok_ = true;
@@ -63,6 +66,7 @@ class PixelUnits {
 
  private:
   ui::Canvas& base_;
+  std::optional<ui::Canvas::Batch> batch_;
   bool ok_ = false;
 };
 

@@ -79,6 +79,30 @@ TEST(RoundToInt, SaturatesInsteadOfOverflowing) {
   EXPECT_EQ(RoundToInt32(std::nan("")), 0);
 }
 
+// Whole numbers (the view's scale after every drawing call) come back as they are, up to
+// the type's limits, and saturate beyond them however large.
+TEST(RoundToInt, KeepsWholeNumbersAndSaturatesLargeOnes) {
+  const struct {
+    double in;
+    int32_t out;
+  } cases[] = {{0.0, 0},
+               {-0.0, 0},
+               {-3.0, -3},
+               {1200.0, 1200},
+               {2147483647.0, 2147483647},
+               {-2147483648.0, -2147483647 - 1},
+               {2147483648.0, 2147483647},
+               {4503599627370495.0, 2147483647},  // just below 2^52
+               {4503599627370496.5, 2147483647},  // 2^52 and up: every double is whole
+               {-9007199254740993.0, -2147483647 - 1},
+               {1e300, 2147483647},
+               {2147483646.5, 2147483646}};  // a half, to the even neighbour
+  for (const auto& c : cases) EXPECT_EQ(RoundToInt32(c.in), c.out) << c.in;
+  EXPECT_EQ(RoundToInt16(-32768.0), -32768);
+  EXPECT_EQ(RoundToInt16(32767.0), 32767);
+  EXPECT_EQ(RoundToInt16(1e20), 32767);
+}
+
 TEST(Min4Max4, TakeTheExtremeAndKeepTheEarlierOnTies) {
   int r = 0;
   Min4(3, 1, 1, 2, r);

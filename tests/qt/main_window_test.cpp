@@ -17,6 +17,7 @@
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/layout.h"
+#include "view/pixel_primitives.h"
 #include "view/redraw.h"
 
 namespace {
@@ -87,6 +88,20 @@ TEST_F(MainWindowTest, TheCanvasRepaintsWhenItChanges) {
   const QImage shown = widget(base)->grab().toImage();
   // 600 * 649 / 1200 = 324.5 -> 325; (500 - 1000) * 549 / -1000 = 274.5 -> 275.
   EXPECT_EQ(shown.pixel(325 + 2, 275 + 2) & 0xFFFFFF, 0x0000FFu);
+}
+
+// The element outlines reach the drawing area through the pixel primitives, each counted
+// as one change of the image: the window must still repaint after one.
+TEST_F(MainWindowTest, TheCanvasRepaintsAfterAnOutlineSegment) {
+  ui::PictureBox& base = Sheet().Base;
+  qt.platform.SyncAll();
+  view::PixelLine(600, 500, 700, 500, model::Red);
+  qt.platform.SyncAll();
+  const QImage shown = widget(base)->grab().toImage();
+  // From (324.5, 274.5) to (378.6, 274.5) in pixels: the row 275 from column 325 on.
+  EXPECT_EQ(shown.pixel(325 + 2, 275 + 2) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(shown.pixel(370 + 2, 275 + 2) & 0xFFFFFF, 0xFF0000u);
+  EXPECT_EQ(shown.pixel(370 + 2, 276 + 2) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 TEST_F(MainWindowTest, AClickArrivesInBaseMouseDownInUserUnits) {

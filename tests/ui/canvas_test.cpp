@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <set>
@@ -56,6 +57,63 @@ TEST(Canvas, OutsideTheImageSetsNothingAndReadsMinusOne) {
   EXPECT_EQ(c.Point(-0.6f, 0), -1);
   EXPECT_EQ(c.Point(-0.4f, 0), 0xFFFFFF);
   EXPECT_EQ(c.Point(1e30f, 0), -1);
+}
+
+TEST(Canvas, HalfwayPositionsGoToTheHigherPixelOnBothSidesOfZero) {
+  Canvas c = PixelCanvas(4, 3);
+  c.PSet(1.5f, 0, 0);      // floor(2) = 2
+  c.PSet(-0.5f, 1, 0);     // floor(0) = 0
+  c.PSet(2.5f, -0.5f, 0);  // 3, 0: halves never go to the even neighbour
+  c.PSet(-1.5f, 2, 0);     // floor(-1) = -1: outside
+  EXPECT_EQ(PixelsOf(c, 0), (std::set<Pixel>{{2, 0}, {0, 1}, {3, 0}}));
+  EXPECT_EQ(c.Point(-1.5f, 0), -1);
+  EXPECT_EQ(c.Point(-0.5f, -0.5f), 0xFFFFFF);
+  EXPECT_EQ(c.Point(-1e9f, 0), -1);
+  EXPECT_EQ(c.Point(std::nanf(""), 0), -1);
+}
+
+TEST(Canvas, RevisionGrowsWhenAnOperationChangesPixelsAndOnlyThen) {
+  Canvas c = PixelCanvas(10, 10);
+  uint64_t before = c.Revision();
+  c.Line(20, 20, 40, 40, 0);  // wholly outside
+  c.PSet(-3, 2, 0);
+  EXPECT_EQ(c.Point(2, 2), 0xFFFFFF);
+  EXPECT_EQ(c.Revision(), before);
+  c.Line(0, 0, 9, 0, 0);
+  EXPECT_GT(c.Revision(), before);
+  before = c.Revision();
+  c.PSet(5, 5, 0);
+  EXPECT_GT(c.Revision(), before);
+  before = c.Revision();
+  c.Cls();
+  EXPECT_GT(c.Revision(), before);
+}
+
+TEST(Canvas, ABatchShowsItsChangeAtOnceAndCountsItOnceItEnds) {
+  Canvas c = PixelCanvas(10, 10);
+  const uint64_t before = c.Revision();
+  uint64_t inside = 0;
+  {
+    const Canvas::Batch outer(c);
+    c.SetPixel(1, 1, 0);
+    inside = c.Revision();
+    EXPECT_GT(inside, before);  // a backend reading it meanwhile already sees a change
+    {
+      const Canvas::Batch inner(c);
+      c.Line(0, 5, 9, 5, 0);
+    }
+    c.PSet(3, 3, 0);
+    EXPECT_EQ(c.Revision(), inside);
+  }
+  EXPECT_EQ(c.Revision(), inside);
+  EXPECT_EQ(PixelsOf(c, 0).size(), 1u + 9u + 1u);
+  {
+    const Canvas::Batch empty(c);
+    EXPECT_EQ(c.Point(1, 1), 0);
+  }
+  EXPECT_EQ(c.Revision(), inside);
+  c.SetPixel(2, 2, 0);  // after the batches, each change counts again
+  EXPECT_GT(c.Revision(), inside);
 }
 
 TEST(Canvas, WidePenSetsARoundDotAndWhiteRemovesIt) {
@@ -215,6 +273,27 @@ TEST(PictureBox, ResizeKeepsTheImageAndFillsTheNewPart) {
   EXPECT_EQ(box.PixelWidth(), 16);
   EXPECT_EQ(box.PixelAt(1, 1), 0);
   EXPECT_EQ(box.PixelAt(12, 1), 0xFFFFFF);
+}
+
+TEST(PictureBox, EachOperationFollowsASizeChangedBeforeIt) {
+  Form f("f");
+  PictureBox box(f, "Base");
+  box.Move(0, 0, 150, 150);  // 6 x 6 inner
+  box.Cls();
+  box.ScaleMode = ScaleModes::Pixel;
+  box.Line(0, 1, 20, 1, 0);
+  box.Width = 300;  // 16 x 6
+  const uint64_t before = box.Revision();
+  box.Line(0, 2, 20, 2, 0);
+  EXPECT_GT(box.Revision(), before);
+  for (int x = 0; x < 16; ++x) {
+    EXPECT_EQ(box.PixelAt(x, 1), x < 6 ? 0 : 0xFFFFFF) << x;
+    EXPECT_EQ(box.PixelAt(x, 2), 0) << x;
+  }
+  box.Width = 90;  // 2 x 6
+  box.PSet(3, 3, 0);
+  EXPECT_EQ(box.Point(3, 3), -1);
+  EXPECT_EQ(box.PixelWidth(), 2);
 }
 
 TEST(PictureBox, PointerPixelsBecomeUserUnits) {

@@ -49,6 +49,29 @@ TEST_F(PixelPrimitives, LineSetsTheWalksPixels) {
   EXPECT_EQ(PixelsOf(base, model::Black), (PixelSet{{6, 5}, {7, 5}, {8, 5}, {9, 5}}));
 }
 
+// The Qt backend repaints when the revision moves: every primitive that sets a pixel
+// must move it, a probe never, and each call must see the drawing area's size of the
+// moment.
+TEST_F(PixelPrimitives, DrawingMovesTheRevisionProbingDoesNotAndEachCallFollowsTheSize) {
+  auto& base = UnitArea();
+  uint64_t before = base.Revision();
+  PixelLineHit(1, 1, 15, 8);
+  PixelCircleHit(10, 5, 3);
+  PixelLine(30, 1, 40, 8, model::Black);  // beyond the right edge
+  EXPECT_EQ(base.Revision(), before);
+  PixelLine(1, 1, 15, 8, model::Black);
+  EXPECT_GT(base.Revision(), before);
+  before = base.Revision();
+  PixelCircle(10, 5, 3, model::Red);
+  EXPECT_GT(base.Revision(), before);
+  // Twice as wide, the scale kept: a unit becomes two pixels across.
+  base.Width = static_cast<float>((40 + 4) * ui::TwipsPerPixel);
+  PixelLine(0, 2, 20, 2, model::Blue);
+  const PixelSet blue = PixelsOf(base, model::Blue);
+  EXPECT_EQ(blue.size(), 40u);
+  EXPECT_TRUE(blue.count({39, 8}));
+}
+
 TEST_F(PixelPrimitives, EveryPrimitiveLeavesTheScaleAtWholeNumbers) {
   auto& base = DrawingArea(40, 30, 12.5f, 62.5f, 37.5f, -62.5f);
   PixelLine(20, 20, 30, 30, model::Black);
