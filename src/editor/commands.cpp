@@ -57,15 +57,13 @@ void NextSnapPoint() {
   if (placing) {
     view::DrawElement(G.GhostX, G.GhostY, c, model::Red);
   } else {
-    // Every moving element, erased at the previous step's place and drawn at this one's.
+    // Every moving element where the move preview shows it: its preview position, which
+    // is also right before the first step (its own place) and during a hold (the frozen
+    // place). The ghost offset would be stale there and draw a copy the move never shows.
     for (int i = 1; i <= model::ElementsInUse(); ++i) {
       if (!G.Elements[i].Selected) continue;
-      const model::ElementRecord& e = G.Elements[i];
-      int32_t px = model::RoundToInt32(G.PrevGhostX - G.MoveBaseX + e.PosX);
-      int32_t py = model::RoundToInt32(G.PrevGhostY - G.MoveBaseY + e.PosY);
-      view::EraseElement(px, py, i);
-      int32_t x = model::RoundToInt32(G.GhostX - G.MoveBaseX + e.PosX);
-      int32_t y = model::RoundToInt32(G.GhostY - G.MoveBaseY + e.PosY);
+      const int32_t x = model::RoundToInt32(G.PreviewPos[i].x), y = model::RoundToInt32(G.PreviewPos[i].y);
+      view::EraseElement(x, y, i);
       view::DrawElement(x, y, i, model::Red);
     }
   }

@@ -7,6 +7,8 @@
 
 #include "editing_fixture.h"
 #include "editor/bearing.h"
+#include "editor/commands.h"
+#include "ui/input.h"
 
 namespace editor {
 namespace {
@@ -543,6 +545,28 @@ TEST_F(MoveHold, AZeroGridStepOrRotateSnapWorksAsOne) {
   Click(200, 200);
   Move(250, 260);
   EXPECT_NE(E(1).Angle, 0);
+}
+
+// F2 during a Move shows the moving elements again where the move preview has them: at
+// their own place before the first step, at the step's place after it; never at an offset
+// from a ghost that an earlier command left.
+TEST_F(Modes, F2DuringAMoveRedrawsTheSelectionWhereThePreviewHasIt) {
+  G.OSnapStatus = 1;
+  AddSelected(Plate(100, 50, 200, 200));
+  BeginMove();
+  G.GhostX = G.GhostY = G.PrevGhostX = G.PrevGhostY = 700;  // left by an earlier command
+  Click(200, 200);
+  int16_t f2 = ui::KeyF2;
+  Base_KeyUp(f2, 0);
+  EXPECT_EQ(Pixel(750, 700), model::White);
+  EXPECT_EQ(Pixel(220, 200), model::Red);  // an edge, away from the handles
+  Move(300, 300);
+  Base_KeyUp(f2, 0);
+  EXPECT_EQ(Pixel(750, 700), model::White);
+  EXPECT_EQ(Pixel(320, 300), model::Red);
+  Click(300, 300);
+  EXPECT_EQ(E(1).PosX, 300);
+  EXPECT_EQ(E(1).PosY, 300);
 }
 
 }  // namespace
