@@ -50,13 +50,45 @@ class Canvas {
   // change while one is alive. They nest.
   class Batch {
    public:
-    explicit Batch(const Canvas& canvas) : canvas_(canvas) { canvas_.Hold(); }
+    explicit Batch(Canvas& canvas) : canvas_(canvas) {
+      canvas_.Hold();
+      pixels_ = canvas_.pixels_.data();
+      width_ = static_cast<size_t>(canvas_.width_);
+      height_ = static_cast<size_t>(canvas_.height_);
+    }
     ~Batch() { canvas_.Release(); }
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
 
+    // PSet and Point of a position already in fractional pixels, as they are in
+    // ScaleModes::Pixel, for the pixel walks; PSetInPixels leaves CurrentX and CurrentY to
+    // the caller.
+    void PSetInPixels(float px, float py, int32_t colour) {
+      const int x = ToPixelIndex(px), y = ToPixelIndex(py);
+      if (canvas_.DrawWidth > 1) return canvas_.PlotDot(x, y, colour);
+      const size_t i = Index(x, y);
+      if (i == kOutside) return;
+      pixels_[i] = colour;
+      canvas_.changed_ = true;
+    }
+    int32_t PointInPixels(float px, float py) const {
+      const size_t i = Index(ToPixelIndex(px), ToPixelIndex(py));
+      return i == kOutside ? -1 : pixels_[i];
+    }
+
    private:
-    const Canvas& canvas_;
+    static constexpr size_t kOutside = ~size_t{0};
+    size_t Index(int x, int y) const {
+      const auto ux = static_cast<size_t>(static_cast<unsigned>(x));
+      const auto uy = static_cast<size_t>(static_cast<unsigned>(y));
+      return ux < width_ && uy < height_ ? uy * width_ + ux : kOutside;
+    }
+
+    Canvas& canvas_;
+    // The image as held, in types no pixel write can alias, so a walk keeps them at hand.
+    int32_t* pixels_ = nullptr;
+    size_t width_ = 0;
+    size_t height_ = 0;
   };
 
   // Inner size in whole pixels.

@@ -82,9 +82,10 @@ void WalkLineWithin(LineWalk w, const PixelReach& reach, Visit&& visit) {
   const StepRange r = ReachableSteps(w, reach);
   if (r.Empty()) return;
   if (!AdvanceLineWalk(w, r.first)) return;
+  LineWalk v = w;  // a copy whose address is never taken, so that it can stay in registers
   for (int64_t k = r.first; k <= r.last; ++k) {
-    if (visit(w.x, w.y)) return;
-    StepLine(w);
+    if (visit(v.x, v.y)) return;
+    StepLine(v);
   }
 }
 

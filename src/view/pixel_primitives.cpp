@@ -51,6 +51,7 @@ class PixelUnits {
   PixelUnits& operator=(const PixelUnits&) = delete;
 
   bool ok() const { return ok_; }
+  ui::Canvas::Batch& batch() { return *batch_; }
   float Px(float X) const { return static_cast<float>((static_cast<double>(X) - SL) * W / SW); }
   float Py(float Y) const { return static_cast<float>((static_cast<double>(Y) - ST) * H / SH); }
   float Radius(float R) const { return static_cast<float>(std::fabs(static_cast<double>(H) * R / SH)); }
@@ -79,12 +80,24 @@ void PixelLine(float X1, float Y1, float X2, float Y2, int32_t Colour) {
   ui::Canvas& base = model::Sheet().Base;
   PixelUnits units(base);
   if (!units.ok()) return;
+  ui::Canvas::Batch& pixels = units.batch();
   LineWalk w;
   if (!StartLineWalk(units.Px(X1), units.Py(Y1), units.Px(X2), units.Py(Y2), w)) return;
+  // The canvas is in pixel units meanwhile: each pixel is set as PSet would, and the last
+  // one becomes the current position, as after the PSets.
+  bool any = false;
+  float lastX = 0, lastY = 0;
   WalkLineWithin(w, units.Reach(base.DrawWidth), [&](float x, float y) {
-    base.PSet(x, y, Colour);
+    pixels.PSetInPixels(x, y, Colour);
+    any = true;
+    lastX = x;
+    lastY = y;
     return false;
   });
+  if (any) {
+    base.CurrentX = lastX;
+    base.CurrentY = lastY;
+  }
 }
 
 void PixelLineHit(float X1, float Y1, float X2, float Y2) {
@@ -95,10 +108,11 @@ void PixelLineHit(float X1, float Y1, float X2, float Y2) {
   if (!units.ok()) return;
   // Reading has no effect of its own: with the skip rule on, nothing could come of the walk.
   if (skip) return;
+  ui::Canvas::Batch& pixels = units.batch();
   LineWalk w;
   if (!StartLineWalk(units.Px(X1), units.Py(Y1), units.Px(X2), units.Py(Y2), w)) return;
   WalkLineWithin(w, units.Reach(1), [&](float x, float y) {
-    if (base.Point(x, y) != model::Black) return false;
+    if (pixels.PointInPixels(x, y) != model::Black) return false;
     model::G.OverlapFound = model::True;
     return true;
   });
@@ -109,12 +123,22 @@ void PixelCircle(float CX, float CY, float R, int32_t Colour) {
   ui::Canvas& base = model::Sheet().Base;
   PixelUnits units(base);
   if (!units.ok()) return;
+  ui::Canvas::Batch& pixels = units.batch();
   CircleWalk c;
   if (!StartCircleWalk(units.Px(CX), units.Py(CY), units.Radius(R), c)) return;
+  bool any = false;
+  float lastX = 0, lastY = 0;
   WalkCircleWithin(c, units.Reach(base.DrawWidth), [&](const float* px, const float* py) {
-    for (int i = 0; i < 4; ++i) base.PSet(px[i], py[i], Colour);
+    for (int i = 0; i < 4; ++i) pixels.PSetInPixels(px[i], py[i], Colour);
+    any = true;
+    lastX = px[3];
+    lastY = py[3];
     return false;
   });
+  if (any) {  // as after the PSets
+    base.CurrentX = lastX;
+    base.CurrentY = lastY;
+  }
 }
 
 void PixelCircleHit(float CX, float CY, float R) {
@@ -124,11 +148,12 @@ void PixelCircleHit(float CX, float CY, float R) {
   PixelUnits units(base);
   if (!units.ok()) return;
   if (skip) return;
+  ui::Canvas::Batch& pixels = units.batch();
   CircleWalk c;
   if (!StartCircleWalk(units.Px(CX), units.Py(CY), units.Radius(R), c)) return;
   WalkCircleWithin(c, units.Reach(1), [&](const float* px, const float* py) {
     bool black = false;
-    for (int i = 0; i < 4; ++i) black = (base.Point(px[i], py[i]) == model::Black) || black;
+    for (int i = 0; i < 4; ++i) black = (pixels.PointInPixels(px[i], py[i]) == model::Black) || black;
     if (!black) return false;
     model::G.OverlapFound = model::True;
     return true;
