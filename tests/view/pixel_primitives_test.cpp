@@ -72,6 +72,22 @@ TEST_F(PixelPrimitives, DrawingMovesTheRevisionProbingDoesNotAndEachCallFollowsT
   EXPECT_TRUE(blue.count({39, 8}));
 }
 
+// Each pixel is set by PSet in pixel units, so the current position ends at the last
+// pixel walked, in pixels; a walk that sets nothing leaves it alone.
+TEST_F(PixelPrimitives, TheCurrentPositionEndsAtTheLastPixelWalked) {
+  auto& base = UnitArea();
+  PixelLine(1, 8, 3.5f, 7, model::Black);  // pixels (1, 2), (2, 2), (3, 3), (4, 3)
+  EXPECT_EQ(base.CurrentX, 4);
+  EXPECT_EQ(base.CurrentY, 3);
+  PixelLine(30, 1, 40, 8, model::Black);  // wholly beyond the right edge
+  EXPECT_EQ(base.CurrentX, 4);
+  EXPECT_EQ(base.CurrentY, 3);
+  // A radius of 1 pixel walks one group, whose last pixel is (cx - x, cy + y) = (10 - 1, 5 + 0).
+  PixelCircle(10, 5, 1, model::Black);
+  EXPECT_EQ(base.CurrentX, 9);
+  EXPECT_EQ(base.CurrentY, 5);
+}
+
 TEST_F(PixelPrimitives, EveryPrimitiveLeavesTheScaleAtWholeNumbers) {
   auto& base = DrawingArea(40, 30, 12.5f, 62.5f, 37.5f, -62.5f);
   PixelLine(20, 20, 30, 30, model::Black);
