@@ -7,12 +7,13 @@
 #include "editor/previews.h"
 #include "editor/selection.h"
 #include "editor/selection_click.h"
-#include "model/case_dialogs.h"
+#include "model/case_state.h"
 #include "model/globals.h"
 #include "model/guards.h"
+#include "model/quick_help.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 
