@@ -145,7 +145,8 @@ void CaseCommand(int16_t& manual, ui::Menu& item, const char* setCaption, const 
   // otherwise an empty drawing has nothing to pick and the command does nothing.
   if (G.ElementCount < 1 && manual == 0) return;
   // A Move, Rotate or Mirror under way ends first, as Esc would end it: its previews have
-  // turned the selected elements, and only its cancel turns them back.
+  // turned the selected elements, and only its cancel turns them back. A case waiting for
+  // its next pick waits through it, so the command below reverts that case.
   if (G.MoveMode || G.RotateMode || G.MirrorMode) EndCommandInProgress();
   DeselectAndRedraw();
   if (manual != 0) {

@@ -13,10 +13,4 @@ void ResetTorsionWarpingCases() {
   sheet.Warping.Caption = SetWarpingCaption;
 }
 
-void EndUnfinishedCases() {
-  const int16_t torsionPicks = G.ManualJ == 1 ? 2 : 1;
-  if (G.ManualJ != 0 && G.TorsionPickStep < torsionPicks) G.ManualJ = G.TorsionPickStep = 0;
-  if (G.ManualCw != 0 && G.WarpPickStep < 2) G.ManualCw = G.WarpPickStep = 0;
-}
-
 }  // namespace model
