@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "editor/command_end.h"
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "model/number_text.h"
 #include "model/sheet.h"
@@ -19,7 +20,7 @@ bool FitsInt16(double value) {
 }
 
 bool ReadAngleDegrees(const std::string& text, double& degrees) {
-  return ParseNumber(text, degrees) && std::isfinite(degrees * Pi / 180);
+  return ReadBoxNumber(text, degrees) && std::isfinite(degrees * Pi / 180);
 }
 
 bool InchesToMillimetreText(double& size, std::string& text) {

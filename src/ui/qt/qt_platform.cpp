@@ -341,4 +341,7 @@ std::string QtPlatform::ShortDate() {
   return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
 
+// The default locale: the user's, unless the program set another one.
+std::string QtPlatform::DecimalSeparator() { return QLocale().decimalPoint().toStdString(); }
+
 }  // namespace ui::qt

@@ -55,6 +55,7 @@ class QtPlatform : public Platform {
   bool ShellOpen(const std::string& path) override;
   bool RegisterFont(const std::string& path) override;
   std::string ShortDate() override;
+  std::string DecimalSeparator() override;
 
   // Runs a handler of the system for an event, then brings every window up to date.
   void Dispatch(const std::function<void()>& handler);
