@@ -70,6 +70,8 @@ class QtPlatform : public Platform {
 
  private:
   FormWindow* Open(Form& form);
+  // A modal window about to close or hide activates the window it was shown over.
+  void HandActivationBack(FormWindow& closing);
   // The window a message box or platform dialog belongs to: the active one, unless that
   // is a form window that has closed and waits to be deleted (it would take the dialog
   // with it); then the modal form or the main window.
