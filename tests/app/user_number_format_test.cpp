@@ -12,16 +12,16 @@
 #include "app/precision_form.h"
 #include "app/settings_store.h"
 #include "app_fixture.h"
+#include "dialogs/bar_options.h"
+#include "dialogs/list_form.h"
+#include "dialogs/plate_bar.h"
+#include "dialogs/plate_options.h"
+#include "dialogs/section_options.h"
+#include "dialogs/shape_bar.h"
 #include "editor/insert_commands.h"
-#include "model/bar_options.h"
 #include "model/globals.h"
-#include "model/list_form.h"
-#include "model/plate_bar.h"
-#include "model/plate_options.h"
-#include "model/section_options.h"
-#include "model/shape_bar.h"
-#include "model/sheet.h"
 #include "ui/headless/actions.h"
+#include "windows/sheet.h"
 
 namespace app {
 namespace {

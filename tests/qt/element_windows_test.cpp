@@ -17,15 +17,15 @@
 #include <utility>
 #include <vector>
 
-#include "model/bar_options.h"
+#include "dialogs/bar_options.h"
+#include "dialogs/list_form.h"
+#include "dialogs/plate_bar.h"
+#include "dialogs/plate_options.h"
+#include "dialogs/section_options.h"
+#include "dialogs/shape_bar.h"
 #include "model/globals.h"
-#include "model/list_form.h"
-#include "model/plate_bar.h"
-#include "model/plate_options.h"
-#include "model/section_options.h"
-#include "model/shape_bar.h"
-#include "model/sheet.h"
 #include "started_window.h"
+#include "windows/sheet.h"
 
 namespace {
 
