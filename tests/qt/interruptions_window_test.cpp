@@ -21,10 +21,10 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/list_form.h"
+#include "dialogs/section_options.h"
+#include "dialogs/shape_bar.h"
 #include "model/globals.h"
-#include "model/list_form.h"
-#include "model/section_options.h"
-#include "model/shape_bar.h"
 #include "model/sheet.h"
 #include "started_window.h"
 #include "test_files.h"
