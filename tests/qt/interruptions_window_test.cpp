@@ -25,12 +25,12 @@
 #include "dialogs/section_options.h"
 #include "dialogs/shape_bar.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "started_window.h"
 #include "test_files.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 
