@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "model/new_element.h"
 #include "model/number_text.h"
@@ -31,7 +32,7 @@ BarOptionsForm::BarOptionsForm() : ui::Form("BarOptions") {
 
 void BarOptionsForm::Command1_Click() {
   double D = 0;
-  if (!ParseNumber(Text1.Text, D)) {
+  if (!ReadBoxNumber(Text1.Text, D)) {
     ui::MsgBox(BarMessage);
     return;
   }

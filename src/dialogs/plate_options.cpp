@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "model/new_element.h"
 #include "model/number_text.h"
@@ -50,7 +51,7 @@ PlateOptionsForm::PlateOptionsForm() : ui::Form("PlateOptions") {
 
 void PlateOptionsForm::Command1_Click() {
   double W = 0, T = 0, degrees = 0;
-  if (!ParseNumber(Text2.Text, W) || !ParseNumber(Text3.Text, T)) {
+  if (!ReadBoxNumber(Text2.Text, W) || !ReadBoxNumber(Text3.Text, T)) {
     ui::MsgBox(PlateMessage);
     return;
   }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "model/number_text.h"
 #include "windows/sheet.h"
@@ -69,7 +70,7 @@ bool ElementSizesFit(const ElementRecord& e) {
 }
 
 bool ReadAngleDegrees(const std::string& text, double& degrees) {
-  return ParseNumber(text, degrees) && std::isfinite(degrees * Pi / 180);
+  return ReadBoxNumber(text, degrees) && std::isfinite(degrees * Pi / 180);
 }
 
 bool InchesToMillimetreText(double& size, std::string& text) {
