@@ -26,8 +26,9 @@ BarOptionsForm::BarOptionsForm() : ui::Form("BarOptions") {
   Command2.Move(1575, 840, 1035, 405);
   ui::TabOrderAsDeclared(*this);
 
-  ui::WireOkCancel(
-      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  ui::WireFormEvents(*this);
 }
 
 void BarOptionsForm::Command1_Click() {
@@ -82,5 +83,14 @@ void BarOptionsForm::Command1_Click() {
 }
 
 void BarOptionsForm::Command2_Click() { Unload(); }
+
+void BarOptionsForm::Form_Load() { KeyPreview = true; }
+
+void BarOptionsForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyReturn))
+    Command1_Click();
+  else if (ui::TakeKey(KeyAscii, ui::KeyEscape))
+    Command2_Click();
+}
 
 }  // namespace model

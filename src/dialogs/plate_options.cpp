@@ -45,8 +45,9 @@ PlateOptionsForm::PlateOptionsForm() : ui::Form("PlateOptions") {
   Command2.Move(1635, 1320, 1035, 420);
   ui::TabOrderAsDeclared(*this);
 
-  ui::WireOkCancel(
-      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  ui::WireFormEvents(*this);
 }
 
 void PlateOptionsForm::Command1_Click() {
@@ -123,5 +124,14 @@ void PlateOptionsForm::Command1_Click() {
 }
 
 void PlateOptionsForm::Command2_Click() { Unload(); }
+
+void PlateOptionsForm::Form_Load() { KeyPreview = true; }
+
+void PlateOptionsForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyReturn))
+    Command1_Click();
+  else if (ui::TakeKey(KeyAscii, ui::KeyEscape))
+    Command2_Click();
+}
 
 }  // namespace model
