@@ -1,5 +1,10 @@
 #pragma once
 // The shape-family window: six picture buttons, one per shape file.
+//
+// src/dialogs stands on view/ and the folders below it: the dialogs and prompt windows (the
+// insertion windows, the case choosers and the case prompts). The editor's commands open
+// them; an OK that adds an element ends a running command through model's EndCommandSlot.
+// Like windows/, the code keeps its subsystem's namespace (model).
 
 #include <string>
 

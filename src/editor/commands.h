@@ -4,6 +4,11 @@
 //
 // A toolbar button or key whose command has a menu item runs that item's Click, so a
 // command is joined to its handler once, at the menu item, and all three routes end there.
+//
+// src/editor stands on dialogs/ and the folders below it: the pointer and keyboard state
+// machine, previews, object snap, typed entry, commands and toolbar, undo, clipboard and
+// documents. What the File commands need from app/ (the question box, the result
+// captions) comes through the slots in documents.h, filled at start-up.
 
 #include <cstdint>
 

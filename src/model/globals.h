@@ -2,6 +2,11 @@
 // The shared state of the whole program: one plain struct with one instance, G.
 // Every subsystem reads and writes these fields directly, on the one UI thread.
 // A test resets everything with `G = Globals{}`.
+//
+// src/model stands on windows/ and ui/: the element record, this state, the shape files,
+// rounding and number text, and the whole property calculation, which writes the results
+// panel's labels. It holds no window; the one editor step it needs (ending a running
+// command before an element is added) comes through EndCommandSlot, filled at start-up.
 
 #include <array>
 #include <cstdint>

@@ -3,6 +3,8 @@
 // element's Width, v along its Depth, from the insertion point), one closed loop or two,
 // and one placement routine carries them into the drawing. What is done with the segments
 // (drawn, probed) is the drawing's business; this is geometry over the model alone.
+//
+// src/shapes stands on model/: the outline type and every family's vertex table.
 
 #include <array>
 #include <cstdint>

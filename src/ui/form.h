@@ -1,6 +1,10 @@
 #pragma once
 // A window: caption, place and size in twips (outer size; the client area is the outer
 // size less the frame that the platform reports), its controls and its events.
+//
+// src/ui is the ground floor: the window runtime (forms, controls, canvas, services) with
+// its headless backend for tests (headless/) and its Qt 6 backend (qt/, the only code that
+// includes Qt). It includes none of the system's own folders; they all stand on it.
 
 #include <cstdint>
 #include <functional>

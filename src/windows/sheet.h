@@ -1,6 +1,11 @@
 #pragma once
 // The main window and its controls, named as the system names them. Handlers are free
 // functions of the subsystem that owns them, wired to these controls at start-up.
+//
+// src/windows stands on ui/ alone: the main window's controls and layout, and the pictures
+// drawn for buttons and sketches; nothing here decides anything. Sitting this low, Sheet()
+// is there for every folder above, the calculation included. Its code keeps the namespace
+// of the subsystem it belongs to (model for Sheet and the pictures, editor for the toolbar's).
 
 #include <array>
 #include <memory>
