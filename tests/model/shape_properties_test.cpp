@@ -25,8 +25,8 @@
 #include "model/plastic_components.h"
 #include "model/properties.h"
 #include "model/shape_file.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {

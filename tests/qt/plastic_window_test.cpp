@@ -13,8 +13,8 @@
 #include "editor/document_codec.h"
 #include "model/globals.h"
 #include "model/shape_file.h"
-#include "model/sheet.h"
 #include "started_window.h"
+#include "windows/sheet.h"
 
 namespace {
 

@@ -1,0 +1,88 @@
+#include "dialogs/list_form.h"
+
+#include "dialogs/section_options.h"
+#include "model/globals.h"
+#include "model/new_element.h"
+#include "ui/dialog_keys.h"
+#include "windows/sheet.h"
+
+namespace model {
+
+ListFormForm::ListFormForm() : ui::Form("ListForm") {
+  Caption = "Choose Shape";
+  SetClientSize(2355, 3945);
+
+  ShapeList.Move(60, 45, 2235, 3180);
+  ShapeList.TabIndex = 0;
+  Command1.Caption = "OK";
+  Command1.Move(135, 3345, 975, 495);
+  Command1.TabIndex = 1;
+  Command2.Caption = "Cancel";
+  Command2.Move(1230, 3345, 990, 510);
+  Command2.TabIndex = 2;
+
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  ui::WireFormEvents(*this);
+  ShapeList.DblClick = [this] { ShapeList_DblClick(); };
+}
+
+void ListFormForm::Command1_Click() {
+  // The new element ends whatever the drawing area was doing, before it is counted: an
+  // element still being placed is the last one only until then.
+  EndCommandInProgress();
+  // The new element counts from here on, but never as a 51st: with the section full
+  // the options window refuses its OK and the count stays at 50.
+  const int n = G.ElementCount + 1;
+  const bool counted = n <= MaxElements;
+  if (counted) G.ElementCount = static_cast<int16_t>(n);
+
+  {
+    SectionOptionsForm options(ShapeList, n);
+    ui::ShowModal(options);
+  }
+
+  const int r = ShapeList.ListIndex + 1;
+  if (r < 1 || r > MaxShapeRows || !counted) {
+    Unload();
+    if (counted) G.ElementCount = static_cast<int16_t>(G.ElementCount - 1);
+    return;
+  }
+
+  G.CurrentElement = static_cast<int16_t>(n);
+  const ShapeRecord& row = G.ShapeTable[static_cast<size_t>(r)];
+  ElementRecord& e = G.Elements[static_cast<size_t>(n)];
+  // Everything but what the options window wrote, the position (the placing sets it)
+  // and the table's row count comes from the row.
+  ElementRecord built = row;
+  built.Angle = e.Angle;
+  built.MirrorSign = e.MirrorSign;
+  built.PosX = e.PosX;
+  built.PosY = e.PosY;
+  built.ShapeCount = e.ShapeCount;
+  built.Selected = False;
+  e = built;
+
+  SheetForm& sheet = Sheet();
+  sheet.CurrentObject.Text = G.UnitStatus ? e.NameSI.str() : e.NameImp.str();
+  G.PlaceMode = True;
+  sheet.TextEntry.BackColor = White;
+  sheet.TextEntry.Locked = false;
+  Unload();
+  sheet.TextEntry.SetFocus();
+}
+
+void ListFormForm::Command2_Click() { Unload(); }
+
+void ListFormForm::ShapeList_DblClick() { Command1_Click(); }
+
+void ListFormForm::Form_Load() { KeyPreview = true; }
+
+void ListFormForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyReturn))
+    Command1_Click();
+  else if (ui::TakeKey(KeyAscii, ui::KeyEscape))
+    Command2_Click();
+}
+
+}  // namespace model
