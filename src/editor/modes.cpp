@@ -7,12 +7,12 @@
 #include "editor/previews.h"
 #include "editor/selection.h"
 #include "editor/selection_click.h"
-#include "model/case_dialogs.h"
 #include "model/globals.h"
 #include "model/guards.h"
+#include "model/quick_help.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 
@@ -247,8 +247,9 @@ void CancelCommand() {
     G.PlaceMode = False;
   }
   ForgetPointerOperation();
-  // A torsion or warping case half picked is a command in progress too.
-  model::EndUnfinishedCases();
+  // A torsion or warping case waiting for its next pick is no mode of the drawing area:
+  // it waits on, and leaves by its pick, by Cancel in its prompt window or by the Tools
+  // command.
   model::SheetForm& sheet = model::Sheet();
   sheet.Label1.Visible = false;
   G.PreviewShown = G.RotatePreviewStarted = False;

@@ -1,20 +1,20 @@
 // The Tools menu's torsion and warping commands, their choosers, the revert to the sums
 // and the resets that other commands use.
 
-#include "model/case_dialogs.h"
+#include "dialogs/case_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "model/case_pictures.h"
 #include "model/globals.h"
-#include "model/sheet.h"
-#include "section_fixture.h"
+#include "model/section_fixture.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
 #include "view/redraw.h"
+#include "windows/case_pictures.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {
@@ -318,31 +318,6 @@ TEST_F(CaseDialogs, TheResetEndsBothCasesAndRestoresBothCaptions) {
   EXPECT_EQ(G.SecJ, 3000);
   EXPECT_EQ(G.SecCw, 5e9f);
   EXPECT_TRUE(platform().Messages.empty());
-}
-
-TEST_F(CaseDialogs, EndingUnfinishedCasesKeepsTheFinishedOnes) {
-  struct State {
-    int16_t manual, step;
-    bool ends;
-  };
-  // Torsion: the rectangle needs two picks, the square one.
-  for (const State& s : {State{1, 0, true}, State{1, 1, true}, State{1, 2, false}, State{2, 0, true},
-                         State{2, 1, false}, State{0, 0, false}}) {
-    G.ManualJ = s.manual;
-    G.TorsionPickStep = s.step;
-    EndUnfinishedCases();
-    EXPECT_EQ(G.ManualJ, s.ends ? 0 : s.manual) << s.manual << " step " << s.step;
-    EXPECT_EQ(G.TorsionPickStep, s.ends ? 0 : s.step) << s.manual << " step " << s.step;
-  }
-  // Warping: every case needs two picks.
-  for (int16_t cw = 1; cw <= 4; ++cw)
-    for (const State& s : {State{cw, 0, true}, State{cw, 1, true}, State{cw, 2, false}}) {
-      G.ManualCw = s.manual;
-      G.WarpPickStep = s.step;
-      EndUnfinishedCases();
-      EXPECT_EQ(G.ManualCw, s.ends ? 0 : s.manual) << s.manual << " step " << s.step;
-      EXPECT_EQ(G.WarpPickStep, s.ends ? 0 : s.step) << s.manual << " step " << s.step;
-    }
 }
 
 }  // namespace
