@@ -18,7 +18,6 @@
 
 #include "model/globals.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "started_window.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -26,6 +25,7 @@
 #include "ui/qt/colours.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
+#include "windows/sheet.h"
 
 namespace {
 
