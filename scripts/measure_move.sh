@@ -5,7 +5,8 @@
 # EVENTS pointer moves between two points 60 and 30 pixels apart, so every move is an
 # accepted preview step. For comparison the same moves are made first with no command
 # running. The CPU time is the sum over the program's threads (/proc/PID/task/*/schedstat)
-# from before the first move to a quiet moment after the last one.
+# from before the first move to a quiet moment after the last one; "net" takes off what the
+# program spends in the same time with nothing happening, measured over 10 s before.
 #
 #   bash scripts/measure_move.sh [BUILD_DIR] [REPEATS] [EVENTS]     (default build 5 300)
 #
@@ -43,15 +44,26 @@ moves() {
   xdotool "${args[@]}"
 }
 
-# CPU milliseconds per event of one run of moves.
+# The program's CPU time per second while nothing happens (timers, the caret), over 10 s.
+idle_rate() {
+  local pid=$1 before after t0 t1
+  before=$(cpu_ns "$pid") t0=$(date +%s%N)
+  sleep 10
+  after=$(cpu_ns "$pid") t1=$(date +%s%N)
+  awk -v a="$before" -v b="$after" -v s="$t0" -v e="$t1" 'BEGIN { printf "%.6f", (b - a) / (e - s) }'
+}
+
+# CPU milliseconds per event of one run of moves: as measured, and less what the same
+# time would have cost with nothing happening (rate from idle_rate).
 per_event() {
-  local pid=$1 x=$2 y=$3 before after
+  local pid=$1 x=$2 y=$3 rate=$4 before after t0 t1
   sleep 1
-  before=$(cpu_ns "$pid")
+  before=$(cpu_ns "$pid") t0=$(date +%s%N)
   moves "$x" "$y"
   sleep 1
-  after=$(cpu_ns "$pid")
-  awk -v a="$before" -v b="$after" -v n="$EVENTS" 'BEGIN { printf "%.3f", (b - a) / n / 1e6 }'
+  after=$(cpu_ns "$pid") t1=$(date +%s%N)
+  awk -v a="$before" -v b="$after" -v s="$t0" -v e="$t1" -v r="$rate" -v n="$EVENTS" \
+    'BEGIN { printf "%.3f (%.3f net)", (b - a) / n / 1e6, (b - a - r * (e - s)) / n / 1e6 }'
 }
 
 for ((run = 1; run <= REPEATS; run++)); do
@@ -67,7 +79,8 @@ for ((run = 1; run <= REPEATS; run++)); do
   # inner pixel (the menu items' places are where they are clicked).
   MOVE_X=451 MOVE_Y=52
   AX=2 AY=96
-  idle=$(per_event "$APP" $((AX + 800)) $((AY + 200)))
+  rate=$(idle_rate "$APP")
+  idle=$(per_event "$APP" $((AX + 800)) $((AY + 200)) "$rate")
   xdotool mousemove 56 27 click 1  # Edit
   sleep 1
   xdotool mousemove 96 162 click 1  # Select All
@@ -75,11 +88,11 @@ for ((run = 1; run <= REPEATS; run++)); do
   xdotool mousemove "$MOVE_X" "$MOVE_Y" click 1
   sleep 1
   xdotool mousemove $((AX + 800)) $((AY + 200)) click 1
-  moving=$(per_event "$APP" $((AX + 800)) $((AY + 200)))
+  moving=$(per_event "$APP" $((AX + 800)) $((AY + 200)) "$rate")
   if [ -n "${QUORVANE_MEASURE_SHOT:-}" ] && [ "$run" = 1 ]; then import -window root "$QUORVANE_MEASURE_SHOT"; fi
   xdotool key Escape
   kill "$APP" 2>/dev/null || true
   wait "$APP" 2>/dev/null || true
-  echo "run $run: no command $idle ms/event, Move of 50 plates $moving ms/event"
+  echo "run $run: idle $(awk -v r="$rate" 'BEGIN { printf "%.1f", r * 1000 }') ms/s; no command $idle ms/event; Move of 50 plates $moving ms/event"
 done
 kill "$OPENBOX" 2>/dev/null || true
