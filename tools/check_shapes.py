@@ -24,6 +24,11 @@ Per row:
   - rx = sqrt(Ix / A) and ry = sqrt(Iy / A) within 1 %;
   - A, Ix, Iy are exactly the single-precision database values (SI block,
     scaled to mm units);
+  - pipes: the ring of Depth and FlangeThickness has the tabulated A within
+    2 % (printed where it is more than 1 % off), or else the table's area is its odd value out: the wall is one the
+    table prints (tdes, or (OD - ID) / 2 of the inch block), no printed wall
+    gives a ring nearer A, and the tabulated Ix follows that wall better than
+    the wall that would give A;
   - orientation: Ix / Iy of the component rectangles in the local frame is
     nearer to ElemIx / ElemIy than to its inverse. Checked where that ratio R
     is 1.5 or more (or 1/1.5 or less): a swap changes it by R^2 >= 2.25,
@@ -145,8 +150,10 @@ def read_db(path):
     head = table[0]
     si0 = 84                              # SI designation column
     col = {}
-    for name in ('A', 'Ix', 'Iy', 'Zx', 'Zy', 'h/tdes', 'OD', 'Ht', 'B'):
+    for name in ('A', 'Ix', 'Iy', 'Zx', 'Zy', 'h/tdes', 'OD', 'Ht', 'B',
+                 'tdes'):
         col[name] = head.index(name, si0)
+    us_od, us_id = head.index('OD'), head.index('ID')
     db = {}
     for r in table[1:]:
         if not r or not r[0]:
@@ -161,6 +168,11 @@ def read_db(path):
             'kind': kind, 'A': num('A'), 'Ix': num('Ix', 1e6),
             'Iy': num('Iy', 1e6), 'Zx': num('Zx', 1e3), 'Zy': num('Zy', 1e3),
             'h/tdes': r[col['h/tdes']]}
+        if kind == 'PIPE':
+            walls = [num('tdes')]
+            if r[us_id] != '\u2013':
+                walls.append((float(r[us_od]) - float(r[us_id])) / 2 * 25.4)
+            db[r[si0 + 1].strip()]['walls'] = walls
     return db
 
 
@@ -247,6 +259,34 @@ def plastic_estimate(row):
 
 # ------------------------------------------------------------ checks
 
+def ring_area(d, t):
+    return math.pi * t * (d - t)
+
+
+def ring_inertia(d, t):
+    return math.pi / 64 * (d ** 4 - (d - 2 * t) ** 4)
+
+
+def pipe_wall_fault(r, ref):
+    """Why the pipe's ring does not carry the table's area, or None."""
+    d, t, a = r['Depth'], r['FlangeThickness'], ref['A']
+    off = lambda w: abs(ring_area(d, w) / a - 1)
+    if off(t) <= 0.02:
+        return None
+    printed = ref['walls']
+    if not any(abs(t - w) <= 0.001 * w for w in printed):
+        return 'ring %.2f %% off A with a wall the table does not print' % (
+            100 * (ring_area(d, t) / a - 1))
+    if min(off(w) for w in printed) < off(t) - 1e-6:
+        return 'a printed wall gives a ring nearer A'
+    t_area = (d - math.sqrt(d * d - 4 * a / math.pi)) / 2
+    ix = ref['Ix']
+    if abs(ring_inertia(d, t_area) / ix - 1) < abs(ring_inertia(d, t) / ix - 1):
+        return 'ring %.2f %% off A, and Ix follows the wall of A' % (
+            100 * (ring_area(d, t) / a - 1))
+    return None
+
+
 def outline_faults(r):
     """Conditions under which the drawn outline of the family stays a simple
     loop inside its box; a k or k1 missing (0) or taken from the wrong column
@@ -322,6 +362,14 @@ def check_file(name, rows, db, fails, notes):
             for fld, key in (('ElemArea', 'A'), ('ElemIx', 'Ix'), ('ElemIy', 'Iy')):
                 if r[fld] != f32(ref[key]):
                     err(r, '%s %r, database %r' % (fld, r[fld], ref[key]))
+            if ref['kind'] == 'PIPE':
+                fault = pipe_wall_fault(r, ref)
+                if fault:
+                    err(r, fault)
+                ring = ring_area(r['Depth'], r['FlangeThickness']) / ref['A'] - 1
+                if abs(ring) > 0.01:
+                    notes.append('%s %s: ring %+.2f %% off the tabulated A'
+                                 % (name, r['NameSI'], 100 * ring))
         if r['NameSI'] in seen:
             err(r, 'listed twice')
         seen.add(r['NameSI'])

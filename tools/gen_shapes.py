@@ -94,10 +94,32 @@ point.
                    at most 0.4 %, in inch dimensions; 0.15 % and 0.9 % with
                    the three-figure SI dimensions we write). 1.5 tdes outside
                    misses by up to 4.6 %.
-  Round HSS, pipe  Depth = Width = OD, FlangeThickness = WebThickness = tdes,
-                   centroid (OD/2, OD/2). OuterRadius = OD/2 and InnerRadius =
-                   OD/2 - tdes, the true radii (nothing draws with them; the
-                   outline uses Depth and FlangeThickness).
+  Round HSS, pipe  Depth = Width = OD, FlangeThickness = WebThickness = the
+                   wall t, centroid (OD/2, OD/2). OuterRadius = OD/2 and
+                   InnerRadius = OD/2 - t, the true radii (nothing draws with
+                   them; the outline and the plastic moduli use Depth and
+                   FlangeThickness). Round HSS: t = tdes. Pipe: the wall on
+                   which the table's own area rests (see pipe_wall): the
+                   design wall tdes, or the wall of the tabulated inner
+                   diameter ID, whichever ring lies nearer the tabulated A.
+                   The large extra-strong pipes (Pipe14XS to Pipe26XS) follow
+                   their ID: Pipe20XS, OD 20.0 in and ID 19.1 in, gives
+                   A = 27.6 in2 and Z = 172 in3 as tabulated, where tdes =
+                   0.465 in gives 28.5 in2 and 177.5 in3. Most smaller pipes
+                   follow tdes, their ID being OD - 2 tnom (a ring 5 % to 7 %
+                   above the table). The ID wall is (OD - ID) / 2 of the inch
+                   block: the three-figure mm values lose too much (26 in and
+                   25.1 in print as 660 and 638 mm, an 11.0 mm wall for 11.43).
+                   Where that ring still misses A by more than 2 %, the table's
+                   area is tested against its second moment: if the ring that
+                   has the tabulated A (the wall solved from A and OD) also
+                   reproduces the tabulated Ix better, the table's properties
+                   rest on a wall it does not print and that wall is taken
+                   (Pipe12XXS: A, Ix and Z agree on 24.2 to 24.5 mm, tdes is
+                   23.6, its ID gives 23.5); otherwise the area is the odd
+                   value out and the wall stays (Pipe10STD, Pipe12XS: their
+                   Ix and Z follow tdes, their A does not). The generator
+                   lists the pipes whose wall is not tdes.
 
 Other fields
 ------------
@@ -418,6 +440,39 @@ def consistent_radii(s, rx, ry, ix, iy, area):
     return Decimal(repr(want[0])), Decimal(repr(want[1]))
 
 
+PIPE_WALLS = []
+
+
+def ring_area(od, t):
+    return math.pi * t * (od - t)
+
+
+def ring_inertia(od, t):
+    return math.pi / 64 * (od ** 4 - (od - 2 * t) ** 4)
+
+
+def pipe_wall(s):
+    """The pipe wall (mm) on which the table's area rests: tdes or the wall of
+    the inch block's OD and ID, whichever ring is nearer the tabulated A; where
+    that still misses A by more than 2 %, the wall of the tabulated A itself
+    when its ring also matches the tabulated Ix better."""
+    od, area, ix = float(s.si('OD')), float(s.si('A')), float(s.si('Ix'))
+    miss = lambda t: abs(ring_area(od, t) / area - 1)
+    tdes = float(s.si('tdes'))
+    walls = [('tdes', tdes)]
+    if s.has('ID'):
+        walls.append(('ID', float((s.us('OD') - s.us('ID')) / 2) * 25.4))
+    how, t = min(walls, key=lambda w: miss(w[1]))
+    if miss(t) > 0.02:
+        t_area = (od - math.sqrt(od * od - 4 * area / math.pi)) / 2
+        off_ix = lambda w: abs(ring_inertia(od, w) / ix - 1)
+        if off_ix(t_area) < off_ix(t):
+            how, t = 'A', t_area
+    if how != 'tdes':
+        PIPE_WALLS.append((s.name_us, how, tdes, t))
+    return Decimal(repr(f32(t)))
+
+
 def build_row(s, parents):
     """The 31 or 32 values of one shape-file row, as Python values."""
     kind = s.kind()
@@ -480,7 +535,7 @@ def build_row(s, parents):
         cx, cy = width / 2, depth / 2
     elif kind in ('HSS_ROUND', 'PIPE'):
         depth = width = s.si('OD')
-        tf = tw = s.si('tdes')
+        tf = tw = pipe_wall(s) if kind == 'PIPE' else s.si('tdes')
         ro_corner = depth / 2
         ri = depth / 2 - tf
         ratio = s.si('D/t')
@@ -548,6 +603,7 @@ def select_hss(rows):
 
 def generate(csv_path, out_dir, check_hash=True, verbose=True):
     RADIUS_FIXES.clear()
+    PIPE_WALLS.clear()
     shapes = read_database(csv_path, check_hash)
     parents = parent_index(shapes)
     os.makedirs(out_dir, exist_ok=True)
@@ -580,6 +636,10 @@ def generate(csv_path, out_dir, check_hash=True, verbose=True):
         for name, tab, new in RADIUS_FIXES:
             print('  %-14s rx, ry tabulated %s, %s; written %.4g, %.4g'
                   % (name, tab[0], tab[1], new[0], new[1]))
+    if verbose and PIPE_WALLS:
+        print('pipes whose wall follows the tabulated area rather than tdes:')
+        for name, how, tdes, t in PIPE_WALLS:
+            print('  %-14s wall %.3f mm from %s (tdes %.3f)' % (name, t, how, tdes))
     return report
 
 

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "model/globals.h"
+#include "model/number_text.h"
 #include "model/record_fields.h"
 
 namespace editor {
@@ -95,10 +96,12 @@ class Writer {
   }
   template <typename Number>
   void Value(Number v) {
-    char buffer[64];
-    // The shortest text that reads back to the same bits, with "." in every locale.
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    out_.append(buffer, result.ptr);
+    if constexpr (std::is_floating_point_v<Number>) {
+      // The shortest text that reads back to the same bits, with "." in every locale.
+      out_ += model::ExactNumberText(v);
+    } else {
+      out_ += std::to_string(v);
+    }
     End();
   }
   std::string Take() { return std::move(out_); }

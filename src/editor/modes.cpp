@@ -7,7 +7,6 @@
 #include "editor/previews.h"
 #include "editor/selection.h"
 #include "editor/selection_click.h"
-#include "model/case_dialogs.h"
 #include "model/globals.h"
 #include "model/guards.h"
 #include "model/rounding.h"
@@ -247,8 +246,9 @@ void CancelCommand() {
     G.PlaceMode = False;
   }
   ForgetPointerOperation();
-  // A torsion or warping case half picked is a command in progress too.
-  model::EndUnfinishedCases();
+  // A torsion or warping case waiting for its next pick is no mode of the drawing area:
+  // it waits on, and leaves by its pick, by Cancel in its prompt window or by the Tools
+  // command.
   model::SheetForm& sheet = model::Sheet();
   sheet.Label1.Visible = false;
   G.PreviewShown = G.RotatePreviewStarted = False;

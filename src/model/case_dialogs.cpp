@@ -146,7 +146,8 @@ void CaseCommand(int16_t& manual, ui::Menu& item, const char* setCaption, const 
   // otherwise an empty drawing has nothing to pick and the command does nothing.
   if (G.ElementCount < 1 && manual == 0) return;
   // A Move, Rotate or Mirror under way ends first, as Esc would end it: its previews have
-  // turned the selected elements, and only its cancel turns them back.
+  // turned the selected elements, and only its cancel turns them back. A case waiting for
+  // its next pick waits through it, so the command below reverts that case.
   if (G.MoveMode || G.RotateMode || G.MirrorMode) editor::CancelCommand();
   DeselectAndRedraw();
   if (manual != 0) {
@@ -177,12 +178,6 @@ void ResetTorsionWarpingCases() {
   SheetForm& sheet = Sheet();
   sheet.Torsional.Caption = SetTorsionalCaption;
   sheet.Warping.Caption = SetWarpingCaption;
-}
-
-void EndUnfinishedCases() {
-  const int16_t torsionPicks = G.ManualJ == 1 ? 2 : 1;
-  if (G.ManualJ != 0 && G.TorsionPickStep < torsionPicks) G.ManualJ = G.TorsionPickStep = 0;
-  if (G.ManualCw != 0 && G.WarpPickStep < 2) G.ManualCw = G.WarpPickStep = 0;
 }
 
 }  // namespace model

@@ -51,8 +51,5 @@ void Warping_Click();
 // (a new or opened document, Undo, Redo: the cases are kept in neither). The pick steps
 // and records are left as they are.
 void ResetTorsionWarpingCases();
-// Ends a case whose picks are not all made (Esc in the drawing area); a finished case
-// stays in force.
-void EndUnfinishedCases();
 
 }  // namespace model

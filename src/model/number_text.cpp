@@ -38,6 +38,45 @@ double Writable15(double value) {
   return value;
 }
 
+// Plain decimal notation from this decimal exponent of the first digit up to the next.
+constexpr int PlainFrom = -5;
+constexpr int PlainBelow = 15;
+
+template <typename T>
+std::string Exact(T value) {
+  char buf[64];
+  if (!std::isfinite(value) || value == 0) {  // "0", "-0", "inf", "nan"
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    return std::string(buf, res.ptr);
+  }
+  // The shortest digits that read back exactly, in exponent form: "-1.2345e+06".
+  const auto res = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific);
+  std::string text(buf, res.ptr);
+  const size_t e = text.find('e');
+  const bool negative = text[0] == '-';
+  std::string digits;
+  for (size_t i = negative ? 1 : 0; i < e; ++i)
+    if (text[i] != '.') digits += text[i];
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+  if (exponent < PlainFrom || exponent >= PlainBelow) {
+    text[e] = 'E';
+    return text;
+  }
+  std::string plain = negative ? "-" : "";
+  if (exponent < 0) {
+    plain += "0." + std::string(static_cast<size_t>(-exponent - 1), '0') + digits;
+  } else {
+    const size_t whole = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      plain += digits + std::string(whole - digits.size(), '0');
+    } else {
+      plain += digits.substr(0, whole) + "." + digits.substr(whole);
+    }
+  }
+  return plain;
+}
+
 // Whether a well-formed number text that does not fit the type lies below its smallest
 // magnitude (rather than above its largest): the decimal exponent of its first non-zero
 // digit is negative.
@@ -97,6 +136,9 @@ std::string NumberText(float value) { return Signed(value, 7); }
 std::string NumberText(double value) { return Signed(Writable15(value), 15); }
 std::string PlainNumberText(float value) { return General(value, 7); }
 std::string PlainNumberText(double value) { return General(Writable15(value), 15); }
+
+std::string ExactNumberText(float value) { return Exact(value); }
+std::string ExactNumberText(double value) { return Exact(value); }
 
 bool ParseNumber(std::string_view text, double& value) { return Parse(text, value); }
 bool ParseSingle(std::string_view text, float& value) { return Parse(text, value); }

@@ -23,6 +23,13 @@ std::string NumberText(Int value) {
 std::string PlainNumberText(float value);
 std::string PlainNumberText(double value);
 
+// The form of the document file: the shortest text that reads back to the same bits, in
+// plain decimal notation with a 0 before the point ("8000000", "0.1", "0.00001") for
+// magnitudes from 1e-5 up to below 1e15, and beyond them in exponent form with an
+// upper-case "E", a sign and at least two exponent digits ("1E+15", "1.5E-06").
+std::string ExactNumberText(float value);
+std::string ExactNumberText(double value);
+
 // Reads a whole text box as a double: blanks around the number allowed, exponent form
 // accepted. Empty text, anything else after the number, and values too large for a double
 // fail; a value too small for one reads as 0. Every text NumberText writes reads back.

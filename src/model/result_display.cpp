@@ -43,7 +43,6 @@ constexpr RuleEntry Rules[] = {
 // Exponent and decimals applied to a value already in the units shown.
 std::string ScaledText(float v, int16_t exponent, int16_t decimals) {
   const int16_t e = std::clamp<int16_t>(exponent, -MaxDisplayExponent, MaxDisplayExponent);
-  decimals = std::clamp<int16_t>(decimals, 0, MaxDisplayDecimals);
   if (e != 0) v = static_cast<float>(static_cast<double>(v) / std::pow(10.0, e));
   // A large negative exponent can push the shown value past the single range.
   if (!std::isfinite(v)) v = 0;

@@ -14,11 +14,11 @@ namespace model {
 enum class ResultItem { Area, Depth, Width, XBar, YBar, Ix, Sx, Zx, Iy, Sy, Zy, Rx, Ry, J, Cw };
 constexpr int ResultItemCount = 15;
 
-// The display can use exponents and decimals only within these bounds (10^30 and 15
-// decimals stay well inside the double range); settings beyond them are shown as the
-// nearest bound and are never changed.
+// The display can use exponents only within this bound (10^30 stays well inside the
+// double range); a setting beyond it is shown as the nearest bound and is never changed.
+// Every number of decimals is used as it is: negative ones round to tens, hundreds and
+// so on, and RoundToDigits leaves a value whose scaled form no single holds unchanged.
 constexpr int16_t MaxDisplayExponent = 30;
-constexpr int16_t MaxDisplayDecimals = 15;
 
 // One row of the panel: its labels on the main window, its exponent settings and the
 // power of 25.4 that turns its millimetre value into inches.

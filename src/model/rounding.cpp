@@ -56,6 +56,12 @@ void RoundToDigits(float& X, int16_t Digits) {
   const float S = static_cast<float>(P);
   const float F = S - T;
   if (F >= 0.5f) T = T + 1.0f;
+  // Far negative Digits make 10^Digits 0 in double; their scaled value is then 0 and so
+  // is the result, which the division would turn into a non-number.
+  if (T == 0.0f) {
+    X = T;
+    return;
+  }
   const double result = static_cast<double>(T) / scale;
   if (!FitsSingle(result)) return;
   X = static_cast<float>(result);

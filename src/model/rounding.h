@@ -6,11 +6,12 @@
 
 namespace model {
 
-// Rounds X in place to Digits decimals. With Digits not 0 a positive value goes half up
-// and a negative value is cut toward zero at the last kept decimal (the halfway test is
-// made on the scaled value held in single precision). With Digits 0 every value goes to
-// the nearest whole number, halves upward. A whole number rounded to decimals, and a
-// scaled value outside the single range, leave X unchanged.
+// Rounds X in place to Digits decimals; negative Digits round to tens, hundreds and so
+// on. With Digits not 0 a positive value goes half up and a negative value is cut toward
+// zero at the last kept decimal (the halfway test is made on the scaled value held in
+// single precision). With Digits 0 every value goes to the nearest whole number, halves
+// upward. A whole number rounded to decimals, and a scaled value outside the single
+// range, leave X unchanged. Every 16-bit Digits is safe.
 void RoundToDigits(float& X, int16_t Digits);
 
 // Whole numbers for 16-bit and 32-bit fields: nearest, a half to the even neighbour.

@@ -67,10 +67,10 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
     m.Item.Caption = m.Caption;
     m.Item.Shortcut = m.Shortcut;
   }
-  // Undo and Redo start disabled (start-up disables them again); Cut, Copy and Paste wait
-  // for a selection or for elements on the clipboard.
+  // Every item starts enabled but Undo and Redo (start-up disables them again). Cut and
+  // Copy are set when the Edit menu opens, Paste by every redraw and that opening; their
+  // toolbar buttons start disabled.
   Undo.Enabled = Redo.Enabled = false;
-  Cut.Enabled = Copy.Enabled = Paste.Enabled = false;
 
   struct ButtonText {
     const char* Key;

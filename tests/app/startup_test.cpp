@@ -139,8 +139,15 @@ TEST_F(Startup, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
   EXPECT_FALSE(s.Redo.Enabled);
   EXPECT_FALSE(s.tbToolBar.Button(7).Enabled);
   EXPECT_FALSE(s.tbToolBar.Button(8).Enabled);
-  for (const ui::Menu* m : {&s.Save, &s.Saveas, &s.Export, &s.PrintSet, &s.Printr, &s.Torsional, &s.Warping})
-    EXPECT_TRUE(m->Enabled) << m->Name();
+  // Every menu item but Undo and Redo is enabled, Cut, Copy and Paste among them; their
+  // toolbar buttons are not.
+  for (const ui::Control* c : s.Controls()) {
+    if (c->Kind() == ui::ControlKind::Menu && c != &s.Undo && c != &s.Redo) {
+      EXPECT_TRUE(c->Enabled) << c->Name();
+    }
+  }
+  for (const ui::Menu* m : {&s.Cut, &s.Copy, &s.Paste, &s.Save, &s.Torsional}) EXPECT_TRUE(m->Enabled) << m->Name();
+  for (int b : {10, 11, 12}) EXPECT_FALSE(s.tbToolBar.Button(b).Enabled) << b;
   EXPECT_TRUE(s.tbToolBar.Button(3).Enabled);
   EXPECT_TRUE(s.tbToolBar.Button(5).Enabled);
   EXPECT_FLOAT_EQ(G.InitialScaleWidth, 1200);

@@ -336,6 +336,7 @@ TEST_F(ClipboardTest, PasteOfOtherTextDisablesPasteAndChangesNothing) {
   EXPECT_EQ(G.ElementCount, 3);
   EXPECT_TRUE(sheet().Paste.Enabled);
   EXPECT_FALSE(sheet().Undo.Enabled);
+  EXPECT_TRUE(platform().Messages.empty());  // and says nothing
 }
 
 }  // namespace

@@ -390,19 +390,50 @@ TEST(DocumentCodec, DamagedFilesAreRefused) {
   EXPECT_FALSE(ReadDocument("").has_value());
 }
 
-TEST(DocumentCodec, NumbersAreWrittenShortestWithAPoint) {
+TEST(DocumentCodec, NumbersAreWrittenShortestInDecimalNotation) {
   DocumentData d;
   d.ZoomScale = 0.1f;              // the single 0.1, not the double's 0.100000001490116
   d.InitialScaleWidth = 1.0f / 3;  // seven or eight digits, whatever reads back exactly
   ElementRecord e;
   e.Angle = 0.1;
   e.ElemIx = 1e10f;
+  e.ElemIy = 8000000;  // Iy of a 200 x 12 plate: 12 x 200^3 / 12
+  e.ElemCw = 2.5e15f;  // beyond a quadrillion: exponent form
+  e.Ratio2 = 0.00002f;
+  e.PosX = -2000000;
   d.Elements = {e};
   const std::vector<std::string> lines = Lines(WriteDocument(d));
   EXPECT_EQ(lines[2], "0.1");
   EXPECT_EQ(lines[4], "0.33333334");
-  EXPECT_EQ(lines[11 + 15], "1e+10");
+  EXPECT_EQ(lines[11 + 15], "10000000000");
+  EXPECT_EQ(lines[11 + 19], "8000000");
+  EXPECT_EQ(lines[11 + 24], "2.5E+15");
+  EXPECT_EQ(lines[11 + 9], "0.00002");
+  EXPECT_EQ(lines[11 + 36], "-2000000");
   EXPECT_EQ(lines[11 + 38], "0.1");
+  // And each reads back exactly.
+  const std::optional<DocumentData> back = ReadDocument(WriteDocument(d));
+  ASSERT_TRUE(back.has_value());
+  EXPECT_EQ(back->Elements, d.Elements);
+}
+
+// Files written before kept their numbers in the short exponent form ("6.2e+08"); they
+// read as before, as does the upper-case form and a number without the 0 before its point.
+TEST(DocumentCodec, NumbersInExponentFormStillRead) {
+  const struct {
+    size_t line;  // of the golden file, counted from 0: the W410X149's Ix and Ratio2
+    const char* text;
+  } cases[] = {{26, "6.2e+08"}, {26, "6.2E+08"},     {26, "6.2E8"},     {26, "620000000.0"},
+               {20, ".189036"}, {20, "1.89036e-01"}, {20, "1.89036E-1"}};
+  const std::optional<DocumentData> golden = ReadDocument(Golden());
+  ASSERT_TRUE(golden.has_value());
+  for (const auto& c : cases) {
+    std::vector<std::string> lines = Lines(Golden());
+    lines.at(c.line) = c.text;
+    const std::optional<DocumentData> d = ReadDocument(Join(lines));
+    ASSERT_TRUE(d.has_value()) << c.text;
+    EXPECT_EQ(*d, *golden) << c.text;
+  }
 }
 
 }  // namespace

@@ -87,7 +87,7 @@ const char* const PlateLines =
     "0\r\n"                                                  // 13 NominalSizeSI
     "31.4\r\n"                                               // 14 MassSI
     "4000\r\n133333.33\r\n13333.333\r\n0\r\n20000\r\n"       // 15-19 A Ix Sx rx Zx
-    "13333333\r\n133333.33\r\n0\r\n2e+05\r\n"                // 20-23 Iy Sy ry Zy; the shortest text
+    "13333333\r\n133333.33\r\n0\r\n200000\r\n"               // 20-23 Iy Sy ry Zy; plain, shortest
     "533333.3\r\n0\r\n"                                      // 24-25 J Cw
     "0\r\n0\r\n0\r\n0\r\n"                                   // 26-29 spares
     "0\r\n"                                                  // 30 ShapeExtra
@@ -109,7 +109,7 @@ const char* const WLines =
     "38.7\r\n"
     "4930\r\n84910000\r\n547000\r\n131.2\r\n610000\r\n"
     "7270000\r\n88100\r\n38.4\r\n137000\r\n"
-    "190000\r\n1.62e+11\r\n"
+    "190000\r\n162000000000\r\n"
     "0\r\n0\r\n0\r\n0\r\n"
     "0\r\n"
     "\"W12x26                   \"\r\n"

@@ -320,30 +320,5 @@ TEST_F(CaseDialogs, TheResetEndsBothCasesAndRestoresBothCaptions) {
   EXPECT_TRUE(platform().Messages.empty());
 }
 
-TEST_F(CaseDialogs, EndingUnfinishedCasesKeepsTheFinishedOnes) {
-  struct State {
-    int16_t manual, step;
-    bool ends;
-  };
-  // Torsion: the rectangle needs two picks, the square one.
-  for (const State& s : {State{1, 0, true}, State{1, 1, true}, State{1, 2, false}, State{2, 0, true},
-                         State{2, 1, false}, State{0, 0, false}}) {
-    G.ManualJ = s.manual;
-    G.TorsionPickStep = s.step;
-    EndUnfinishedCases();
-    EXPECT_EQ(G.ManualJ, s.ends ? 0 : s.manual) << s.manual << " step " << s.step;
-    EXPECT_EQ(G.TorsionPickStep, s.ends ? 0 : s.step) << s.manual << " step " << s.step;
-  }
-  // Warping: every case needs two picks.
-  for (int16_t cw = 1; cw <= 4; ++cw)
-    for (const State& s : {State{cw, 0, true}, State{cw, 1, true}, State{cw, 2, false}}) {
-      G.ManualCw = s.manual;
-      G.WarpPickStep = s.step;
-      EndUnfinishedCases();
-      EXPECT_EQ(G.ManualCw, s.ends ? 0 : s.manual) << s.manual << " step " << s.step;
-      EXPECT_EQ(G.WarpPickStep, s.ends ? 0 : s.step) << s.manual << " step " << s.step;
-    }
-}
-
 }  // namespace
 }  // namespace model

@@ -1,6 +1,7 @@
 // The predefined cases from the Tools menu to the value on the panel: each case's picks
 // clicked on the drawing area with its windows answered, the Tools captions before,
-// during and after, Cancel and Esc between the picks, and the commands that end a case.
+// during and after, Cancel and Esc between the picks, Esc in the drawing area, and the
+// commands that end a case.
 
 #include <gtest/gtest.h>
 
@@ -282,24 +283,89 @@ TEST_F(CasePicks, OneClickServesAWaitingTorsionCaseAndAWaitingWarpingCase) {
   EXPECT_EQ(s.Warping.Caption, ResetWarpingCaption);
 }
 
-TEST_F(CasePicks, EscInTheDrawingAreaEndsACaseHalfPickedAndKeepsAFinishedOne) {
+// Esc ends the drawing area's modes, not a case: one waiting for its second pick waits
+// on, and the next pick finishes it.
+TEST_F(CasePicks, EscInTheDrawingAreaKeepsACaseWaitingForItsNextPick) {
   SheetForm& s = Sheet();
-  Choose(s.Torsional, "frmSetTorsion", "pctSquare", "frmPlate1");
-  ClickOn(C);  // the square box is finished
-  Choose(s.Warping, "frmSetWarping", "pctZed", "frmZed");
-  std::string label;
-  AnswerNext("frmZed", "cmdContinue", &label);
-  ClickOn(F);
-  h.platform.Messages.clear();
-  editor::CancelCommand();
-  EXPECT_EQ(G.ManualCw, 0);
-  EXPECT_EQ(G.ManualJ, 2);
-  EXPECT_EQ(s.Warping.Caption, SetWarpingCaption);
-  EXPECT_EQ(s.Torsional.Caption, ResetTorsionalCaption);
-  ClickOn(W);  // picks nothing
-  EXPECT_TRUE(h.platform.Messages.empty());
-  EXPECT_EQ(G.SecCw, CwSum);
-  EXPECT_FLOAT_EQ(G.SecJ, 138240000);
+  for (const CaseRun& r : Runs()) {
+    if (!r.secondPrompt) continue;
+    SCOPED_TRACE(r.name);
+    ui::Menu& item = r.torsion ? s.Torsional : s.Warping;
+    Choose(item, r.torsion ? "frmSetTorsion" : "frmSetWarping", r.button, r.firstPrompt);
+    std::string label;
+    AnswerNext(r.secondPrompt, "cmdContinue", &label);
+    const int16_t chosen = r.torsion ? G.ManualJ : G.ManualCw;
+    ClickOn(r.picks[0]);
+    s.Base.SetFocus();
+    hl::PressEscape(s);  // Esc in the drawing area
+    EXPECT_EQ(r.torsion ? G.ManualJ : G.ManualCw, chosen);
+    EXPECT_EQ(r.torsion ? G.TorsionPickStep : G.WarpPickStep, 1);
+    h.platform.Messages.clear();
+    ClickOn(r.picks[1]);
+    ASSERT_FALSE(h.platform.Messages.empty());
+    EXPECT_EQ(h.platform.Messages.back(),
+              r.torsion ? "Torsional Constant Has Been Modified" : "Warping Constant Has Been Modified");
+    EXPECT_EQ(item.Caption, r.torsion ? ResetTorsionalCaption : ResetWarpingCaption);
+    EXPECT_NEAR(r.torsion ? G.SecJ : G.SecCw, r.value, r.value * 2e-5);
+    // Back to the sum for the next case.
+    item.Click();
+    editor::CancelCommand();
+  }
+  EXPECT_TRUE(h.platform.PendingScripts().empty());
+}
+
+// Every state of both families, waiting or finished, comes through Esc as it was, with
+// the drawing area idle or in any of its modes.
+TEST_F(CasePicks, EscLeavesEveryCaseAsItIs) {
+  struct State {
+    int16_t manualJ, torsionStep, manualCw, warpStep;
+  };
+  const State states[] = {{1, 0, 0, 0}, {1, 1, 2, 1}, {1, 2, 1, 0}, {2, 0, 3, 1},
+                          {2, 1, 2, 2}, {0, 0, 1, 1}, {0, 0, 4, 0}, {0, 0, 0, 0}};
+  for (void (*begin)() : {+[] {}, editor::BeginMove, editor::BeginRotate, editor::BeginMirror}) {
+    for (const State& st : states) {
+      G.Elements[A].Selected = True;
+      begin();
+      G.ManualJ = st.manualJ;
+      G.TorsionPickStep = st.torsionStep;
+      G.ManualCw = st.manualCw;
+      G.WarpPickStep = st.warpStep;
+      editor::CancelCommand();
+      EXPECT_FALSE(G.MoveMode || G.RotateMode || G.MirrorMode);
+      EXPECT_EQ(G.ManualJ, st.manualJ);
+      EXPECT_EQ(G.TorsionPickStep, st.torsionStep);
+      EXPECT_EQ(G.ManualCw, st.manualCw);
+      EXPECT_EQ(G.WarpPickStep, st.warpStep);
+    }
+  }
+}
+
+// With a Move under way the Tools command first cancels the Move; the waiting case waits
+// through that cancel, so the command reverts it instead of opening the chooser.
+TEST_F(CasePicks, TheToolsCommandDuringAMoveRevertsAWaitingCase) {
+  SheetForm& s = Sheet();
+  for (const CaseRun& r : Runs()) {
+    if (!r.secondPrompt) continue;
+    SCOPED_TRACE(r.name);
+    ui::Menu& item = r.torsion ? s.Torsional : s.Warping;
+    Choose(item, r.torsion ? "frmSetTorsion" : "frmSetWarping", r.button, r.firstPrompt);
+    std::string label;
+    AnswerNext(r.secondPrompt, "cmdContinue", &label);
+    ClickOn(r.picks[0]);  // picked, and selected
+    ASSERT_TRUE(G.Elements[r.picks[0]].Selected);
+    editor::BeginMove();
+    ASSERT_TRUE(G.MoveMode);
+    h.platform.Messages.clear();
+    h.platform.ModalShown.clear();
+    item.Click();
+    EXPECT_FALSE(G.MoveMode);
+    EXPECT_TRUE(h.platform.ModalShown.empty());  // no chooser
+    EXPECT_EQ(h.platform.Messages, std::vector<std::string>{r.torsion ? "Torsional Constant Reverted to Default"
+                                                                      : "Warping Constant Reverted to Default"});
+    EXPECT_EQ(r.torsion ? G.ManualJ : G.ManualCw, 0);
+    EXPECT_EQ(item.Caption, r.torsion ? SetTorsionalCaption : SetWarpingCaption);
+    EXPECT_EQ(r.torsion ? G.SecJ : G.SecCw, r.torsion ? JSum : CwSum);
+  }
 }
 
 TEST_F(CasePicks, UndoAndRedoInTheMiddleOfThePicksEndTheCase) {

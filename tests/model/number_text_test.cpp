@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <string>
 
@@ -119,6 +121,65 @@ TEST(NumberText, EveryFiniteNumbersTextReadsBack) {
   }
   // The largest doubles are written as the largest fifteen-digit value below them.
   EXPECT_EQ(NumberText(D::max()), " 1.79769313486231E+308");
+}
+
+TEST(ExactNumberText, IsPlainFromATenThousandthUpToAQuadrillion) {
+  const struct {
+    float in;
+    const char* out;
+  } singles[] = {
+      {8000000.0f, "8000000"},     // a plate's Iy: no exponent form
+      {200000.0f, "200000"},       // fewer digits as 2e+05, still written plain
+      {1.62e11f, "162000000000"},  // the shortest digits 162, then zeros
+      {0.1f, "0.1"},               // the single's shortest text, not its double value
+      {1.0f / 3, "0.33333334"},
+      {-2.378f, "-2.378"},
+      {1234.5f, "1234.5"},
+      {1e-5f, "0.00001"},  // the smallest plain magnitude
+      {-0.000125f, "-0.000125"},
+      {9.5e-6f, "9.5E-06"},  // below it: exponent form, upper case
+      {1e15f, "1E+15"},      // from a quadrillion on
+      {-1.5e20f, "-1.5E+20"},
+      {std::numeric_limits<float>::max(), "3.4028235E+38"},
+      {std::numeric_limits<float>::denorm_min(), "1E-45"},
+      {0.0f, "0"},
+      {-0.0f, "-0"},
+  };
+  for (const auto& c : singles) EXPECT_EQ(ExactNumberText(c.in), c.out) << c.in;
+  const struct {
+    double in;
+    const char* out;
+  } doubles[] = {
+      {3.14159265 / 2, "1.570796325"},
+      {0.1, "0.1"},
+      {999999999999999.0, "999999999999999"},  // fifteen digits: still plain
+      {1e15, "1E+15"},
+      {123456789012.5, "123456789012.5"},
+      {1e-300, "1E-300"},
+  };
+  for (const auto& c : doubles) EXPECT_EQ(ExactNumberText(c.in), c.out) << c.in;
+}
+
+// Spread over every exponent and sign: each text reads back to the very same bits.
+TEST(ExactNumberText, ReadsBackBitForBit) {
+  for (uint64_t bits = 0; bits < (uint64_t{1} << 32); bits += 104729 * 17) {
+    const float v = std::bit_cast<float>(static_cast<uint32_t>(bits));
+    if (!std::isfinite(v)) continue;
+    float back = 0;
+    ASSERT_TRUE(ParseSingle(ExactNumberText(v), back)) << ExactNumberText(v);
+    EXPECT_EQ(std::bit_cast<uint32_t>(back), std::bit_cast<uint32_t>(v)) << ExactNumberText(v);
+  }
+  uint64_t state = 88172645463325252u;
+  for (int i = 0; i < 20000; ++i) {
+    state ^= state << 13;
+    state ^= state >> 7;
+    state ^= state << 17;
+    const double v = std::bit_cast<double>(state);
+    if (!std::isfinite(v)) continue;
+    double back = 0;
+    ASSERT_TRUE(ParseNumber(ExactNumberText(v), back)) << ExactNumberText(v);
+    EXPECT_EQ(std::bit_cast<uint64_t>(back), std::bit_cast<uint64_t>(v)) << ExactNumberText(v);
+  }
 }
 
 TEST(ParseSingle, RoundsOnceToSingleAndReadsUnderflowAsZero) {

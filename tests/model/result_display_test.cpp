@@ -95,17 +95,37 @@ TEST_F(ResultDisplay, NeverShowsANonNumber) {
   EXPECT_EQ(Sheet().Sx.Caption, " 0");
 }
 
-TEST_F(ResultDisplay, ShowsExponentsAndDecimalsBeyondTheirBoundsAsTheBound) {
+TEST_F(ResultDisplay, ShowsExponentsBeyondTheirBoundAsTheBound) {
   const DisplayCase cases[] = {
       // 1e31 / 10^30 = 10; unbounded, 1e31 / 10^40 would round away to 0.
       {ResultItem::Area, true, 40, 2, 1e31f, " 10E30"},
       {ResultItem::Area, true, 32767, 2, 1e31f, " 10E30"},
       // 1e-30 / 10^-30 = 1; unbounded, 10^-31 would give 10.
       {ResultItem::Area, true, -31, 2, 1e-30f, " 1E-30"},
-      // Negative decimals round to whole numbers, half up: 1234.5 -> 1235 (not 1200).
-      {ResultItem::Area, true, 0, -2, 1234.5f, " 1235"},
-      {ResultItem::Depth, false, 0, -32768, 63.5f, " 3"},  // 2.5 in, half up
-      // More than 15 decimals: the value keeps its 7 significant digits.
+  };
+  for (const DisplayCase& c : cases) {
+    Configure(c);
+    ShowResult(c.item, c.value);
+    EXPECT_EQ(RuleOf(c.item).Value->Caption, c.text) << c.exponent << " " << c.decimals;
+  }
+}
+
+TEST_F(ResultDisplay, RoundsToEveryNumberOfDecimalsThePrecisionWindowsAccept) {
+  const DisplayCase cases[] = {
+      // Negative decimals round to tens, hundreds and so on: 1234.5 / 10 = 123.45 keeps 123.
+      {ResultItem::Area, true, 0, -1, 1234.5f, " 1230"},
+      {ResultItem::Area, true, 0, -2, 1234.5f, " 1200"},
+      {ResultItem::Area, true, 0, -1, 125.0f, " 130"},     // 12.5: half up
+      {ResultItem::XBar, true, 0, -1, -1234.5f, "-1230"},  // -123.45: cut toward zero
+      {ResultItem::XBar, true, 0, -1, -125.0f, "-120"},    // -12.5: cut toward zero
+      // After the exponent: 123456789 / 10^6 = 123.456789, to tens 120.
+      {ResultItem::Ix, true, 6, -1, 123456789.0f, " 120E6"},
+      // In inches: 2540 mm is 100 in; 2.5 in to hundreds is 0.
+      {ResultItem::Depth, false, 0, -2, 2540.0f, " 100"},
+      {ResultItem::Depth, false, 0, -32768, 63.5f, " 0"},
+      // More than 15 decimals: 1.2345678e-18 x 10^20 = 123.45678 keeps 123.
+      {ResultItem::Area, true, 0, 20, 1.2345678e-18f, " 1.23E-18"},
+      // 10^32767 holds in no double: the value keeps its 7 significant digits.
       {ResultItem::Width, true, 0, 32767, 1.25f, " 1.25"},
   };
   for (const DisplayCase& c : cases) {

@@ -36,6 +36,14 @@ TEST(RoundToDigits, FollowsTheHalfUpAndCutTowardZeroRules) {
       // Negative decimals round to tens.
       {123.5f, -1, 120.0f},
       {125.0f, -1, 130.0f},
+      {1234.5f, -1, 1230.0f},
+      {1250.0f, -2, 1300.0f},
+      {-1234.5f, -1, -1230.0f},
+      {-125.0f, -1, -120.0f},
+      // 10^-400 is 0 in double: the scaled value is 0, and so is the result.
+      {1234.5f, -400, 0.0f},
+      {3.0e38f, -32768, 0.0f},
+      {3.0e38f, -38, 3.0e38f},
       // A whole number beyond ten million stays as it is, also once its scaled value no
       // longer fits a single exactly (past 2^24: 10737419 x 100 is 1073741900, held as a
       // single 1073741952).

@@ -138,4 +138,29 @@ TEST_F(CasesWindowTest, TheRectangularBoxFromTheToolsMenuShowsItsJOnThePanel) {
   EXPECT_EQ(window()->windowTitle().toStdString(), "Quorvane -  (Modified)");
 }
 
+// Esc in the drawing area between the two plates ends no case: the second plate still
+// finishes it.
+TEST_F(CasesWindowTest, EscBetweenThePlatesKeepsTheCaseWaiting) {
+  QAction* torsional = MenuItem("Tools", "Set Torsional Constant (J)...");
+  ASSERT_NE(torsional, nullptr);
+  StartAnswering();
+  torsional->trigger();
+  QApplication::processEvents();
+  ClickOn(1);
+  QApplication::processEvents();
+  QWidget* base = window()->WidgetOf(&Sheet().Base);
+  base->setFocus();
+  QTest::keyClick(base, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_EQ(G.ManualJ, 1);
+  EXPECT_TRUE(messages.empty());
+  ClickOn(2);
+  QApplication::processEvents();
+
+  EXPECT_EQ(shown, (std::vector<std::string>{"frmSetTorsion", "frmPlate1", "frmPlate2"}));
+  EXPECT_EQ(messages, std::vector<std::string>{"Torsional Constant Has Been Modified"});
+  EXPECT_EQ(qt_testing::ShownText(window(), Sheet().J), " 166.63E6");  // as without the Esc
+  EXPECT_EQ(torsional->text().toStdString(), "Reset Torsional Constant to Default");
+}
+
 }  // namespace

@@ -171,6 +171,62 @@ TEST_F(CommandsWindowTest, CtrlZInTheDrawingAreaUndoesOnceAndCtrlYRedoesOnce) {
   EXPECT_EQ(G.ElementCount, 2);
 }
 
+// At start every menu item but Undo and Redo is enabled, Cut, Copy and Paste too; opening
+// the Edit menu sets Cut and Copy by the selection, and Paste with nothing on the
+// clipboard does nothing and says nothing.
+TEST_F(CommandsWindowTest, TheEditItemsStartEnabledAndTheMenuSetsCutAndCopyWhenItOpens) {
+  // A start with no text on the clipboard, so that the start-up redraw keeps Paste.
+  QApplication::clipboard()->clear();
+  CommandsWindowTest::TearDown();
+  CommandsWindowTest::SetUp();
+  ASSERT_TRUE(QApplication::clipboard()->text().isEmpty());
+  for (QAction* top : window()->menuBar()->actions()) {
+    for (QAction* a : top->menu()->actions()) {
+      if (!a->isSeparator() && a->text() != "Undo" && a->text() != "Redo") {
+        EXPECT_TRUE(a->isEnabled()) << a->text().toStdString();
+      }
+    }
+  }
+  for (int button : {10, 11, 12}) EXPECT_FALSE(toolbar()->actions()[button - 1]->isEnabled()) << button;
+
+  G.Elements[1] = model::testing::Plate(200, 10, 100, 300);
+  G.ElementCount = 1;
+  view::RedrawDrawing();
+  QMenu* edit = nullptr;
+  for (QAction* top : window()->menuBar()->actions())
+    if (top->text() == "Edit") edit = top->menu();
+  ASSERT_NE(edit, nullptr);
+  emit edit->aboutToShow();  // nothing selected
+  qt.platform.SyncAll();
+  EXPECT_FALSE(MenuItem("Edit", "Cut")->isEnabled());
+  EXPECT_FALSE(MenuItem("Edit", "Copy")->isEnabled());
+  EXPECT_TRUE(MenuItem("Edit", "Paste")->isEnabled());
+
+  int modals = 0;
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (QWidget* m = QApplication::activeModalWidget()) {
+      ++modals;
+      m->close();
+    }
+  });
+  watch.start(10);
+  MenuItem("Edit", "Paste")->trigger();
+  QApplication::processEvents();
+  watch.stop();
+  EXPECT_EQ(modals, 0);
+  EXPECT_EQ(G.ElementCount, 1);
+  EXPECT_EQ(G.Modified, model::False);
+
+  Sheet().Base.SetFocus();
+  QTest::mouseClick(window()->WidgetOf(&Sheet().Base), Qt::LeftButton, Qt::NoModifier, PixelOf(200, 305));
+  ASSERT_EQ(G.Elements[1].Selected, model::True);
+  emit edit->aboutToShow();
+  qt.platform.SyncAll();
+  EXPECT_TRUE(MenuItem("Edit", "Cut")->isEnabled());
+  EXPECT_TRUE(MenuItem("Edit", "Copy")->isEnabled());
+}
+
 TEST_F(CommandsWindowTest, CopyAndPasteThroughTheSystemClipboard) {
   G.Elements[1] = model::testing::Plate(200, 10, 100, 300);
   G.Elements[2] = model::testing::Plate(50, 50, 500, 500);

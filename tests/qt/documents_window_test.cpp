@@ -11,6 +11,8 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -73,6 +75,17 @@ TEST_F(DocumentsWindowTest, SaveNewAndOpenAgainShowTheSameResults) {
   EXPECT_EQ(filter, "Quorvane Files (*.qvn)");
   const std::string file = Path("tee.qvn");
   ASSERT_TRUE(std::filesystem::exists(file));
+  {
+    // Its numbers in decimal notation: the flange's Ix 300 x 20^3 / 12 and Iy 20 x 300^3 / 12.
+    std::ifstream in(file, std::ios::binary);
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+      lines.push_back(text.substr(at, end - at));
+    ASSERT_GT(lines.size(), 30u);
+    EXPECT_EQ(lines[26], "200000");
+    EXPECT_EQ(lines[30], "45000000");
+  }
   qt.platform.SyncAll();
   EXPECT_EQ(window()->windowTitle().toStdString(), "Quorvane - " + file + " (Unmodified)");
 

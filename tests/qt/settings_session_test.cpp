@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -108,6 +109,45 @@ TEST_F(SettingsSession, InchesChosenInSettingsShowInThePanelAndStaySetForTheNext
   EXPECT_EQ(G.UnitStatus, model::False);
   EXPECT_EQ(shown(Sheet().AunitL), "in");
   EXPECT_EQ(shown(Sheet().Area), " 50");
+}
+
+// A negative number of decimals typed into the S.I. precision window rounds the panel's
+// values to tens.
+TEST_F(SettingsSession, MinusOneDecimalsRoundThePanelToTens) {
+  Start();
+  ASSERT_NE(window(), nullptr);
+  model::SheetForm& s = Sheet();
+  ASSERT_EQ(shown(s.Area), " 32258");
+
+  QTimer::singleShot(0, [this] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    ASSERT_NE(dialog, nullptr);
+    QPushButton* tolerances = child<QPushButton>(dialog, "S.I. Unit Tolerances");
+    QPushButton* ok = child<QPushButton>(dialog, "OK");
+    ASSERT_NE(tolerances, nullptr);
+    ASSERT_NE(ok, nullptr);
+    QTimer::singleShot(0, [] {
+      auto* w = dynamic_cast<ui::qt::FormWindow*>(QApplication::activeModalWidget());
+      ASSERT_NE(w, nullptr);
+      ASSERT_EQ(w->windowTitle(), "Set Tolerance for S.I. Units");
+      auto* decimals = qobject_cast<QLineEdit*>(w->WidgetOf(w->form()->Find("txtSIPrec")));
+      ASSERT_NE(decimals, nullptr);
+      decimals->selectAll();
+      QTest::keyClicks(decimals, "-1");
+      QTest::mouseClick(child<QPushButton>(w, "OK"), Qt::LeftButton);
+    });
+    QTest::mouseClick(tolerances, Qt::LeftButton);
+    QTest::mouseClick(ok, Qt::LeftButton);
+  });
+  menuItem("Edit", "Settings...")->trigger();
+  QApplication::processEvents();
+  qt.platform.SyncAll();
+
+  EXPECT_EQ(G.SIPrec, -1);
+  // 32258 / 10 = 3225.8 goes up to 3226; 254 / 10 = 25.4 stays 25; 127 / 10 = 12.7 goes up.
+  EXPECT_EQ(shown(s.Area), " 32260");
+  EXPECT_EQ(shown(s.b), " 250");
+  EXPECT_EQ(shown(s.d), " 130");
 }
 
 TEST_F(SettingsSession, AMaximisedStartRestoresToTheStoredNormalRectangle) {

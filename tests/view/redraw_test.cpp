@@ -58,6 +58,7 @@ TEST_F(Redraw, WithNoElementsTheResultsPanelKeepsWhatItShowed) {
 TEST_F(Redraw, OnlyEverEnablesCutAndCopy) {
   model::SheetForm& sheet = model::Sheet();
   AddPlate(600, 500);
+  sheet.Cut.Enabled = sheet.Copy.Enabled = false;  // as a command that deselects leaves them
   RedrawDrawing();
   EXPECT_FALSE(sheet.Cut.Enabled);
   EXPECT_FALSE(sheet.Copy.Enabled);
@@ -104,6 +105,7 @@ TEST_F(Redraw, ACountBeyondTheArrayDrawsTheFiftyElements) {
     for (int i = 1; i < model::MaxElements; ++i) AddPlate(10, 20);
     AddPlate(610, 510);  // the fiftieth, off the grid
     G.ElementCount = count;
+    model::Sheet().Cut.Enabled = false;  // as a command that deselects leaves it
     RedrawDrawing();
     EXPECT_EQ(Base().PixelAt(10, 980), model::Black) << count;  // the first plate's corner
     EXPECT_EQ(Base().PixelAt(610, 490), model::Black) << count;
