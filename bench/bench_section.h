@@ -6,9 +6,9 @@
 #include <cstdint>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/form.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace bench {
 

@@ -9,10 +9,10 @@
 
 #include "bench_section.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/form.h"
 #include "ui/headless/headless_platform.h"
 #include "view/element_draw.h"
+#include "windows/sheet.h"
 
 namespace {
 

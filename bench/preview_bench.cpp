@@ -13,8 +13,8 @@
 #include "editor/pointer.h"
 #include "editor/snap.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 

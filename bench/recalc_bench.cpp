@@ -5,8 +5,8 @@
 
 #include "model/globals.h"
 #include "model/properties.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace {
 

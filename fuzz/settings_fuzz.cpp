@@ -11,10 +11,10 @@
 #include "app/settings_store.h"
 #include "flow_session.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/form.h"
 #include "ui/headless/headless_platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 

@@ -24,6 +24,8 @@ Per row:
   - rx = sqrt(Ix / A) and ry = sqrt(Iy / A) within 1 %;
   - A, Ix, Iy are exactly the single-precision database values (SI block,
     scaled to mm units);
+  - channels: InnerRadius carries the flange slope, 1/6 for C rows, between
+    flat (not included: 0 stands for 1 in 6) and 1 in 6 for MC rows;
   - pipes: the ring of Depth and FlangeThickness has the tabulated A within
     2 % (printed where it is more than 1 % off), or else the table's area is its odd value out: the wall is one the
     table prints (tdes, or (OD - ID) / 2 of the inch block), no printed wall
@@ -362,6 +364,12 @@ def check_file(name, rows, db, fails, notes):
             for fld, key in (('ElemArea', 'A'), ('ElemIx', 'Ix'), ('ElemIy', 'Iy')):
                 if r[fld] != f32(ref[key]):
                     err(r, '%s %r, database %r' % (fld, r[fld], ref[key]))
+            if ref['kind'] in ('C', 'MC'):
+                slope = r['InnerRadius']
+                if ref['kind'] == 'C' and slope != f32(1 / 6):
+                    err(r, 'flange slope %r, not 1 in 6' % slope)
+                if not 0 < slope <= f32(1 / 6):
+                    err(r, 'flange slope %r not between flat and 1 in 6' % slope)
             if ref['kind'] == 'PIPE':
                 fault = pipe_wall_fault(r, ref)
                 if fault:

@@ -68,7 +68,8 @@ point.
   Channel          Depth = d, Width = bf; back of the web on u = 0, flanges
                    reaching towards +u (as the channel outline draws it).
                    CentroidX = x (the database measures x from the back of the
-                   web), CentroidY = d/2. Ix, Iy as tabulated.
+                   web), CentroidY = d/2. Ix, Iy as tabulated. InnerRadius
+                   holds the slope of the inner flange faces (see below).
   Angle            The database lists L6X4X1/2 with b = 6 (long leg), d = 4
                    (short leg), and its Ix, y belong to the long leg standing
                    vertical, x measured along the short leg, both from the heel.
@@ -149,6 +150,24 @@ Other fields
                  centre is the centroid and ro = sqrt(rx^2 + ry^2).
   ChannelExtra   eo, the shear-centre distance from the back of the web (mm);
                  only codes 6 and 7 carry it.
+  InnerRadius    channels (codes 6 and 7): the slope of the inner flange faces,
+                 the change of flange thickness per unit of width (the
+                 channel's corner radius would mean nothing; the channel outline
+                 reads only d, b, tf, tw and k, so the drawing does not change).
+                 The plastic moduli take the flanges at this slope about their
+                 tabulated mean thickness tf; a 0 there (a channel written
+                 before the field was filled) stands for 1 in 6. C channels
+                 are rolled at 1 in 6 and carry 1/6. The database gives no
+                 slope for MC channels, which mix 1 in 6 with much flatter
+                 flanges; but their x depends on it, so each MC row carries
+                 the slope, between flat and 1 in 6, at which the outline the
+                 program builds (flanges tapered about tf, both root fillets of
+                 one radius taking the area the plain outline lacks, held to
+                 kdet along the web) has its centroid at the tabulated x (see
+                 channel_slope). Where even 1 in 6 leaves x above the table
+                 (MC310X21.3, MC310X15.8, MC250X12.5, MC200X12.6, by 0.03 to
+                 0.06 mm) the row keeps 1 in 6. A row that would
+                 need a flat flange stops the generator, as 0 cannot carry it.
   ElemRx, ElemRy as tabulated, except where the table contradicts itself: in
                  6 rows (MT125X5.95, MT75X2.75, MT50X4.45, Pipe250STD,
                  Pipe15STD, Pipe300XS) a tabulated r differs from sqrt(I / A)
@@ -440,6 +459,89 @@ def consistent_radii(s, rx, ry, ix, iy, area):
     return Decimal(repr(want[0])), Decimal(repr(want[1]))
 
 
+ONE_IN_SIX = 1.0 / 6
+
+
+def _fillet(corner, towards_a, towards_b, r):
+    """Area and u of the centroid of the fillet of radius r in the corner
+    whose sides leave `corner` along the unit vectors towards_a, towards_b:
+    the kite of the corner, its two tangent points and the arc's centre, less
+    the circular sector between them."""
+    (pu, pv), (au, av), (bu, bv) = corner, towards_a, towards_b
+    cosine = au * bu + av * bv
+    theta = math.acos(cosine)
+    half = theta / 2
+    t = r / math.tan(half)
+    mu, mv = au + bu, av + bv
+    m = math.hypot(mu, mv)
+    cu = pu + mu / m * r / math.sin(half)
+    cv = pv + mv / m * r / math.sin(half)
+    t1u, t2u = pu + au * t, pu + bu * t
+    kite_u = (pu + t1u + cu) / 3 * 0.5 + (pu + cu + t2u) / 3 * 0.5
+    kite = r * t
+    alpha = (math.pi - theta) / 2                    # half the sector's sweep
+    sector = r * r * alpha
+    sector_u = cu - mu / m * 2 * r * math.sin(alpha) / (3 * alpha)
+    area = kite - sector
+    return area, (kite * kite_u - sector * sector_u) / area
+
+
+def channel_centroid_u(d, b, tf, tw, k, area, slope):
+    """u of the centroid of a channel's outline as the program builds it for
+    its plastic moduli: the flanges tapered at `slope` about tf at the middle
+    of the outstand, both root fillets of one radius that takes the area the
+    plain outline lacks, the fillet reaching no further than k along the
+    web."""
+    run = b - tw
+    if run > 0 and slope * run / 2 > tf:
+        slope = 2 * tf / run
+    at_web, at_tip = tf + slope * run / 2, tf - slope * run / 2
+    plain = b * d - run * (d - 2 * tf)
+    moment = d * tw * tw / 2 + 2 * tf * run * (tw + b) / 2 - slope * run ** 3 / 6
+    missing = area - plain
+    if missing <= 0:
+        return moment / plain
+    up = (0.0, 1.0)
+    length = math.hypot(run, at_web - at_tip)
+    along = (run / length, (at_tip - at_web) / length)
+    theta = math.acos(along[1])
+    per_r2 = 1 / math.tan(theta / 2) - (math.pi - theta) / 2
+    r = math.sqrt(missing / 2 / per_r2)
+    if k - at_web > 0:
+        r = min(r, (k - at_web) * math.tan(theta / 2))
+    fa, fu = _fillet((float(tw), at_web), up, along, r)
+    return (moment + 2 * fa * fu) / (plain + 2 * fa)
+
+
+SLOPES_AT_LIMIT = []
+
+
+def channel_slope(s):
+    """The flange slope carried by a channel row: 1 in 6 for C; for MC the
+    slope, between flat and 1 in 6, that puts the outline's centroid at the
+    tabulated x (the centroid moves towards the web as the slope grows)."""
+    if s.type == 'C':
+        return ONE_IN_SIX
+    f = lambda n: float(s.si(n))
+    x = f('x')
+    at = lambda slope: channel_centroid_u(f('d'), f('bf'), f('tf'), f('tw'),
+                                          f('kdet'), f('A'), slope)
+    if at(ONE_IN_SIX) >= x:
+        SLOPES_AT_LIMIT.append((s.name_si, x, at(ONE_IN_SIX)))
+        return ONE_IN_SIX
+    if at(0.0) <= x:
+        raise DataError('%s: x %s needs a flat flange, which InnerRadius 0 '
+                        'cannot carry' % (s.name_si, x))
+    lo, hi = 0.0, ONE_IN_SIX
+    for _ in range(60):
+        mid = (lo + hi) / 2
+        if at(mid) > x:
+            lo = mid
+        else:
+            hi = mid
+    return (lo + hi) / 2
+
+
 PIPE_WALLS = []
 
 
@@ -506,6 +608,7 @@ def build_row(s, parents):
         ratio = s.si('b/t')
         cx, cy = s.si('x'), depth / 2
         ro_polar = s.si('ro')
+        ri = Decimal(repr(f32(channel_slope(s))))
     elif kind == 'L':
         # Short leg (database d) along u, long leg (database b) along v.
         width, depth = s.si('d'), s.si('b')
@@ -604,6 +707,7 @@ def select_hss(rows):
 def generate(csv_path, out_dir, check_hash=True, verbose=True):
     RADIUS_FIXES.clear()
     PIPE_WALLS.clear()
+    SLOPES_AT_LIMIT.clear()
     shapes = read_database(csv_path, check_hash)
     parents = parent_index(shapes)
     os.makedirs(out_dir, exist_ok=True)
@@ -636,6 +740,11 @@ def generate(csv_path, out_dir, check_hash=True, verbose=True):
         for name, tab, new in RADIUS_FIXES:
             print('  %-14s rx, ry tabulated %s, %s; written %.4g, %.4g'
                   % (name, tab[0], tab[1], new[0], new[1]))
+    if verbose and SLOPES_AT_LIMIT:
+        print('MC channels whose x lies at or below the 1-in-6 outline\'s, '
+              'kept at 1 in 6:')
+        for name, x, at in SLOPES_AT_LIMIT:
+            print('  %-14s x %s, outline at 1 in 6 %.2f' % (name, x, at))
     if verbose and PIPE_WALLS:
         print('pipes whose wall follows the tabulated area rather than tdes:')
         for name, how, tdes, t in PIPE_WALLS:

@@ -3,8 +3,8 @@
 #include "app/report_text.h"
 #include "editor/documents.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
+#include "windows/sheet.h"
 
 namespace app {
 

@@ -2,9 +2,9 @@
 
 #include "app/command_line.h"
 #include "app/wiring.h"
-#include "model/sheet.h"
 #include "ui/qt/application.h"
 #include "ui/qt/qt_platform.h"
+#include "windows/sheet.h"
 
 int main(int argc, char** argv) {
   return ui::qt::RunApplication(argc, argv, [argc, argv](ui::qt::QtPlatform& platform) {

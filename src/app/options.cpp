@@ -9,10 +9,10 @@
 #include "model/new_element.h"
 #include "model/number_text.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace app {
 

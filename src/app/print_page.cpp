@@ -6,9 +6,9 @@
 #include "app/preview_form.h"
 #include "model/globals.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace app {
 

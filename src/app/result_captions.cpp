@@ -5,7 +5,7 @@
 
 #include "model/globals.h"
 #include "model/result_display.h"
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 namespace app {
 

@@ -12,8 +12,8 @@
 #include "model/number_text.h"
 #include "model/result_display.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
+#include "windows/sheet.h"
 
 namespace app {
 

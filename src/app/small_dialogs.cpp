@@ -1,9 +1,9 @@
 #include "app/small_dialogs.h"
 
 #include "model/globals.h"
-#include "model/shape_icons.h"
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
+#include "windows/shape_icons.h"
 
 namespace app {
 

@@ -12,9 +12,9 @@
 #include "editor/undo.h"
 #include "model/globals.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace app {
 

@@ -3,18 +3,22 @@
 #include "app/export.h"
 #include "app/options.h"
 #include "app/print_page.h"
+#include "app/query_form.h"
+#include "app/result_captions.h"
 #include "app/small_dialogs.h"
 #include "app/startup.h"
+#include "dialogs/case_dialogs.h"
 #include "editor/clipboard.h"
+#include "editor/command_end.h"
 #include "editor/commands.h"
 #include "editor/documents.h"
 #include "editor/modes.h"
 #include "editor/pointer.h"
 #include "editor/typed_entry.h"
 #include "editor/undo.h"
-#include "model/case_dialogs.h"
-#include "model/sheet.h"
+#include "model/new_element.h"
 #include "view/layout.h"
+#include "windows/sheet.h"
 
 namespace app {
 
@@ -66,6 +70,11 @@ void WireMainWindow() {
   sheet.Base.MouseDown = editor::Base_MouseDown;
   sheet.Base.MouseMove = editor::Base_MouseMove;
   sheet.TextEntry.KeyUp = editor::TextEntry_KeyUp;
+
+  // The steps that the folders below ask of the ones above them.
+  model::EndCommandSlot = [] { editor::EndCommandInProgress(); };
+  editor::AskQuestionSlot = AskQuestion;
+  editor::ApplyResultCaptionsSlot = ApplyResultCaptions;
 }
 
 }  // namespace app

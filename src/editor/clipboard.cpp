@@ -10,9 +10,9 @@
 #include "editor/undo.h"
 #include "model/globals.h"
 #include "model/guards.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

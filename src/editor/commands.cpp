@@ -15,12 +15,12 @@
 #include "model/guards.h"
 #include "model/properties.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "ui/input.h"
 #include "ui/platform.h"
 #include "view/element_draw.h"
 #include "view/redraw.h"
 #include "view/view_navigation.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

@@ -3,7 +3,7 @@
 #include "editor/title.h"
 #include "editor/undo.h"
 #include "model/globals.h"
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 namespace editor {
 
@@ -22,11 +22,7 @@ void ShutTextEntry() {
   entry.Locked = true;
 }
 
-void SetCutCopyButtons(bool enabled) {
-  ui::Toolbar& bar = model::Sheet().tbToolBar;
-  for (int index : {model::CutButton, model::CopyButton})
-    if (static_cast<int>(bar.Buttons.size()) >= index) bar.Button(index).Enabled = enabled;
-}
+void SetCutCopyButtons(bool enabled) { model::Sheet().SetCutCopyButtons(enabled); }
 
 void MarkSectionChanged() {
   G.Modified = model::True;

@@ -11,20 +11,18 @@
 #include <optional>
 #include <vector>
 
-#include "app/query_form.h"
-#include "app/result_captions.h"
 #include "editor/command_end.h"
 #include "editor/controls.h"
 #include "editor/document_codec.h"
 #include "editor/title.h"
 #include "editor/undo.h"
-#include "model/case_dialogs.h"
+#include "model/case_state.h"
 #include "model/globals.h"
 #include "model/guards.h"
 #include "model/properties.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 
@@ -36,11 +34,17 @@ constexpr int16_t DocumentFilterIndex = 3;
 // A full section of 50 elements is well under 100 kB; anything far larger is no document.
 constexpr std::uintmax_t LargestDocument = 16 * 1024 * 1024;
 
+// Asks through the program's slot; with no one to answer, the answer is no.
+void AskQuestion(const std::string& Question) {
+  G.QueryCancel = model::True;
+  if (AskQuestionSlot) AskQuestionSlot(Question);
+}
+
 // The discard question of New and Open: true when the command may go on.
 bool MayDiscardChanges() {
   G.QueryCancel = model::True;
   if (!G.Modified) return true;
-  app::AskQuestion("Discard Changes to Current File?");
+  AskQuestion("Discard Changes to Current File?");
   return G.QueryCancel == model::False;
 }
 
@@ -228,7 +232,7 @@ void Open_Click() {
   EndCommandInProgress();
   G.FileName = path;
   ApplyDocument(*document);
-  app::ApplyResultCaptions();
+  if (ApplyResultCaptionsSlot) ApplyResultCaptionsSlot();
   view::RedrawDrawing();
   G.Modified = model::False;
   ShowTitle();
@@ -257,8 +261,7 @@ void Saveas_Click() {
   // added may be another file that exists, so ask about that one too.
   std::error_code ec;
   if (extended != chosen && std::filesystem::exists(extended, ec)) {
-    app::AskQuestion(std::filesystem::path(extended).filename().string() +
-                     " already exists.\nDo you want to replace it?");
+    AskQuestion(std::filesystem::path(extended).filename().string() + " already exists.\nDo you want to replace it?");
     if (G.QueryCancel != model::False) return;
   }
 

@@ -2,9 +2,17 @@
 // The File commands New, Open, Save and Save As, the handlers of their menu items (the
 // toolbar and Ctrl+N, Ctrl+O, Ctrl+S run them through those items).
 
+#include <functional>
 #include <string>
 
 namespace editor {
+
+// What the File commands need from the program above the editor; it fills both slots at
+// start-up. AskQuestionSlot asks a Yes / No / Cancel question and leaves G.QueryCancel
+// False only for Yes; ApplyResultCaptionsSlot brings the results panel's captions in line
+// with the units and axes of a document just read.
+inline std::function<void(const std::string& Question)> AskQuestionSlot;
+inline std::function<void()> ApplyResultCaptionsSlot;
 
 inline constexpr const char* DocumentFilter =
     "All Files (*.*)|*.*|Text Files(*.txt)|*.txt|Quorvane Files (*.qvn)|*.qvn";

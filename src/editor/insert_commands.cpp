@@ -1,9 +1,10 @@
 #include "editor/insert_commands.h"
 
-#include "model/plate_bar.h"
-#include "model/shape_bar.h"
-#include "model/sheet.h"
+#include "dialogs/plate_bar.h"
+#include "dialogs/shape_bar.h"
+#include "model/quick_help.h"
 #include "ui/form.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

@@ -9,9 +9,10 @@
 #include "editor/selection_click.h"
 #include "model/globals.h"
 #include "model/guards.h"
+#include "model/quick_help.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

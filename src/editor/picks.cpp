@@ -1,11 +1,11 @@
 #include "editor/picks.h"
 
+#include "dialogs/case_prompts.h"
 #include "editor/title.h"
-#include "model/case_prompts.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

@@ -5,8 +5,8 @@
 #include "editor/preview_support.h"
 #include "editor/previews.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "view/grid_axes.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

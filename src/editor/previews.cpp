@@ -12,8 +12,8 @@
 #include "model/guards.h"
 #include "model/number_text.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "view/element_draw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

@@ -9,9 +9,9 @@
 #include "model/guards.h"
 #include "model/placement.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "view/element_draw.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

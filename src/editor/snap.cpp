@@ -9,7 +9,7 @@
 #include "model/number_text.h"
 #include "model/placement.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "model/globals.h"
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

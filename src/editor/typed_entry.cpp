@@ -15,10 +15,10 @@
 #include "model/globals.h"
 #include "model/guards.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "ui/input.h"
 #include "view/element_draw.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

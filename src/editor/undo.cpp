@@ -4,12 +4,12 @@
 
 #include "editor/command_end.h"
 #include "editor/title.h"
-#include "model/case_dialogs.h"
+#include "model/case_state.h"
 #include "model/globals.h"
 #include "model/properties.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace editor {
 

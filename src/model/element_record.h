@@ -20,7 +20,7 @@ struct ElementRecord {
   float Width = 0;             //  4
   float FlangeThickness = 0;   //  5
   float WebThickness = 0;      //  6
-  float InnerRadius = 0;       //  7
+  float InnerRadius = 0;       //  7  channels: the flange slope (ChannelFlangeSlope)
   float OuterRadius = 0;       //  8
   float Ratio1 = 0;            //  9
   float Ratio2 = 0;            // 10

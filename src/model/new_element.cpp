@@ -3,10 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "editor/command_end.h"
 #include "model/globals.h"
 #include "model/number_text.h"
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 namespace model {
 
@@ -32,10 +31,14 @@ bool InchesToMillimetreText(double& size, std::string& text) {
   return true;
 }
 
+void EndCommandInProgress() {
+  if (EndCommandSlot) EndCommandSlot();
+}
+
 void StartPlacing(const ElementRecord& record) {
   // A new element ends whatever the drawing area was doing: an element still being placed
   // is dropped, a Move, Rotate or Mirror is put back, so the next click serves this one.
-  editor::EndCommandInProgress();
+  EndCommandInProgress();
   const int16_t n = static_cast<int16_t>(G.ElementCount + 1);
   G.ElementCount = n;
   G.CurrentElement = n;

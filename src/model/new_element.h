@@ -2,11 +2,19 @@
 // What the plate and bar builders share: the range checks of the values they store and
 // the hand-over of a new element to the placing mode.
 
+#include <functional>
 #include <string>
 
 #include "model/element_record.h"
 
 namespace model {
+
+// The editor's end of a running placing, Move, Rotate or Mirror: an element still being
+// placed is dropped, a moved, turned or mirrored one is put back. The editor sits above
+// the builders and the dialogs that add elements, so the program fills this slot at
+// start-up; EndCommandInProgress calls it when it is filled.
+inline std::function<void()> EndCommandSlot;
+void EndCommandInProgress();
 
 // A value computed in double precision that a single-precision field can hold.
 bool FitsSingle(double value);

@@ -9,6 +9,8 @@ namespace model {
 namespace {
 
 constexpr double PiExact = 3.14159265358979323846;
+// The flange slope of the sloped-flange series.
+constexpr double OneInSix = 1.0 / 6;
 
 // The signed area of the polygon (u[k], v[k]), k < n: positive counter-clockwise.
 double ShoelaceArea(const double* u, const double* v, int n) {
@@ -310,15 +312,19 @@ bool StartsWith(std::string_view s, std::string_view prefix) { return s.substr(0
 
 }  // namespace
 
+double ChannelFlangeSlope(const ElementRecord& e) {
+  // A channel written before its rows carried a slope holds 0 there and keeps the
+  // 1 in 6 it was taken at.
+  const double slope = e.InnerRadius;
+  return std::isfinite(slope) && slope > 0 ? slope : OneInSix;
+}
+
 double FlangeSlopeOf(const ElementRecord& e) {
-  constexpr double OneInSix = 1.0 / 6;
   switch (KindOf(e.ShapeType)) {
     case ShapeKind::SlopedFlangeI:
       return OneInSix;
     case ShapeKind::Channel:
-      // C channels slope 1 in 6; the MC series mixes that slope with flatter ones and the
-      // table gives none, so they take the steepest, which gives the lower moduli.
-      return OneInSix;
+      return ChannelFlangeSlope(e);
     case ShapeKind::Tee:
       // Tees cut from sloped-flange I-sections keep their slope; the record tells them
       // by their designation only.

@@ -40,9 +40,14 @@ struct PlasticOutline {
 void PlasticOutlineOf(const ElementRecord& e, PlasticOutline& out);
 
 // The slope of the inner flange faces, thickness change per unit of width: 1 in 6 for
-// sloped-flange I-sections, channels and tees cut from sloped-flange I-sections; 0 for
-// parallel flanges.
+// sloped-flange I-sections and tees cut from them, the channel's own slope for channels;
+// 0 for parallel flanges.
 double FlangeSlopeOf(const ElementRecord& e);
+
+// A channel's flange slope, carried in its InnerRadius (a channel has no corner radius of
+// that kind): C rows hold 1 in 6, each MC row the slope at which its outline has the
+// tabulated centroid. 0, or anything that is not a positive number, stands for 1 in 6.
+double ChannelFlangeSlope(const ElementRecord& e);
 
 // The signed area of the polygon of `Count` vertices from `First` (positive
 // counter-clockwise).

@@ -10,9 +10,9 @@
 #include "model/number_text.h"
 #include "model/plastic_moduli.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "model/torsion_warping.h"
 #include "ui/canvas.h"
+#include "windows/sheet.h"
 
 namespace model {
 

@@ -6,7 +6,7 @@
 #include "model/globals.h"
 #include "model/number_text.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 namespace model {
 

@@ -6,7 +6,6 @@
 #include "model/characteristic_points.h"
 #include "model/globals.h"
 #include "model/guards.h"
-#include "model/sheet.h"
 #include "shapes/angle_outline.h"
 #include "shapes/channel_outline.h"
 #include "shapes/hss_outline.h"
@@ -16,6 +15,7 @@
 #include "shapes/tee_outline.h"
 #include "view/outline_trace.h"
 #include "view/pixel_primitives.h"
+#include "windows/sheet.h"
 
 namespace view {
 

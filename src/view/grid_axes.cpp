@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "model/globals.h"
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 namespace view {
 

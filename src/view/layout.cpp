@@ -4,8 +4,8 @@
 
 #include "model/globals.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace view {
 

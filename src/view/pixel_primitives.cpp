@@ -5,9 +5,9 @@
 
 #include "model/globals.h"
 #include "model/rounding.h"
-#include "model/sheet.h"
 #include "view/circle_walk.h"
 #include "view/line_walk.h"
+#include "windows/sheet.h"
 
 namespace view {
 

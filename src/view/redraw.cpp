@@ -3,10 +3,10 @@
 #include "model/globals.h"
 #include "model/guards.h"
 #include "model/properties.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
 #include "view/element_draw.h"
 #include "view/grid_axes.h"
+#include "windows/sheet.h"
 
 namespace view {
 

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace view {
 

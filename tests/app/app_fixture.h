@@ -9,8 +9,8 @@
 
 #include "app/wiring.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace app::testing {
 

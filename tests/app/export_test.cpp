@@ -12,9 +12,9 @@
 
 #include "app/report_text.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "test_files.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace {
 

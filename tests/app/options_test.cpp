@@ -12,9 +12,9 @@
 #include "model/globals.h"
 #include "model/result_display.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace app {
 namespace {

@@ -11,10 +11,10 @@
 #include "app/preview_form.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/input.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 

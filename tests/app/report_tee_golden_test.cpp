@@ -24,9 +24,9 @@
 #include "model/globals.h"
 #include "model/properties.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "test_files.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace app {
 namespace {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app_fixture.h"
-#include "model/sheet.h"
 #include "ui/platform.h"
+#include "windows/sheet.h"
 
 namespace app {
 namespace {

@@ -11,9 +11,9 @@
 #include <string>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace app {
 namespace {

@@ -19,10 +19,10 @@
 #include "editor/document_codec.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "query_answers.h"
 #include "test_files.h"
 #include "ui/headless/actions.h"
+#include "windows/sheet.h"
 
 namespace app {
 namespace {

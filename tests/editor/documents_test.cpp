@@ -22,10 +22,10 @@
 #include "editor/undo.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "test_files.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace editor {
 namespace {

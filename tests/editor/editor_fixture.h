@@ -8,9 +8,9 @@
 
 #include "app/wiring.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/form.h"
 #include "view/view_fixture.h"
+#include "windows/sheet.h"
 
 namespace editor::testing {
 

@@ -6,14 +6,14 @@
 #include <functional>
 #include <string>
 
+#include "dialogs/list_form.h"
+#include "dialogs/plate_bar.h"
+#include "dialogs/plate_options.h"
+#include "dialogs/section_options.h"
+#include "dialogs/shape_bar.h"
 #include "editing_fixture.h"
 #include "editor/commands.h"
 #include "editor/insert_commands.h"
-#include "model/list_form.h"
-#include "model/plate_bar.h"
-#include "model/plate_options.h"
-#include "model/section_options.h"
-#include "model/shape_bar.h"
 #include "ui/headless/actions.h"
 #include "ui/input.h"
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/case_prompts.h"
 #include "editing_fixture.h"
-#include "model/case_prompts.h"
 #include "ui/headless/actions.h"
 
 namespace editor {

@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "app/wiring.h"
+#include "dialogs/case_dialogs.h"
 #include "editor/documents.h"
 #include "editor/modes.h"
 #include "editor/undo.h"
-#include "model/case_dialogs.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "section_fixture.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {

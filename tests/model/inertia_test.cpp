@@ -7,8 +7,8 @@
 
 #include "model/extents_centroid.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "section_fixture.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {

@@ -168,6 +168,34 @@ TEST_F(PlasticOutlines, TeesCutFromSlopedFlangeShapesKeepTheirTaper) {
   EXPECT_EQ(FlangeSlopeOf(st), 1.0 / 6);
 }
 
+TEST_F(PlasticOutlines, AChannelTakesTheSlopeItCarries) {
+  // The slope rides in InnerRadius; a channel that carries none (0, as one stored before
+  // its rows carried it) or nothing usable keeps 1 in 6.
+  struct Case {
+    float carried;
+    double slope;
+  };
+  const Case cases[] = {{0.0766f, 0.0766f}, {1.0f / 6, 1.0f / 6}, {0, 1.0 / 6},
+                        {-0.05f, 1.0 / 6},  {NAN, 1.0 / 6},       {INFINITY, 1.0 / 6}};
+  for (const Case& c : cases) {
+    for (int16_t code : {6, 7}) {
+      ElementRecord e = Shape(code, 300, 100, 10, 8);
+      e.InnerRadius = c.carried;
+      EXPECT_EQ(FlangeSlopeOf(e), c.slope) << c.carried << " code " << code;
+    }
+  }
+  // Flanges of 10 mean thickness, outstands 92 long at 1 in 20: 12.3 thick at the web
+  // and 7.7 at the tip; the outline keeps the plain channel's area, 2 x 1000 + 280 x 8.
+  ElementRecord e = Shape(7, 300, 100, 10, 8);
+  e.InnerRadius = 0.05f;
+  PlasticOutline o;
+  PlasticOutlineOf(e, o);
+  ASSERT_EQ(o.PartCount, 1);
+  EXPECT_NEAR(o.V[2], 10 - 0.05 * 46, 1e-5);
+  EXPECT_NEAR(o.V[3], 10 + 0.05 * 46, 1e-5);
+  EXPECT_NEAR(PolygonArea(o, o.Parts[0]), 2000 + 280 * 8, 1e-3);
+}
+
 TEST_F(PlasticOutlines, AngleToesTakeOffWhatTheRecordLacks) {
   // Legs 100 and 100, 10 thick, k 20: a root fillet of 10. The plain angle with its
   // fillet holds 1900 + (1 - pi/4) 100; a record with 2 (1 - pi/4) 25 less has two toes

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "section_fixture.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {

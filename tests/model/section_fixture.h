@@ -8,8 +8,8 @@
 #include <string>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace model::testing {
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "section_fixture.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {

@@ -16,11 +16,11 @@
 #include <vector>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include <QFontMetrics>
 #include <QLabel>
 
-#include "model/bar_options.h"
-#include "model/plate_options.h"
-#include "model/section_options.h"
+#include "dialogs/bar_options.h"
+#include "dialogs/plate_options.h"
+#include "dialogs/section_options.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 

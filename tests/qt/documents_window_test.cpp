@@ -20,11 +20,11 @@
 #include "app/small_dialogs.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 

@@ -17,14 +17,14 @@
 #include <string>
 #include <utility>
 
+#include "dialogs/plate_bar.h"
+#include "dialogs/plate_options.h"
 #include "model/globals.h"
-#include "model/plate_bar.h"
-#include "model/plate_options.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 

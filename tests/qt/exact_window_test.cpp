@@ -12,8 +12,8 @@
 #include "editor/document_codec.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "started_window.h"
+#include "windows/sheet.h"
 
 namespace {
 

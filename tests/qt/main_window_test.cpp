@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/input.h"
 #include "ui/qt/canvas_widget.h"
 #include "ui/qt/form_window.h"
@@ -19,6 +18,7 @@
 #include "view/layout.h"
 #include "view/pixel_primitives.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 

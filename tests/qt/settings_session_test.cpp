@@ -18,10 +18,10 @@
 #include "app/wiring.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
-#include "model/sheet.h"
 #include "started_window.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
+#include "windows/sheet.h"
 
 namespace {
 

@@ -23,9 +23,9 @@
 #include "app/wiring.h"
 #include "editor/document_codec.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
+#include "windows/sheet.h"
 
 namespace qt_testing {
 

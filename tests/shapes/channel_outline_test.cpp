@@ -19,6 +19,13 @@ TEST_F(Channel, HasItsTwentyVertices) {
                      {30, 288},  {80, 292},  {90, 293}, {100, 297}, {100, 300},  {0, 300}}));
 }
 
+TEST_F(Channel, TheFlangeSlopeItCarriesLeavesTheDrawingAsItIs) {
+  Element(7, 100, 300, 10, 8, 30).Angle = 0.4;
+  const Listing plain = ListOf(ChannelOutline, 3, 4);
+  model::G.Elements[1].InnerRadius = 0.0766f;
+  EXPECT_EQ(ListOf(ChannelOutline, 3, 4).lines, plain.lines);
+}
+
 TEST_F(Channel, MirroredItOpensToTheLeft) {
   Element(7, 100, 300, 10, 8, 30).MirrorSign = -1;
   const Listing rec = ListOf(ChannelOutline, 1000, 500);

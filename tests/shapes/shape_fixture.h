@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "shapes/outline.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace shapetest {
 

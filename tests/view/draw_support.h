@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/control.h"
 #include "ui/form.h"
 #include "view/pixel_primitives.h"
+#include "windows/sheet.h"
 
 namespace drawtest {
 

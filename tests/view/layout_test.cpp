@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace view {
 namespace {

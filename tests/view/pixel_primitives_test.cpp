@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
 #include "view/draw_support.h"
+#include "windows/sheet.h"
 
 namespace view {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "draw_support.h"
 #include "model/globals.h"
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace view::testing {
 

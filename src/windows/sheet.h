@@ -124,13 +124,13 @@ struct SheetForm : ui::Form {
 
   // The panel's rows from the top, the angle row last.
   std::array<ResultRow, 16> ResultRows();
+
+  // Enables or disables the toolbar buttons Cut and Copy.
+  void SetCutCopyButtons(bool enabled);
 };
 
 // The one main window. ResetSheet builds a fresh one (tests do this between cases).
 SheetForm& Sheet();
 void ResetSheet();
-
-// Writes a step prompt into the prompt box while quick help is on.
-void ShowQuickHelp(const std::string& Text);
 
 }  // namespace model

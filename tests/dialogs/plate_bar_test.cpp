@@ -1,6 +1,6 @@
 // The plate and bar builders, driven through the plate-or-bar window and their dialogs.
 
-#include "model/plate_bar.h"
+#include "dialogs/plate_bar.h"
 
 #include <gtest/gtest.h>
 
@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/bar_options.h"
+#include "dialogs/plate_options.h"
 #include "editor/insert_commands.h"
-#include "model/bar_options.h"
 #include "model/globals.h"
-#include "model/plate_options.h"
-#include "model/sheet.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {

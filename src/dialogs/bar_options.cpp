@@ -1,4 +1,4 @@
-#include "model/bar_options.h"
+#include "dialogs/bar_options.h"
 
 #include <cmath>
 

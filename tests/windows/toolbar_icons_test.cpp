@@ -1,11 +1,11 @@
-#include "editor/toolbar_icons.h"
+#include "windows/toolbar_icons.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "model/sheet.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace editor {
 namespace {

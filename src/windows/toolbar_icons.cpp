@@ -1,4 +1,4 @@
-#include "editor/toolbar_icons.h"
+#include "windows/toolbar_icons.h"
 
 #include <algorithm>
 #include <array>

@@ -1,20 +1,20 @@
 // The Tools menu's torsion and warping commands, their choosers, the revert to the sums
 // and the resets that other commands use.
 
-#include "model/case_dialogs.h"
+#include "dialogs/case_dialogs.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "model/case_pictures.h"
 #include "model/globals.h"
-#include "model/sheet.h"
-#include "section_fixture.h"
+#include "model/section_fixture.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
 #include "view/redraw.h"
+#include "windows/case_pictures.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {

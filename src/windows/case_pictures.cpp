@@ -1,6 +1,6 @@
-#include "model/case_pictures.h"
+#include "windows/case_pictures.h"
 
-#include "model/pixel_picture.h"
+#include "windows/pixel_picture.h"
 
 namespace model {
 

@@ -1,18 +1,18 @@
 // The prompt windows between the picks of a predefined case: how each looks, and what
 // Continue, Cancel, their keys and the close box leave behind.
 
-#include "model/case_prompts.h"
+#include "dialogs/case_prompts.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
-#include "model/case_pictures.h"
 #include "model/globals.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
 #include "ui/input.h"
+#include "windows/case_pictures.h"
 
 namespace model {
 namespace {

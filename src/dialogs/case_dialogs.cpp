@@ -1,20 +1,19 @@
-#include "model/case_dialogs.h"
+#include "dialogs/case_dialogs.h"
 
 #include <functional>
 #include <initializer_list>
 #include <string>
 
-#include "editor/controls.h"
-#include "editor/modes.h"
-#include "model/case_pictures.h"
-#include "model/case_prompts.h"
+#include "dialogs/case_prompts.h"
 #include "model/globals.h"
 #include "model/guards.h"
+#include "model/new_element.h"
 #include "model/properties.h"
-#include "model/sheet.h"
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
 #include "view/redraw.h"
+#include "windows/case_pictures.h"
+#include "windows/sheet.h"
 
 namespace model {
 
@@ -52,7 +51,7 @@ void DeselectAndRedraw() {
   for (int i = 1; i <= ElementsInUse(); ++i) G.Elements[i].Selected = False;
   SheetForm& sheet = Sheet();
   sheet.Cut.Enabled = sheet.Copy.Enabled = false;
-  editor::SetCutCopyButtons(false);
+  sheet.SetCutCopyButtons(false);
   view::RedrawDrawing();
 }
 
@@ -148,7 +147,7 @@ void CaseCommand(int16_t& manual, ui::Menu& item, const char* setCaption, const 
   // A Move, Rotate or Mirror under way ends first, as Esc would end it: its previews have
   // turned the selected elements, and only its cancel turns them back. A case waiting for
   // its next pick waits through it, so the command below reverts that case.
-  if (G.MoveMode || G.RotateMode || G.MirrorMode) editor::CancelCommand();
+  if (G.MoveMode || G.RotateMode || G.MirrorMode) EndCommandInProgress();
   DeselectAndRedraw();
   if (manual != 0) {
     manual = 0;
@@ -170,14 +169,6 @@ void Torsional_Click() {
 
 void Warping_Click() {
   CaseCommand<SetWarpingForm>(G.ManualCw, Sheet().Warping, SetWarpingCaption, "Warping Constant Reverted to Default");
-}
-
-void ResetTorsionWarpingCases() {
-  // The pick steps may stay: a case chosen later starts its steps from 0.
-  G.ManualJ = G.ManualCw = 0;
-  SheetForm& sheet = Sheet();
-  sheet.Torsional.Caption = SetTorsionalCaption;
-  sheet.Warping.Caption = SetWarpingCaption;
 }
 
 }  // namespace model

@@ -1,11 +1,11 @@
-#include "model/plate_bar.h"
+#include "dialogs/plate_bar.h"
 
-#include "model/bar_options.h"
+#include "dialogs/bar_options.h"
+#include "dialogs/plate_options.h"
 #include "model/globals.h"
-#include "model/plate_options.h"
-#include "model/shape_icons.h"
-#include "model/sheet.h"
 #include "ui/dialog_keys.h"
+#include "windows/shape_icons.h"
+#include "windows/sheet.h"
 
 namespace model {
 

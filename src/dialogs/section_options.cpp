@@ -1,4 +1,4 @@
-#include "model/section_options.h"
+#include "dialogs/section_options.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
-#include "model/shape_bar.h"
+#include "dialogs/shape_bar.h"
 
+#include "dialogs/list_form.h"
 #include "model/globals.h"
-#include "model/list_form.h"
 #include "model/shape_file.h"
-#include "model/shape_icons.h"
 #include "ui/dialog_keys.h"
+#include "windows/shape_icons.h"
 
 namespace model {
 

@@ -1,9 +1,8 @@
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 #include <initializer_list>
 
-#include "editor/toolbar_icons.h"
-#include "model/globals.h"
+#include "windows/toolbar_icons.h"
 
 namespace model {
 
@@ -126,7 +125,7 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   Coord.Locked = true;
   TextEntry.Move(7540, 480, 4900, 330);
   TextEntry.Locked = true;
-  TextEntry.BackColor = ButtonFace;
+  TextEntry.BackColor = ui::SystemButtonFace;
 
   Base.Move(0, 840, 9800, 8300);
   Base.SetScale(0, 1000, 1200, -1000);
@@ -206,6 +205,11 @@ std::array<ResultRow, 16> SheetForm::ResultRows() {
            {&PhiL, &Phi, &PhiUnitL}}};
 }
 
+void SheetForm::SetCutCopyButtons(bool enabled) {
+  for (int index : {CutButton, CopyButton})
+    if (static_cast<int>(tbToolBar.Buttons.size()) >= index) tbToolBar.Button(index).Enabled = enabled;
+}
+
 SheetForm& Sheet() {
   if (!sheet) sheet = std::make_unique<SheetForm>();
   return *sheet;
@@ -214,10 +218,6 @@ SheetForm& Sheet() {
 void ResetSheet() {
   sheet.reset();
   sheet = std::make_unique<SheetForm>();
-}
-
-void ShowQuickHelp(const std::string& Text) {
-  if (G.ShowHelp) Sheet().CurrentObject.Text = Text;
 }
 
 }  // namespace model

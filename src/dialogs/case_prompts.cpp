@@ -1,8 +1,8 @@
-#include "model/case_prompts.h"
+#include "dialogs/case_prompts.h"
 
-#include "model/case_pictures.h"
 #include "model/globals.h"
 #include "ui/dialog_keys.h"
+#include "windows/case_pictures.h"
 
 namespace model {
 

@@ -1,6 +1,6 @@
-#include "model/shape_icons.h"
+#include "windows/shape_icons.h"
 
-#include "model/pixel_picture.h"
+#include "windows/pixel_picture.h"
 
 namespace model {
 

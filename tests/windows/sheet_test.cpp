@@ -1,8 +1,9 @@
-#include "model/sheet.h"
+#include "windows/sheet.h"
 
 #include <gtest/gtest.h>
 
 #include "model/globals.h"
+#include "model/quick_help.h"
 #include "ui/headless/headless_platform.h"
 
 namespace model {

@@ -1,4 +1,4 @@
-#include "model/pixel_picture.h"
+#include "windows/pixel_picture.h"
 
 #include <cstddef>
 

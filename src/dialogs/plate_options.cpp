@@ -1,4 +1,4 @@
-#include "model/plate_options.h"
+#include "dialogs/plate_options.h"
 
 #include <cmath>
 

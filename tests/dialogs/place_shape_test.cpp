@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/list_form.h"
+#include "dialogs/section_options.h"
+#include "dialogs/shape_bar.h"
 #include "editor/insert_commands.h"
 #include "model/globals.h"
-#include "model/list_form.h"
-#include "model/section_options.h"
-#include "model/shape_bar.h"
 #include "model/shape_file.h"
-#include "model/sheet.h"
-#include "shape_fixture.h"
+#include "model/shape_fixture.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace model {
 namespace {

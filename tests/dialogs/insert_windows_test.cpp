@@ -6,14 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "model/bar_options.h"
-#include "model/list_form.h"
-#include "model/plate_bar.h"
-#include "model/plate_options.h"
-#include "model/section_options.h"
-#include "model/shape_bar.h"
-#include "model/shape_icons.h"
+#include "dialogs/bar_options.h"
+#include "dialogs/list_form.h"
+#include "dialogs/plate_bar.h"
+#include "dialogs/plate_options.h"
+#include "dialogs/section_options.h"
+#include "dialogs/shape_bar.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/shape_icons.h"
 
 namespace model {
 namespace {

@@ -1,10 +1,10 @@
-#include "model/list_form.h"
+#include "dialogs/list_form.h"
 
-#include "editor/command_end.h"
+#include "dialogs/section_options.h"
 #include "model/globals.h"
-#include "model/section_options.h"
-#include "model/sheet.h"
+#include "model/new_element.h"
 #include "ui/dialog_keys.h"
+#include "windows/sheet.h"
 
 namespace model {
 
@@ -29,7 +29,7 @@ ListFormForm::ListFormForm() : ui::Form("ListForm") {
 void ListFormForm::Command1_Click() {
   // The new element ends whatever the drawing area was doing, before it is counted: an
   // element still being placed is the last one only until then.
-  editor::EndCommandInProgress();
+  EndCommandInProgress();
   // The new element counts from here on, but never as a 51st: with the section full
   // the options window refuses its OK and the count stays at 50.
   const int n = G.ElementCount + 1;

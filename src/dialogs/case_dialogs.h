@@ -2,9 +2,10 @@
 // The Tools menu's predefined torsion and warping cases: the two commands, their
 // choosers, and the resets that other commands call when a case must end.
 
-#include "model/sheet.h"  // the items' captions
+#include "model/case_state.h"
 #include "ui/control.h"
 #include "ui/form.h"
+#include "windows/sheet.h"  // the items' captions
 
 namespace model {
 
@@ -46,10 +47,5 @@ struct SetWarpingForm : ui::Form {
 // picked) to the sum, or open the chooser.
 void Torsional_Click();
 void Warping_Click();
-
-// Ends both cases, finished or not, and puts both Tools captions back to their set texts
-// (a new or opened document, Undo, Redo: the cases are kept in neither). The pick steps
-// and records are left as they are.
-void ResetTorsionWarpingCases();
 
 }  // namespace model

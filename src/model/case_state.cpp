@@ -1,0 +1,16 @@
+#include "model/case_state.h"
+
+#include "model/globals.h"
+#include "windows/sheet.h"
+
+namespace model {
+
+void ResetTorsionWarpingCases() {
+  // The pick steps may stay: a case chosen later starts its steps from 0.
+  G.ManualJ = G.ManualCw = 0;
+  SheetForm& sheet = Sheet();
+  sheet.Torsional.Caption = SetTorsionalCaption;
+  sheet.Warping.Caption = SetWarpingCaption;
+}
+
+}  // namespace model
