@@ -25,8 +25,8 @@
 #include "flow_session.h"
 #include "model/globals.h"
 #include "model/properties.h"
-#include "model/sheet.h"
 #include "view/redraw.h"
+#include "windows/sheet.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "app/wiring.h"
 #include "model/globals.h"
 #include "model/record_fields.h"
-#include "model/sheet.h"
 #include "ui/form.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
 
 namespace fuzzing {
 
