@@ -4,7 +4,7 @@
 
 #include "app/precision_form.h"
 #include "app/result_captions.h"
-#include "app/settings_store.h"
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "model/new_element.h"
 #include "model/number_text.h"
@@ -35,7 +35,7 @@ std::string ConvertedSpacing(double value) {
 // read as one, and the box then stays as typed (OK says what is wanted).
 double TypedSpacing(const std::string& text) {
   double value = 0;
-  return model::ParseNumber(text, value) ? value : std::nan("");
+  return model::ReadBoxNumber(text, value) ? value : std::nan("");
 }
 
 }  // namespace
@@ -169,7 +169,7 @@ void OptionsForm::LocalRotate_Click() {
 
 void OptionsForm::Command1_Click() {
   double spacing = 0;
-  if (!model::ParseNumber(Text1.Text, spacing)) return ui::MsgBox(OptionsMessage);
+  if (!model::ReadBoxNumber(Text1.Text, spacing)) return ui::MsgBox(OptionsMessage);
   if (!G.UnitStatus) spacing *= 25.4;
   if (!model::FitsInt16(spacing)) return ui::MsgBox(OptionsMessage);
   G.GridSpacing = std::max<int16_t>(model::RoundToInt16(spacing), 10);
@@ -185,7 +185,7 @@ void OptionsForm::Command1_Click() {
   G.ShowHelp = chkQuickHelp.Value == 1 ? model::True : model::False;
 
   int16_t snap = 0;
-  if (!ReadInt16(Text2.Text, snap)) return ui::MsgBox(OptionsMessage);
+  if (!model::ReadBoxInt16(Text2.Text, snap)) return ui::MsgBox(OptionsMessage);
   G.RotateSnap = std::max<int16_t>(snap, 1);
 
   model::SheetForm& sheet = model::Sheet();

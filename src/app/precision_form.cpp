@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/settings_store.h"
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
@@ -101,13 +101,13 @@ void PrecisionForm::cmdOK_Click() {
   int16_t value = 0;
   for (int i = 0; i < model::ResultItemCount; ++i) {
     const auto item = static_cast<ResultItem>(i);
-    if (!ReadInt16(Box(item).Text, value)) {
+    if (!model::ReadBoxInt16(Box(item).Text, value)) {
       ui::MsgBox(PrecisionMessage);
       return;
     }
     Exponent(item) = value;
   }
-  if (!ReadInt16(txtPrec.Text, value)) {
+  if (!model::ReadBoxInt16(txtPrec.Text, value)) {
     ui::MsgBox(PrecisionMessage);
     return;
   }

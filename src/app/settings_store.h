@@ -18,8 +18,10 @@ void WriteSettings();
 // Every setting at its default, as a first start reads them.
 void ApplySettingDefaults();
 
-// The conversions between a stored text and a value. Each returns false for a text that
-// does not read as its kind, and the caller then uses the key's default.
+// The conversions between a stored text and a value, "." the decimal point whatever the
+// user's locale (a change of locale must not misread what an earlier run stored). Each
+// returns false for a text that does not read as its kind, and the caller then uses the
+// key's default.
 bool ReadSingle(const std::string& text, float& value);
 bool ReadInt16(const std::string& text, int16_t& value);
 bool ReadBoolean(const std::string& text, int16_t& value);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "model/new_element.h"
 #include "model/number_text.h"
@@ -25,13 +26,14 @@ BarOptionsForm::BarOptionsForm() : ui::Form("BarOptions") {
   Command2.Move(1575, 840, 1035, 405);
   ui::TabOrderAsDeclared(*this);
 
-  ui::WireOkCancel(
-      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  ui::WireFormEvents(*this);
 }
 
 void BarOptionsForm::Command1_Click() {
   double D = 0;
-  if (!ParseNumber(Text1.Text, D)) {
+  if (!ReadBoxNumber(Text1.Text, D)) {
     ui::MsgBox(BarMessage);
     return;
   }
@@ -91,5 +93,14 @@ void BarOptionsForm::Command1_Click() {
 }
 
 void BarOptionsForm::Command2_Click() { Unload(); }
+
+void BarOptionsForm::Form_Load() { KeyPreview = true; }
+
+void BarOptionsForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyReturn))
+    Command1_Click();
+  else if (ui::TakeKey(KeyAscii, ui::KeyEscape))
+    Command2_Click();
+}
 
 }  // namespace model

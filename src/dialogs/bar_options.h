@@ -19,6 +19,8 @@ struct BarOptionsForm : ui::Form {
 
   void Command1_Click();  // the bar builder
   void Command2_Click();
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Enter is OK, Esc is Cancel
 };
 
 }  // namespace model

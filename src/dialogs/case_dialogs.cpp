@@ -90,12 +90,16 @@ SetTorsionForm::SetTorsionForm() : ui::Form("frmSetTorsion") {
   pctSquare.Click = [this] { pctSquare_Click(); };
   pctRectangle.Click = [this] { pctRectangle_Click(); };
   cmdCancel.Click = [this] { cmdCancel_Click(); };
-  ui::AnswerEnterAndEsc(*this, nullptr, [this] { Unload(); });
+  ui::WireFormEvents(*this);
 }
 
 void SetTorsionForm::pctRectangle_Click() { ChooseCase(*this, G.TorsionPickStep, G.ManualJ, 1, ShowPlate1Prompt); }
 void SetTorsionForm::pctSquare_Click() { ChooseCase(*this, G.TorsionPickStep, G.ManualJ, 2, ShowPlate1Prompt); }
 void SetTorsionForm::cmdCancel_Click() { Unload(); }
+void SetTorsionForm::Form_Load() { KeyPreview = true; }
+void SetTorsionForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyEscape)) Unload();
+}
 
 SetWarpingForm::SetWarpingForm() : ui::Form("frmSetWarping") {
   Caption = "Set Warping Constant";
@@ -115,7 +119,7 @@ SetWarpingForm::SetWarpingForm() : ui::Form("frmSetWarping") {
   pctWF.Click = [this] { pctWF_Click(); };
   pctCrane.Click = [this] { pctCrane_Click(); };
   cmdCancel.Click = [this] { cmdCancel_Click(); };
-  ui::AnswerEnterAndEsc(*this, nullptr, [this] { cmdCancel_Click(); });
+  ui::WireFormEvents(*this);
 }
 
 namespace {
@@ -135,6 +139,10 @@ void SetWarpingForm::pctWF_Click() { ChooseWarpingCase(*this, 2, FlangePrompt); 
 void SetWarpingForm::pctZed_Click() { ChooseWarpingCase(*this, 3, FlangePrompt); }
 void SetWarpingForm::pctChan_Click() { ChooseWarpingCase(*this, 4, FlangePrompt); }
 void SetWarpingForm::cmdCancel_Click() { Unload(); }
+void SetWarpingForm::Form_Load() { KeyPreview = true; }
+void SetWarpingForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyEscape)) cmdCancel_Click();
+}
 
 namespace {
 

@@ -22,6 +22,8 @@ struct SetTorsionForm : ui::Form {
   void pctRectangle_Click();
   void pctSquare_Click();
   void cmdCancel_Click();
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Esc closes the window; Enter has no action here
 };
 
 // frmSetWarping: the four cases of the warping constant.
@@ -41,6 +43,8 @@ struct SetWarpingForm : ui::Form {
   void pctZed_Click();
   void pctChan_Click();
   void cmdCancel_Click();
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Esc closes the window; Enter has no action here
 };
 
 // The Tools menu commands: with elements, either revert the case in force (or being

@@ -64,8 +64,9 @@ CasePromptForm::CasePromptForm(const CasePromptLook& look)
   ui::TabOrderAsDeclared(*this);
 
   // The close box simply unloads: the case goes on waiting, as after Continue.
-  ui::WireOkCancel(
-      *this, cmdContinue, Command1, [this] { cmdContinue_Click(); }, [this] { Command1_Click(); });
+  cmdContinue.Click = [this] { cmdContinue_Click(); };
+  Command1.Click = [this] { Command1_Click(); };
+  ui::WireFormEvents(*this);
 }
 
 void CasePromptForm::cmdContinue_Click() { Unload(); }
@@ -79,6 +80,15 @@ void CasePromptForm::Command1_Click() {
     G.WarpPickStep = 0;
   }
   Unload();
+}
+
+void CasePromptForm::Form_Load() { KeyPreview = true; }
+
+void CasePromptForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyReturn))
+    cmdContinue_Click();
+  else if (ui::TakeKey(KeyAscii, ui::KeyEscape))
+    Command1_Click();
 }
 
 namespace {

@@ -30,8 +30,10 @@ struct CasePromptForm : ui::Form {
   ui::CommandButton cmdContinue{*this, "cmdContinue"};
   ui::CommandButton Command1{*this, "Command1"};
 
-  void cmdContinue_Click();  // the case waits for the click in the drawing area
-  void Command1_Click();     // ends the case and abandons its picks
+  void cmdContinue_Click();               // the case waits for the click in the drawing area
+  void Command1_Click();                  // ends the case and abandons its picks
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Enter is Continue, Esc is Cancel
 
  private:
   bool torsion_;

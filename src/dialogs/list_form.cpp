@@ -21,9 +21,10 @@ ListFormForm::ListFormForm() : ui::Form("ListForm") {
   Command2.Move(1230, 3345, 990, 510);
   Command2.TabIndex = 2;
 
-  ui::WireOkCancel(
-      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
-  ShapeList.DblClick = [this] { Command1_Click(); };
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  ui::WireFormEvents(*this);
+  ShapeList.DblClick = [this] { ShapeList_DblClick(); };
 }
 
 void ListFormForm::Command1_Click() {
@@ -72,5 +73,16 @@ void ListFormForm::Command1_Click() {
 }
 
 void ListFormForm::Command2_Click() { Unload(); }
+
+void ListFormForm::ShapeList_DblClick() { Command1_Click(); }
+
+void ListFormForm::Form_Load() { KeyPreview = true; }
+
+void ListFormForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyReturn))
+    Command1_Click();
+  else if (ui::TakeKey(KeyAscii, ui::KeyEscape))
+    Command2_Click();
+}
 
 }  // namespace model

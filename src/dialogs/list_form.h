@@ -17,6 +17,9 @@ struct ListFormForm : ui::Form {
   // starts placing it.
   void Command1_Click();
   void Command2_Click();
+  void ShapeList_DblClick();              // OK on the entry double-clicked
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Enter is OK, Esc is Cancel
 };
 
 }  // namespace model

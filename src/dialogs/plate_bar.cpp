@@ -20,7 +20,7 @@ PlateBarForm::PlateBarForm() : ui::Form("PlateBar") {
   BarCmd.Picture = BarIcon();
   BarCmd.TabIndex = 1;
 
-  ui::AnswerEnterAndEsc(*this, nullptr, [this] { Unload(); });
+  ui::WireFormEvents(*this);
   PlateCmd.Click = [this] { PlateCmd_Click(); };
   BarCmd.Click = [this] { BarCmd_Click(); };
 }
@@ -35,6 +35,12 @@ void PlateBarForm::PlateCmd_Click() {
   }
   Unload();
   Sheet().TextEntry.SetFocus();
+}
+
+void PlateBarForm::Form_Load() { KeyPreview = true; }
+
+void PlateBarForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyEscape)) Unload();
 }
 
 void PlateBarForm::BarCmd_Click() {

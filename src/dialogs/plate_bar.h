@@ -14,6 +14,8 @@ struct PlateBarForm : ui::Form {
 
   void PlateCmd_Click();
   void BarCmd_Click();
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Esc closes the window; Enter has no action here
 };
 
 }  // namespace model

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "model/new_element.h"
 #include "model/number_text.h"
@@ -44,13 +45,14 @@ PlateOptionsForm::PlateOptionsForm() : ui::Form("PlateOptions") {
   Command2.Move(1635, 1320, 1035, 420);
   ui::TabOrderAsDeclared(*this);
 
-  ui::WireOkCancel(
-      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  ui::WireFormEvents(*this);
 }
 
 void PlateOptionsForm::Command1_Click() {
   double W = 0, T = 0, degrees = 0;
-  if (!ParseNumber(Text2.Text, W) || !ParseNumber(Text3.Text, T)) {
+  if (!ReadBoxNumber(Text2.Text, W) || !ReadBoxNumber(Text3.Text, T)) {
     ui::MsgBox(PlateMessage);
     return;
   }
@@ -140,5 +142,14 @@ void PlateOptionsForm::Command1_Click() {
 }
 
 void PlateOptionsForm::Command2_Click() { Unload(); }
+
+void PlateOptionsForm::Form_Load() { KeyPreview = true; }
+
+void PlateOptionsForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyReturn))
+    Command1_Click();
+  else if (ui::TakeKey(KeyAscii, ui::KeyEscape))
+    Command2_Click();
+}
 
 }  // namespace model

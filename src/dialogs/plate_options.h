@@ -24,6 +24,8 @@ struct PlateOptionsForm : ui::Form {
 
   void Command1_Click();  // the plate builder
   void Command2_Click();
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Enter is OK, Esc is Cancel
 };
 
 }  // namespace model

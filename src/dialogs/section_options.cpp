@@ -32,8 +32,9 @@ SectionOptionsForm::SectionOptionsForm(ui::ListBox& shapeList, int target)
   Command2.Move(1680, 1200, 1050, 405);
   ui::TabOrderAsDeclared(*this);
 
-  ui::WireOkCancel(
-      *this, Command1, Command2, [this] { Command1_Click(); }, [this] { Command2_Click(); });
+  Command1.Click = [this] { Command1_Click(); };
+  Command2.Click = [this] { Command2_Click(); };
+  ui::WireFormEvents(*this);
   // The close box is a Cancel: the insertion is abandoned rather than carried on with
   // an element whose angle and mirror sign were never set.
   QueryUnload = [this](int16_t&, int16_t UnloadMode) {
@@ -63,6 +64,15 @@ void SectionOptionsForm::Command1_Click() {
 void SectionOptionsForm::Command2_Click() {
   shapeList_.ListIndex = -1;
   Unload();
+}
+
+void SectionOptionsForm::Form_Load() { KeyPreview = true; }
+
+void SectionOptionsForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyReturn))
+    Command1_Click();
+  else if (ui::TakeKey(KeyAscii, ui::KeyEscape))
+    Command2_Click();
 }
 
 }  // namespace model

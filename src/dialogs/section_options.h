@@ -25,6 +25,8 @@ struct SectionOptionsForm : ui::Form {
 
   void Command1_Click();
   void Command2_Click();
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Enter is OK, Esc is Cancel
 
  private:
   ui::ListBox& shapeList_;

@@ -32,9 +32,17 @@ ShapeBarForm::ShapeBarForm() : ui::Form("ShapeBar") {
     b.button.Click = [this, click = b.click] { (this->*click)(); };
   }
 
-  ui::AnswerEnterAndEsc(*this, nullptr, [this] { Unload(); });
-  LostFocus = [this] { Unload(); };
+  ui::WireFormEvents(*this);
+  LostFocus = [this] { Form_LostFocus(); };
 }
+
+void ShapeBarForm::Form_Load() { KeyPreview = true; }
+
+void ShapeBarForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyEscape)) Unload();
+}
+
+void ShapeBarForm::Form_LostFocus() { Unload(); }
 
 void ShapeBarForm::ChooseFamily(const std::string& file) {
   if (!LoadShapeFile(G.AppPath + file)) return;

@@ -24,6 +24,9 @@ struct ShapeBarForm : ui::Form {
   void TCmd_Click() { ChooseFamily("Shapes/T.DAT"); }
   void HSSCmd_Click() { ChooseFamily("Shapes/HSS.DAT"); }
   void CHSCmd_Click() { ChooseFamily("Shapes/CHS.DAT"); }
+  void Form_Load();                       // key preview on
+  void Form_KeyPress(int16_t& KeyAscii);  // Esc closes the window; Enter has no action here
+  void Form_LostFocus();                  // the window itself losing the focus closes it
 
  private:
   // Loads the family's file below the program folder, lists it and hands over to the

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <limits>
 #include <string_view>
 
@@ -14,6 +13,7 @@
 #include "model/extents_centroid.h"
 #include "model/globals.h"
 #include "model/guards.h"
+#include "model/number_text.h"
 #include "model/rounding.h"
 #include "ui/input.h"
 #include "view/element_draw.h"
@@ -47,10 +47,14 @@ float LeadingNumber(std::string_view text) {
       break;
     }
   }
-  const double value = std::strtod(number.c_str(), nullptr);
+  // Read with "." as the point whatever the locale the program runs in: the comma of this
+  // box separates x from y.
+  double value = 0;
+  constexpr float Infinite = std::numeric_limits<float>::infinity();
+  const bool digits = number.find_first_of("0123456789") != std::string::npos;
+  if (digits && !model::ParseNumber(number, value)) return number[0] == '-' ? -Infinite : Infinite;
   // Past the single range the number is infinite (the range guard and the angle entry
   // refuse it), never the undefined result of narrowing it.
-  constexpr float Infinite = std::numeric_limits<float>::infinity();
   if (std::fabs(value) > std::numeric_limits<float>::max()) return value > 0 ? Infinite : -Infinite;
   return static_cast<float>(value);
 }

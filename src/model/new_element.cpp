@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "model/box_number.h"
 #include "model/globals.h"
 #include "model/number_text.h"
 #include "windows/sheet.h"
@@ -18,7 +19,7 @@ bool FitsInt16(double value) {
 }
 
 bool ReadAngleDegrees(const std::string& text, double& degrees) {
-  return ParseNumber(text, degrees) && std::isfinite(degrees * Pi / 180);
+  return ReadBoxNumber(text, degrees) && std::isfinite(degrees * Pi / 180);
 }
 
 bool InchesToMillimetreText(double& size, std::string& text) {

@@ -24,6 +24,12 @@ void WireOkCancel(Form& form, CommandButton& okButton, CommandButton& cancelButt
   AnswerEnterAndEsc(form, std::move(ok), std::move(cancel));
 }
 
+bool TakeKey(int16_t& KeyAscii, int16_t key) {
+  if (KeyAscii != key) return false;
+  KeyAscii = 0;
+  return true;
+}
+
 void TabOrderAsDeclared(Form& form) {
   int16_t tab = 0;
   for (Control* c : form.Controls()) c->TabIndex = tab++;

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "ui/form.h"
+#include "ui/input.h"
 
 namespace ui {
 
@@ -16,5 +17,16 @@ void WireOkCancel(Form& form, CommandButton& okButton, CommandButton& cancelButt
                   std::function<void()> cancel);
 // TabIndex 0, 1, 2 ... in declaration order.
 void TabOrderAsDeclared(Form& form);
+
+// A dialog's own handlers Form_Load and Form_KeyPress (KeyAscii), on its Load and
+// KeyPress events.
+template <typename Dialog>
+void WireFormEvents(Dialog& dialog) {
+  dialog.Load = [&dialog] { dialog.Form_Load(); };
+  dialog.KeyPress = [&dialog](int16_t& KeyAscii) { dialog.Form_KeyPress(KeyAscii); };
+}
+// The test of a Form_KeyPress for a key it answers itself: true when KeyAscii is `key`,
+// which then goes no further (KeyAscii 0).
+bool TakeKey(int16_t& KeyAscii, int16_t key);
 
 }  // namespace ui

@@ -64,6 +64,8 @@ class Platform {
   virtual bool ShellOpen(const std::string& path) = 0;
   virtual bool RegisterFont(const std::string& path) = 0;
   virtual std::string ShortDate() = 0;
+  // The decimal separator of the user's number format, the one typed into dialog boxes.
+  virtual std::string DecimalSeparator() = 0;
 };
 
 Platform& platform();

@@ -138,6 +138,10 @@ TEST_F(Snap, TheFirstPairInSearchOrderWinsNotTheNearest) {
   Table({{1, 1}});
   FindObjectSnap();
   EXPECT_EQ(sheet().TextEntry.Text, "1.4142135623731");
+  // The box's comma separates x from y: the distance keeps its point in a comma locale.
+  platform().UserDecimalSeparator = ",";
+  FindObjectSnap();
+  EXPECT_EQ(sheet().TextEntry.Text, "1.4142135623731");
 }
 
 TEST_F(Snap, TheChoiceCountsOnFromTheMatchedPointAndWraps) {

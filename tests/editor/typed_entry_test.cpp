@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <string>
 
 #include "editing_fixture.h"
@@ -71,6 +72,43 @@ TEST_F(TypedEntry, PlacingTakesTheTypedInsertionPoint) {
     EXPECT_EQ(G.Modified, model::True);
     EXPECT_EQ(sheet().Caption, "Quorvane -  (Modified)");
     ExpectEntryDone();
+  }
+}
+
+// The C library's numbers in a comma locale, where one is installed (the windowed program
+// takes the user's locale for the whole process); the old locale comes back at the end.
+class CommaNumericLocale {
+ public:
+  CommaNumericLocale() : old_(std::setlocale(LC_NUMERIC, nullptr)) {
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8", "nl_NL.UTF-8", "ru_RU.UTF-8"})
+      if (std::setlocale(LC_NUMERIC, name)) return;
+  }
+  ~CommaNumericLocale() { std::setlocale(LC_NUMERIC, old_.c_str()); }
+  CommaNumericLocale(const CommaNumericLocale&) = delete;
+  CommaNumericLocale& operator=(const CommaNumericLocale&) = delete;
+
+ private:
+  std::string old_;
+};
+
+// The box's comma separates x from y, so its numbers keep the point whatever the user's
+// decimal separator: "1,4142" is a point, never a number.
+TEST_F(TypedEntry, PlacingKeepsThePointInACommaLocale) {
+  platform().UserDecimalSeparator = ",";
+  CommaNumericLocale comma;
+  struct Case {
+    const char* text;
+    int32_t x, y;
+  };
+  for (const Case& c : {Case{"2.5,307", 2, 307}, Case{"1,4142", 1, 4142}, Case{"10.75,0.25", 11, 0}}) {
+    SCOPED_TRACE(c.text);
+    G.ElementCount = 0;
+    G.UnitStatus = model::True;
+    StartPlacingNamed();
+    Enter(c.text);
+    EXPECT_EQ(G.PlaceMode, model::False);
+    EXPECT_EQ(E(1).PosX, c.x);
+    EXPECT_EQ(E(1).PosY, c.y);
   }
 }
 

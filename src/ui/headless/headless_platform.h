@@ -69,6 +69,7 @@ class HeadlessPlatform : public Platform {
   std::vector<std::string> FontsRegistered;
   bool FontRegistrationWorks = true;
   std::string Today = "12/10/2026";
+  std::string UserDecimalSeparator = ".";
 
   void RunModal(Form& form) override;
   void ShowModeless(Form& form) override;
@@ -92,6 +93,7 @@ class HeadlessPlatform : public Platform {
   bool ShellOpen(const std::string& path) override;
   bool RegisterFont(const std::string& path) override;
   std::string ShortDate() override { return Today; }
+  std::string DecimalSeparator() override { return UserDecimalSeparator; }
 
  private:
   bool AnswerFileDialog(CommonDialog& dialog);

@@ -17,6 +17,7 @@
 #include <QPrinterInfo>
 #include <QSettings>
 #include <QUrl>
+#include <QWindow>
 #include <cstdio>
 #include <exception>
 #include <vector>
@@ -157,7 +158,10 @@ void QtPlatform::FormClosed(Form& form) {
     QPointer<FormWindow> window = it->second;
     windows_.erase(it);
     if (window) {
-      if (window->ModalLoop) window->ModalLoop->quit();
+      if (window->ModalLoop) {
+        window->ModalLoop->quit();
+        HandActivationBack(*window);
+      }
       window->Detach();
       window->hide();
       window->deleteLater();
@@ -172,9 +176,23 @@ void QtPlatform::FormClosed(Form& form) {
 void QtPlatform::FormHidden(Form& form) {
   FormWindow* window = WindowOf(form);
   if (!window) return;
+  if (window->ModalLoop) HandActivationBack(*window);
   window->hide();
   // A hidden modal form would leave nothing to click: its showing ends, as on the platform.
   if (window->ModalLoop) window->ModalLoop->quit();
+}
+
+void QtPlatform::HandActivationBack(FormWindow& closing) {
+  // Done while the closing window still has the activation, so the window manager lets
+  // it pass on: once that window is gone, the manager may hand the activation to no
+  // window at all, and the keys typed next would be lost.
+  if (!closing.isVisible() || !closing.windowHandle()) return;
+  const QWindow* owner = closing.windowHandle()->transientParent();
+  for (auto& [form, window] : windows_)
+    if (window && window != &closing && window->windowHandle() == owner && window->isVisible()) {
+      window->activateWindow();
+      return;
+    }
 }
 
 void QtPlatform::FocusChanged(Control& control) {
@@ -340,5 +358,8 @@ bool QtPlatform::RegisterFont(const std::string& path) { return QFontDatabase::a
 std::string QtPlatform::ShortDate() {
   return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat).toStdString();
 }
+
+// The default locale: the user's, unless the program set another one.
+std::string QtPlatform::DecimalSeparator() { return QLocale().decimalPoint().toStdString(); }
 
 }  // namespace ui::qt

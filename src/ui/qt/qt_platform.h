@@ -55,6 +55,7 @@ class QtPlatform : public Platform {
   bool ShellOpen(const std::string& path) override;
   bool RegisterFont(const std::string& path) override;
   std::string ShortDate() override;
+  std::string DecimalSeparator() override;
 
   // Runs a handler of the system for an event, then brings every window up to date.
   void Dispatch(const std::function<void()>& handler);
@@ -69,6 +70,8 @@ class QtPlatform : public Platform {
 
  private:
   FormWindow* Open(Form& form);
+  // A modal window about to close or hide activates the window it was shown over.
+  void HandActivationBack(FormWindow& closing);
   // The window a message box or platform dialog belongs to: the active one, unless that
   // is a form window that has closed and waits to be deleted (it would take the dialog
   // with it); then the modal form or the main window.
