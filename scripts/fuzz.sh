@@ -23,8 +23,9 @@ fi
 
 jobs=${JOBS:-$(nproc)}
 build=build-fuzz
+# Warnings stop this build as they stop the others: it is the one that clang compiles.
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_FUZZ=ON \
-  -DQUORVANE_QT=OFF -DQUORVANE_BENCHMARKS=OFF >/dev/null
+  -DQUORVANE_WERROR=ON -DQUORVANE_QT=OFF -DQUORVANE_BENCHMARKS=OFF >/dev/null
 targets=$(sed -n 's/^quorvane_fuzz_target(\([a-z_]*\))$/\1/p' fuzz/CMakeLists.txt)
 if [ $# -gt 0 ]; then
   for t in "$@"; do

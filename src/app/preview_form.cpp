@@ -57,7 +57,12 @@ PreviewForm::PreviewForm() : ui::Form("Preview") {
   Window.ScaleMode = ui::ScaleModes::Twip;
   Window.BackColor = ui::ColourWhite;
   Window.TabStop = false;
+  LayOutAxisMarks();
+  LayOutPropertyTable();
+  LayOutProjectRows();
+}
 
+void PreviewForm::LayOutAxisMarks() {
   // Axis marks in the picture's lower-left corner: the global pair, or the principal pair
   // turned from a base line with the angle's arc and sign.
   Rule(lnXGlob, Window, 120, 2790, 600, 2790);
@@ -72,7 +77,10 @@ PreviewForm::PreviewForm() : ui::Form("Preview") {
   Place(xPrinc, Window, 585, 2430, 150, 240, "x");
   Place(phiPrinc, Window, 765, 2595, 200, 240, "\u03c6");
   phiPrinc.FontName = ResultsFont;
+}
 
+// The date, the elements' list and the table of properties between its two rules.
+void PreviewForm::LayOutPropertyTable() {
   Place(lblDate, Page, 4335, 90, 2220, LineHeight);
   Place(lblElements, Page, 4320, 420, 2295, 345, "Shape Elements");
   lblElements.FontBold = true;
@@ -136,7 +144,9 @@ PreviewForm::PreviewForm() : ui::Form("Preview") {
   Rule(lnBarY, Page, 570, 4665, 750, 4665);
   Rule(lnBarX, Page, 540, 5025, 735, 5025);
   Rule(lnRule2, Page, 120, 7320, 6600, 7320);
+}
 
+void PreviewForm::LayOutProjectRows() {
   ui::Label* values[] = {&lblProjName, &lblProjNum, &lblProjInfo, &lblProjEng};
   ui::Label* captions[] = {&capProjName, &capProjNum, &capProjInfo, &capProjEng};
   const char* texts[] = {"Project Name:", "Project Number:", "Object Description:", "Designer:"};

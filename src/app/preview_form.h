@@ -73,6 +73,11 @@ struct PreviewForm : ui::Form {
   // The table's rows in the order of the results panel's rows (model::SheetForm::
   // ResultRows), the angle row last; its "unit" is the raised degree mark.
   std::array<PreviewRow, 16> TableRows();
+
+ private:
+  void LayOutAxisMarks();
+  void LayOutPropertyTable();
+  void LayOutProjectRows();
 };
 
 // The preview window as it stands: loaded on first use, and made afresh for the next

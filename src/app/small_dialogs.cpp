@@ -17,7 +17,7 @@ SplashForm* splash = nullptr;
 
 // Runs the form's own Load (key preview) and then puts the focus on `first`.
 void FocusOnLoad(ui::Form& form, ui::Control& first) {
-  form.Load = [&form, &first, load = form.Load] {
+  form.Load = [&first, load = form.Load] {
     if (load) load();
     first.SetFocus();
   };

@@ -45,17 +45,7 @@ void BarOptionsForm::Command1_Click() {
   std::string diameterText = Text1.Text;
   bool ok = G.UnitStatus || InchesToMillimetreText(D, diameterText);
   // The message asks for a positive diameter; a negative one is refused.
-  ok = ok && D > 0 && G.ElementCount < MaxElements;
-  if (ok) {
-    const double values[] = {D,
-                             D / 4,
-                             std::pow(D, 2) * 24661.5023025 / 4000000,
-                             Pi * std::pow(D, 2) / 4,
-                             Pi * std::pow(D, 4) / 64,
-                             Pi * std::pow(D, 3) / 32};
-    for (double v : values) ok = ok && FitsSingle(v);
-    ok = ok && FitsInt16(D) && FitsInt16(D / 25.4);
-  }
+  ok = ok && G.ElementCount < MaxElements && BarSizeFits(D);
   ElementRecord e{};
   if (ok) {
     const float d = static_cast<float>(D);

@@ -31,11 +31,12 @@ void ListFormForm::Command1_Click() {
   // The new element ends whatever the drawing area was doing, before it is counted: an
   // element still being placed is the last one only until then.
   EndCommandInProgress();
-  // The new element counts from here on, but never as a 51st: with the section full
-  // the options window refuses its OK and the count stays at 50.
+  // The new element is counted only once it is built: while the options window is open
+  // a redraw (a resize of the window) shows and calculates the section as it is, never
+  // whatever the next slot last held. With the section full the options window refuses
+  // its OK, and only its Cancel leaves it.
   const int n = G.ElementCount + 1;
-  const bool counted = n <= MaxElements;
-  if (counted) G.ElementCount = static_cast<int16_t>(n);
+  const bool room = n <= MaxElements;
 
   {
     SectionOptionsForm options(ShapeList, n);
@@ -43,12 +44,12 @@ void ListFormForm::Command1_Click() {
   }
 
   const int r = ShapeList.ListIndex + 1;
-  if (r < 1 || r > MaxShapeRows || !counted) {
+  if (r < 1 || r > MaxShapeRows || !room) {
     Unload();
-    if (counted) G.ElementCount = static_cast<int16_t>(G.ElementCount - 1);
     return;
   }
 
+  G.ElementCount = static_cast<int16_t>(n);
   G.CurrentElement = static_cast<int16_t>(n);
   const ShapeRecord& row = G.ShapeTable[static_cast<size_t>(r)];
   ElementRecord& e = G.Elements[static_cast<size_t>(n)];

@@ -68,28 +68,10 @@ void PlateOptionsForm::Command1_Click() {
   if (ok && !G.UnitStatus) ok = InchesToMillimetreText(W, widthText) && InchesToMillimetreText(T, heightText);
   // The message asks for positive sizes, and a negative one would give a plate with a
   // negative area: refused.
-  ok = ok && W > 0 && T > 0 && G.ElementCount < MaxElements;
+  ok = ok && G.ElementCount < MaxElements && PlateSizesFit(W, T);
 
   const double root12 = std::pow(12.0, 0.5);
   ElementRecord e{};
-  if (ok) {
-    const double values[] = {W,
-                             T,
-                             T / root12,
-                             W / root12,
-                             W / T,
-                             T / W,
-                             W * T * 7850 / 1000000,
-                             W * T,
-                             W * std::pow(T, 3) / 12,
-                             W * std::pow(T, 2) / 6,
-                             W * std::pow(T, 2) / 4,
-                             std::pow(W, 3) * T / 12,
-                             std::pow(W, 2) * T / 6,
-                             std::pow(W, 2) * T / 4};
-    for (double v : values) ok = ok && FitsSingle(v);
-    ok = ok && FitsInt16(T) && FitsInt16(T / 25.4);
-  }
   if (ok) {
     e.NameSI = "PL" + NumberText(W) + "x" + NumberText(T);
     e.ShapeType = 50;

@@ -7,6 +7,7 @@
 #include <type_traits>
 
 #include "model/globals.h"
+#include "model/new_element.h"
 #include "model/number_text.h"
 #include "model/record_fields.h"
 
@@ -239,11 +240,15 @@ struct FieldReader {
   }
 };
 
-// The view as the drawing area takes it: a whole number of the 32-bit range.
+// The view as the drawing area takes it: a whole number of the 32-bit range, held as a
+// single. The top 64 whole numbers of that range (2147483584 and up) round to 2^31 as a
+// single, which a save would write and the next open refuse: such a view is damage.
 bool ReadView(Reader& r, float& v) {
   int32_t whole = 0;
   if (!r.Value(whole)) return false;
-  v = static_cast<float>(whole);
+  const float held = static_cast<float>(whole);
+  if (static_cast<double>(held) > std::numeric_limits<int32_t>::max()) return false;
+  v = held;
   return true;
 }
 
@@ -341,7 +346,12 @@ std::optional<DocumentData> ReadDocument(std::string_view bytes) {
     return std::nullopt;
   d.Elements.resize(static_cast<size_t>(count));
   bool ok = true;
-  for (model::ElementRecord& e : d.Elements) model::VisitFields(e, FieldReader{r, ok});
+  for (model::ElementRecord& e : d.Elements) {
+    model::VisitFields(e, FieldReader{r, ok});
+    // Sizes no element window gives (a plate 1e38 deep) would overflow the properties
+    // to a silent 0: the file is damaged.
+    ok = ok && model::ElementSizesFit(e);
+  }
   if (!ok) return std::nullopt;
   if (d.Marked &&
       !(r.Text(d.ProjectName) && r.Text(d.ProjectNumber) && r.Text(d.ObjectDescription) && r.Text(d.ProjectEngineer)))

@@ -34,8 +34,9 @@ struct DocumentData {
 std::string WriteDocument(const DocumentData& document);
 
 // Reads a whole file (UTF-8, or Windows-1252 when it is not valid UTF-8). Nothing when any
-// value is missing or does not fit its field, when the count lies outside 0 to 50, or
-// when the view's width or height is 0.
+// value is missing or does not fit its field so that it writes back as read, when the
+// count lies outside 0 to 50, when the view's width or height is 0, or when an element
+// has sizes that no element window gives.
 std::optional<DocumentData> ReadDocument(std::string_view bytes);
 
 // The values of a file, split at line ends and at commas outside double quotes, with the

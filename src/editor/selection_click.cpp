@@ -97,8 +97,10 @@ void SelectionClick(float X, float Y) {
     for (int i = 1; i <= n; ++i)
       if (G.Elements[static_cast<size_t>(i)].Selected) SetCutCopy(true);
   }
-  PickForManualConstants(c);
+  // The picks may open a prompt window or a message box: nothing waits on them with the
+  // probes switched off.
   G.IsRedrawing = False;
+  PickForManualConstants(c);
 }
 
 }  // namespace editor

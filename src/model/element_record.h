@@ -77,8 +77,10 @@ enum class ShapeKind {
   None
 };
 
+// A negative code comes from no shape file or builder, only from a damaged document: like
+// any other unknown code it is carried and draws nothing.
 constexpr ShapeKind KindOf(int16_t code) {
-  if ((code < 6 && code != 2) || code == 18) return ShapeKind::ParallelFlangeI;
+  if ((code >= 0 && code < 6 && code != 2) || code == 18) return ShapeKind::ParallelFlangeI;
   if (code == 8) return ShapeKind::Angle;
   if (code == 6 || code == 7) return ShapeKind::Channel;
   if (code == 2) return ShapeKind::SlopedFlangeI;

@@ -122,6 +122,12 @@ struct Globals {
   Bool16 OverlapFound = False;
   Bool16 GridTooDense = False;
   Bool16 GridRedrawPending = False;
+  // One recalculation and one redraw at a time: a message box shown from either runs an
+  // event loop, and a redraw asked for meanwhile (a resize of the window) is only noted,
+  // then done once when the running one has finished.
+  bool Recalculating = false;
+  bool RedrawRunning = false;
+  bool RedrawRequested = false;
 
   // Undo history: whole copies of Elements 1 to 50 with their counts, one per level.
   // UndoEmpty marks a level that holds no state (a real element may be named "##").

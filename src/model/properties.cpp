@@ -111,6 +111,10 @@ void RestoreElements() {
 }  // namespace
 
 void RecalcProperties() {
+  // Never inside another: the outer one may have turned the elements, and a second pass
+  // would take the turned angles for the ones to restore.
+  if (G.Recalculating) return;
+  G.Recalculating = true;
   G.SecPhi = 0;
   ShowArea();
   ComputeExtents();
@@ -124,8 +128,12 @@ void RecalcProperties() {
   ShowRadiiOfGyration();
   ComputePlasticModuli();
   ShowTorsionConstant();
-  ShowWarpingConstant();
+  // The warping constant reads neither positions nor angles, so it comes after the
+  // elements are back: its channel case shows a message box, and nothing may wait on
+  // that box with the section turned.
   if (!G.RotAxis) RestoreElements();
+  ShowWarpingConstant();
+  G.Recalculating = false;
 }
 
 }  // namespace model

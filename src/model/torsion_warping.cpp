@@ -15,7 +15,8 @@ namespace {
 // Every named step of a case formula is held as a single.
 float S(double v) { return static_cast<float>(v); }
 
-// A picked element's thickness (the smaller of Depth and Width) and length.
+// A picked plate's thickness (the smaller of Depth and Width) and length (the larger):
+// the walls of the box cases, the flange and web of the warping cases.
 void ThicknessAndLength(const ElementRecord& e, float& t, float& L) {
   if (e.Width > e.Depth) {
     L = e.Width;
@@ -23,17 +24,6 @@ void ThicknessAndLength(const ElementRecord& e, float& t, float& L) {
   } else {
     L = e.Depth;
     t = e.Width;
-  }
-}
-
-// The same for the flange and web plates of the warping cases.
-void PlateOf(const ElementRecord& e, float& t, float& L) {
-  if (e.Depth > e.Width) {
-    L = e.Depth;
-    t = e.Width;
-  } else {
-    L = e.Width;
-    t = e.Depth;
   }
 }
 
@@ -74,8 +64,8 @@ double CraneGirderCw() {
 
 double WideFlangeCw() {
   float tf, bf, tw, hw;
-  PlateOf(G.WarpPicks[1], tf, bf);
-  PlateOf(G.WarpPicks[2], tw, hw);
+  ThicknessAndLength(G.WarpPicks[1], tf, bf);
+  ThicknessAndLength(G.WarpPicks[2], tw, hw);
   const float Iyf =
       S(std::pow(static_cast<double>(bf), 3) * (2.0 * tf) / 12 + std::pow(static_cast<double>(tw), 3) * hw / 12);
   return std::pow(static_cast<double>(hw) + tf, 2) * (Iyf * 0.25);
@@ -83,8 +73,8 @@ double WideFlangeCw() {
 
 double ZedCw() {
   float tf, bf, tw, hw;
-  PlateOf(G.WarpPicks[1], tf, bf);
-  PlateOf(G.WarpPicks[2], tw, hw);
+  ThicknessAndLength(G.WarpPicks[1], tf, bf);
+  ThicknessAndLength(G.WarpPicks[2], tw, hw);
   const float t = S((static_cast<double>(tf) + tw) / 2);
   const float b = S(bf - tw / 2.0);
   const float h = S(static_cast<double>(hw) + tf);
@@ -96,8 +86,8 @@ double ZedCw() {
 // The channel case also tells the user its shear-centre distance e0.
 double ChannelCw() {
   float tf, bf, tw, hw;
-  PlateOf(G.WarpPicks[1], tf, bf);
-  PlateOf(G.WarpPicks[2], tw, hw);
+  ThicknessAndLength(G.WarpPicks[1], tf, bf);
+  ThicknessAndLength(G.WarpPicks[2], tw, hw);
   const double A = 2.0 * bf * tf + static_cast<double>(hw) * tw;
   float e0 = 0;
   float Ix = 0;

@@ -23,16 +23,7 @@ void UpdatePasteCommand() {
   OfferPaste(offered);
 }
 
-}  // namespace
-
-void OfferPaste(bool offered) {
-  model::SheetForm& sheet = model::Sheet();
-  sheet.Paste.Enabled = offered;
-  if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= model::PasteButton)
-    sheet.tbToolBar.Button(model::PasteButton).Enabled = offered;
-}
-
-void RedrawDrawing() {
+void RedrawOnce() {
   model::SheetForm& sheet = model::Sheet();
   G.IsRedrawing = model::True;
   sheet.Base.Cls();
@@ -47,6 +38,31 @@ void RedrawDrawing() {
   // With no elements the results panel keeps what it last showed.
   if (G.ElementCount > 0) model::RecalcProperties();
   UpdatePasteCommand();
+}
+
+}  // namespace
+
+void OfferPaste(bool offered) {
+  model::SheetForm& sheet = model::Sheet();
+  sheet.Paste.Enabled = offered;
+  if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= model::PasteButton)
+    sheet.tbToolBar.Button(model::PasteButton).Enabled = offered;
+}
+
+void RedrawDrawing() {
+  // A redraw asked for while one runs (from the event loop of a message box the
+  // recalculation shows, say on a resize of the window) is done once, right after it,
+  // never inside it.
+  if (G.RedrawRunning || G.Recalculating) {
+    G.RedrawRequested = true;
+    return;
+  }
+  G.RedrawRunning = true;
+  do {
+    G.RedrawRequested = false;
+    RedrawOnce();
+  } while (G.RedrawRequested);
+  G.RedrawRunning = false;
 }
 
 }  // namespace view

@@ -22,7 +22,13 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   MaxButton = true;
   Width = 12500;
   Height = 9500;
+  SetUpMenus();
+  SetUpToolbar();
+  LayOutEntryRowAndDrawingArea();
+  LayOutResultsPanel();
+}
 
+void SheetForm::SetUpMenus() {
   // Captions carry no access-key letters; the shortcuts are the items' own accelerators.
   struct MenuText {
     ui::Menu& Item;
@@ -70,7 +76,9 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   // Copy are set when the Edit menu opens, Paste by every redraw and that opening; their
   // toolbar buttons start disabled.
   Undo.Enabled = Redo.Enabled = false;
+}
 
+void SheetForm::SetUpToolbar() {
   struct ButtonText {
     const char* Key;
     const char* Tip;
@@ -112,7 +120,9 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   int image = 0;
   for (ui::ToolbarButton& button : tbToolBar.Buttons)
     if (!button.Separator) button.Picture = editor::ToolbarIcon(++image, ToolbarIconPixels);
+}
 
+void SheetForm::LayOutEntryRowAndDrawingArea() {
   // Design positions (twips). The resize rules move only the sizes of Base, TextEntry and
   // CalcBox and CalcBox's left edge, so everything else sits above the drawing area: the
   // toolbar row, then the entry row whose typed-entry box reaches to the right edge
@@ -140,7 +150,9 @@ SheetForm::SheetForm() : ui::Form("Sheet") {
   PxAxisL.Caption = "x'";
   PyAxisL.Caption = "y'";
   PaxisPhiL.Caption = "\u03c6";
+}
 
+void SheetForm::LayOutResultsPanel() {
   CalcBox.Move(9800, 840, 2700, 8325);
   CalcBox.ScaleMode = ui::ScaleModes::Twip;
   CalcTitle.Container = &CalcBox;

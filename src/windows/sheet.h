@@ -127,6 +127,12 @@ struct SheetForm : ui::Form {
 
   // Enables or disables the toolbar buttons Cut and Copy.
   void SetCutCopyButtons(bool enabled);
+
+ private:
+  void SetUpMenus();
+  void SetUpToolbar();
+  void LayOutEntryRowAndDrawingArea();
+  void LayOutResultsPanel();
 };
 
 // The one main window. ResetSheet builds a fresh one (tests do this between cases).

@@ -45,7 +45,7 @@ class ExportTest : public ::testing::Test {
 };
 
 TEST_F(ExportTest, TheSaveDialogOffersTheTextFilterAndKeepsTheLastFileName) {
-  model::Sheet().dlgCommonDialog.FileName = "/home/eng/last.qvn";
+  model::Sheet().dlgCommonDialog.FileName = "/home/eng/last report";
   app::Export_Click();  // cancelled: no answer queued
   ASSERT_EQ(h.platform.FileRequests.size(), 1u);
   const ui::CommonDialog& asked = h.platform.FileRequests[0];
@@ -53,7 +53,33 @@ TEST_F(ExportTest, TheSaveDialogOffersTheTextFilterAndKeepsTheLastFileName) {
   EXPECT_EQ(asked.Filter, "All Files (*.*)|*.*|Text Files(*.txt)|*.txt");
   EXPECT_EQ(asked.FilterIndex, 2);
   EXPECT_TRUE(asked.CancelError);
-  EXPECT_EQ(asked.FileName, "/home/eng/last.qvn");
+  EXPECT_EQ(asked.FileName, "/home/eng/last report");
+}
+
+// A document's name carried over from a save or an open would have Enter replace the
+// document with the report: the dialog proposes the report beside it instead.
+TEST_F(ExportTest, ADocumentNameCarriedOverBecomesTheReportsName) {
+  struct Case {
+    const char* carried;
+    const char* proposed;
+  };
+  const Case cases[] = {
+      {"/home/eng/beam1.qvn", "/home/eng/beam1.txt"},
+      {"/home/eng/BEAM1.QVN", "/home/eng/BEAM1.txt"},
+      {"/home/eng/beam1.Qvn", "/home/eng/beam1.txt"},
+      {"/home/eng/beam1qvn", "/home/eng/beam1qvn.txt"},  // a document by the Save As rule
+      {"/home/eng/beam1.txt", "/home/eng/beam1.txt"},
+      {"/home/eng/beam1.qvn.bak", "/home/eng/beam1.qvn.bak"},
+      {"qvn", "qvn.txt"},
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    h.platform.FileRequests.clear();
+    model::Sheet().dlgCommonDialog.FileName = c.carried;
+    app::Export_Click();
+    ASSERT_EQ(h.platform.FileRequests.size(), 1u) << c.carried;
+    EXPECT_EQ(h.platform.FileRequests[0].FileName, c.proposed) << c.carried;
+  }
 }
 
 TEST_F(ExportTest, TheReportIsWrittenUnderTheNameAsChosen) {

@@ -170,11 +170,12 @@ ElementRecord Awkward() {
   ElementRecord e;
   e.NameSI = "He said \"x\", then  ";
   e.ShapeType = std::numeric_limits<int16_t>::min();
+  // The first four are the sizes, which stay within what an element window gives.
   const float floats[] = {0.1f,
                           1.0f / 3,
-                          std::numeric_limits<float>::max(),
-                          std::numeric_limits<float>::min(),
                           std::numeric_limits<float>::denorm_min(),
+                          std::numeric_limits<float>::min(),
+                          std::numeric_limits<float>::max(),
                           -2.5e-7f,
                           16777217.0f,
                           123456.789f,
@@ -388,6 +389,79 @@ TEST(DocumentCodec, DamagedFilesAreRefused) {
     EXPECT_FALSE(ReadDocument(Join(lines)).has_value()) << "cut after " << keep << " lines";
   }
   EXPECT_FALSE(ReadDocument("").has_value());
+}
+
+// Every value a file holds either is refused or fits its field so that it writes back
+// exactly: what opens saves as a file that opens again, equal.
+TEST(DocumentCodec, ValuesAtTheEndsOfTheirFieldsAreRefusedOrComeBackEqual) {
+  struct Case {
+    const char* what;
+    size_t line;  // 0-based line of the golden file to replace
+    const char* text;
+    bool refused;
+  };
+  const Case cases[] = {
+      // The view is held as a single: 2147483583 rounds down to 2147483520, the next whole
+      // number is the halfway point to 2^31 and goes up to it, beyond the 32-bit range.
+      {"view left 2147483583", 8, "2147483583", false},
+      {"view left 2147483584", 8, "2147483584", true},
+      {"view top 2147483647", 9, "2147483647", true},
+      {"view width 2147483600", 6, "2147483600", true},
+      {"view height -2147483648", 7, "-2147483648", false},
+      {"view left -2147483648", 8, "-2147483648", false},
+      {"a 32-bit field at its top", 47, "2147483647", false},
+      {"a 32-bit field at its bottom", 48, "-2147483648", false},
+      {"a 32-bit field at 2147483583", 47, "2147483583", false},
+      {"the initial height at its top", 5, "2147483647", false},
+      {"3.4e38 in a single", 35, "3.4e38", false},
+      {"3.5e38 in a single", 35, "3.5e38", true},
+      {"32767 in a 16-bit field", 23, "32767", false},
+      {"-32768 in a 16-bit field", 23, "-32768", false},
+      {"32767.5 in a 16-bit field", 23, "32767.5", true},
+      {"-32768.5 in a 16-bit field", 23, "-32768.5", false},  // half to even: -32768
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines = Lines(Golden());
+    lines.at(c.line) = c.text;
+    const std::optional<DocumentData> first = ReadDocument(Join(lines));
+    EXPECT_EQ(!first.has_value(), c.refused) << c.what;
+    if (!first) continue;
+    const std::optional<DocumentData> again = ReadDocument(WriteDocument(*first));
+    ASSERT_TRUE(again.has_value()) << c.what;
+    EXPECT_EQ(*again, *first) << c.what;
+  }
+}
+
+// A size no element window gives is damage: a plate 1e38 deep would open with its Ix and
+// moduli overflowed to 0.
+TEST(DocumentCodec, SizesNoElementWindowGivesAreRefused) {
+  struct Case {
+    const char* what;
+    size_t line;
+    const char* text;
+    bool refused;
+  };
+  // The golden file's shape is element 1 (lines 11 to 52), its 300 x 20 plate element 2.
+  const Case cases[] = {
+      {"a plate 1e38 deep", 55, "1e38", true},        {"a plate 32767 deep", 55, "32767", false},
+      {"a plate 32768 deep", 55, "32768", true},  // no 16-bit nominal size
+      {"a plate 1e7 wide", 56, "1e7", false},     // 1e7^3 x 20 / 12 fits a single
+      {"a plate 1e13 wide", 56, "1e13", true},    // its Iy does not
+      {"a plate -20 deep", 55, "-20", true},          {"a plate 0 wide", 56, "0", true},
+      {"a shape 32767 deep", 13, "32767", false},     {"a shape 1e38 deep", 13, "1e38", true},
+      {"a shape with a 1e6 flange", 15, "1e6", true}, {"a shape with a negative web", 16, "-14.9", true},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> lines = Lines(Golden());
+    lines.at(c.line) = c.text;
+    EXPECT_EQ(!ReadDocument(Join(lines)).has_value(), c.refused) << c.what;
+  }
+  // The plate read as a bar: 20 across opens; 40000 across has no 16-bit nominal size.
+  std::vector<std::string> lines = Lines(Golden());
+  lines.at(54) = "51";
+  EXPECT_TRUE(ReadDocument(Join(lines)).has_value());
+  lines.at(55) = "40000";
+  EXPECT_FALSE(ReadDocument(Join(lines)).has_value());
 }
 
 TEST(DocumentCodec, NumbersAreWrittenShortestInDecimalNotation) {

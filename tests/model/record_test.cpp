@@ -33,7 +33,6 @@ TEST(ElementRecord, CopiesWholeAndCompares) {
 
 TEST(ShapeKinds, FollowTheCodeTable) {
   EXPECT_EQ(KindOf(0), ShapeKind::ParallelFlangeI);
-  EXPECT_EQ(KindOf(-3), ShapeKind::ParallelFlangeI);
   EXPECT_EQ(KindOf(5), ShapeKind::ParallelFlangeI);
   EXPECT_EQ(KindOf(18), ShapeKind::ParallelFlangeI);
   EXPECT_EQ(KindOf(2), ShapeKind::SlopedFlangeI);
@@ -47,6 +46,9 @@ TEST(ShapeKinds, FollowTheCodeTable) {
   EXPECT_EQ(KindOf(51), ShapeKind::Bar);
   EXPECT_EQ(KindOf(11), ShapeKind::None);
   EXPECT_EQ(KindOf(19), ShapeKind::None);
+  EXPECT_EQ(KindOf(-1), ShapeKind::None);
+  EXPECT_EQ(KindOf(-3), ShapeKind::None);
+  EXPECT_EQ(KindOf(-32768), ShapeKind::None);
 }
 
 TEST(Placement, MirrorReflectsAboutTheInsertionPoint) {

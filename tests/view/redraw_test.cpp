@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "model/properties.h"
+#include "view/layout.h"
 #include "view/pixel_primitives.h"
 #include "view_fixture.h"
 
@@ -111,6 +118,76 @@ TEST_F(Redraw, ACountBeyondTheArrayDrawsTheFiftyElements) {
     EXPECT_EQ(Base().PixelAt(610, 490), model::Black) << count;
     EXPECT_FALSE(model::Sheet().Cut.Enabled) << count;
   }
+}
+
+// The channel warping case shows its e0 message on every recalculation. A redraw asked
+// for while that box is open (a resize of the main window) must not run a second
+// recalculation inside the first: the elements are back as drawn while the box waits,
+// the redraw follows once the box is closed, and no box opens inside another.
+class RedrawDuringAMessage : public Redraw {
+ protected:
+  void SetUp() override {
+    Redraw::SetUp();
+    AddPlate(300, 300);
+    AddPlate(600, 300);
+    G.Elements[1].Angle = 0.2;
+    G.RotAxis = model::False;
+    // Flange 300 x 20, web 500 x 10: e0 = 128.4 mm.
+    G.ManualCw = 4;
+    G.WarpPickStep = 2;
+    G.WarpPicks[1].Width = 300;
+    G.WarpPicks[1].Depth = 20;
+    G.WarpPicks[2].Width = 10;
+    G.WarpPicks[2].Depth = 500;
+  }
+};
+
+TEST_F(RedrawDuringAMessage, WaitsForTheRecalculationAndThenRunsOnce) {
+  int open = 0, deepest = 0, resized = 0;
+  std::vector<std::pair<double, double>> anglesWhileOpen;
+  headless_.platform.WhileMessageOpen = [&](const std::string&) {
+    ++open;
+    deepest = std::max(deepest, open);
+    anglesWhileOpen.emplace_back(G.Elements[1].Angle, G.Elements[2].Angle);
+    if (resized++ == 0) {
+      model::Sheet().Width += 600;  // the user widens the window behind the box
+      Form_Resize();
+    }
+    --open;
+  };
+  RedrawDrawing();
+
+  // One box for the first recalculation, one for the redraw that the resize asked for.
+  ASSERT_EQ(headless_.platform.Messages.size(), 2u);
+  EXPECT_EQ(std::stod(headless_.platform.Messages[0]), std::stod(headless_.platform.Messages[1]));
+  EXPECT_NEAR(std::stod(headless_.platform.Messages[0]), 128.4, 0.05);
+  EXPECT_EQ(deepest, 1);
+  for (const auto& [a1, a2] : anglesWhileOpen) {
+    EXPECT_EQ(a1, 0.2);
+    EXPECT_EQ(a2, 0.0);
+  }
+  EXPECT_EQ(G.Elements[1].Angle, 0.2);
+  EXPECT_EQ(G.Elements[2].Angle, 0.0);
+  EXPECT_EQ(G.Elements[1].PosX, 300);
+  EXPECT_EQ(G.Elements[2].PosX, 600);
+  EXPECT_FALSE(G.Recalculating);
+  EXPECT_FALSE(G.RedrawRunning);
+  EXPECT_FALSE(G.RedrawRequested);
+  // The layout of the resize took effect at once.
+  EXPECT_FLOAT_EQ(model::Sheet().Base.Width, model::Sheet().Width - 2700);
+}
+
+// A recalculation asked for directly (Undo, Cut) while one runs does nothing: the running
+// one owns the turned elements.
+TEST_F(RedrawDuringAMessage, ARecalculationInsideAnotherDoesNothing) {
+  int calls = 0;
+  headless_.platform.WhileMessageOpen = [&](const std::string&) {
+    if (calls++ == 0) model::RecalcProperties();
+  };
+  model::RecalcProperties();
+  EXPECT_EQ(headless_.platform.Messages.size(), 1u);
+  EXPECT_EQ(G.Elements[1].Angle, 0.2);
+  EXPECT_EQ(G.Elements[2].Angle, 0.0);
 }
 
 }  // namespace

@@ -40,6 +40,9 @@ class HeadlessPlatform : public Platform {
 
   // What was shown.
   std::vector<std::string> Messages;
+  // Runs while each message box is open, after its text is recorded: what the user does
+  // meanwhile (a resize of the main window, say) before the box is answered.
+  std::function<void(const std::string&)> WhileMessageOpen;
   std::vector<std::string> ModalShown;  // form names in order
   std::vector<Form*> ModelessOpen;      // modeless forms still loaded
 
@@ -75,7 +78,10 @@ class HeadlessPlatform : public Platform {
   void ShowModeless(Form& form) override;
   void FormClosed(Form& form) override;
 
-  void MsgBox(const std::string& text) override { Messages.push_back(text); }
+  void MsgBox(const std::string& text) override {
+    Messages.push_back(text);
+    if (WhileMessageOpen) WhileMessageOpen(text);
+  }
   bool ClipboardHasText() override { return Clipboard.has_value(); }
   std::string ClipboardText() override { return Clipboard.value_or(""); }
   void SetClipboardText(const std::string& text) override { Clipboard = text; }

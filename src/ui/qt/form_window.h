@@ -15,6 +15,9 @@ class QEventLoop;
 class QMenu;
 class QAction;
 class QPainter;
+class QLabel;
+class QPushButton;
+class QToolBar;
 
 namespace ui::qt {
 
@@ -70,8 +73,15 @@ class FormWindow : public QMainWindow {
 
   void EnsureWidgets();
   QWidget* ParentFor(Control* container);
+  // One widget per kind of control, and its update from the control (control_widgets.cpp).
   QWidget* CreateWidget(Control& c, QWidget* parent);
+  QWidget* CreateTextBox(TextBox& box, QWidget* parent);
+  QWidget* CreateListBox(ListBox& box, QWidget* parent);
   void SyncControl(Control& c, Entry& e);
+  void SyncLabel(Label& l, QLabel* label, Entry& e);
+  void SyncTextBox(TextBox& t, QWidget* w, Entry& e);
+  void SyncCommandButton(CommandButton& b, QPushButton* button, Entry& e);
+  void SyncToolbar(Toolbar& t, QToolBar* bar, Entry& e);
   void SyncGeometry(Control& c, QWidget& w);
   void SyncFont(Control& c, QWidget& w, Entry& e);
   void SyncWindowGeometry();

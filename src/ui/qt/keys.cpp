@@ -4,118 +4,92 @@
 
 namespace ui::qt {
 
+namespace {
+
+struct KeyPair {
+  int QtKey;
+  int16_t Code;
+};
+
+// The keys whose code is the same wherever they are, by Qt's key. The shifted digits of a
+// US keyboard (from Key_Exclam on) keep the digit key's code.
+constexpr KeyPair FixedKeys[] = {
+    {Qt::Key_Return, KeyReturn},
+    {Qt::Key_Enter, KeyReturn},
+    {Qt::Key_Escape, KeyEscape},
+    {Qt::Key_Delete, KeyDelete},
+    {Qt::Key_Backspace, KeyBack},
+    {Qt::Key_Tab, KeyTab},
+    {Qt::Key_Backtab, KeyTab},
+    {Qt::Key_Space, KeySpace},
+    {Qt::Key_PageUp, KeyPageUp},
+    {Qt::Key_PageDown, KeyPageDown},
+    {Qt::Key_End, KeyEnd},
+    {Qt::Key_Home, KeyHome},
+    {Qt::Key_Left, KeyArrowLeft},
+    {Qt::Key_Up, KeyArrowUp},
+    {Qt::Key_Right, KeyArrowRight},
+    {Qt::Key_Down, KeyArrowDown},
+    {Qt::Key_Insert, KeyInsert},
+    {Qt::Key_Shift, KeyShift},
+    {Qt::Key_Control, KeyControl},
+    {Qt::Key_Alt, KeyMenu},
+    {Qt::Key_Pause, 19},
+    {Qt::Key_CapsLock, 20},
+    {Qt::Key_Print, 44},
+    {Qt::Key_Semicolon, 186},
+    {Qt::Key_Colon, 186},
+    {Qt::Key_Equal, 187},
+    {Qt::Key_Comma, 188},
+    {Qt::Key_Less, 188},
+    {Qt::Key_Underscore, 189},
+    {Qt::Key_Greater, 190},
+    {Qt::Key_Question, 191},
+    {Qt::Key_QuoteLeft, 192},
+    {Qt::Key_AsciiTilde, 192},
+    {Qt::Key_BracketLeft, 219},
+    {Qt::Key_BraceLeft, 219},
+    {Qt::Key_Backslash, 220},
+    {Qt::Key_Bar, 220},
+    {Qt::Key_BracketRight, 221},
+    {Qt::Key_BraceRight, 221},
+    {Qt::Key_Apostrophe, 222},
+    {Qt::Key_QuoteDbl, 222},
+    {Qt::Key_Exclam, 49},
+    {Qt::Key_At, 50},
+    {Qt::Key_NumberSign, 51},
+    {Qt::Key_Dollar, 52},
+    {Qt::Key_Percent, 53},
+    {Qt::Key_AsciiCircum, 54},
+    {Qt::Key_Ampersand, 55},
+    {Qt::Key_ParenLeft, 57},
+    {Qt::Key_ParenRight, 48},
+};
+
+struct KeypadKey {
+  int QtKey;
+  int16_t OnKeypad, OnMainKeyboard;
+};
+
+// The keys that the keypad has as well, with a code of their own there.
+constexpr KeypadKey KeypadKeys[] = {
+    {Qt::Key_Asterisk, 106, 56}, {Qt::Key_Plus, 107, 187},  {Qt::Key_Minus, 109, 189},
+    {Qt::Key_Period, 110, 190},  {Qt::Key_Slash, 111, 191},
+};
+
+}  // namespace
+
 int16_t KeyCode(const QKeyEvent& event) {
   const int k = event.key();
   const bool keypad = event.modifiers() & Qt::KeypadModifier;
   if (k >= Qt::Key_A && k <= Qt::Key_Z) return static_cast<int16_t>(k);  // same numbers
   if (k >= Qt::Key_0 && k <= Qt::Key_9) return static_cast<int16_t>(keypad ? 96 + (k - Qt::Key_0) : k);
   if (k >= Qt::Key_F1 && k <= Qt::Key_F24) return static_cast<int16_t>(KeyF1 + (k - Qt::Key_F1));
-  switch (k) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return KeyReturn;
-    case Qt::Key_Escape:
-      return KeyEscape;
-    case Qt::Key_Delete:
-      return KeyDelete;
-    case Qt::Key_Backspace:
-      return KeyBack;
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return KeyTab;
-    case Qt::Key_Space:
-      return KeySpace;
-    case Qt::Key_PageUp:
-      return KeyPageUp;
-    case Qt::Key_PageDown:
-      return KeyPageDown;
-    case Qt::Key_End:
-      return KeyEnd;
-    case Qt::Key_Home:
-      return KeyHome;
-    case Qt::Key_Left:
-      return KeyArrowLeft;
-    case Qt::Key_Up:
-      return KeyArrowUp;
-    case Qt::Key_Right:
-      return KeyArrowRight;
-    case Qt::Key_Down:
-      return KeyArrowDown;
-    case Qt::Key_Insert:
-      return KeyInsert;
-    case Qt::Key_Shift:
-      return KeyShift;
-    case Qt::Key_Control:
-      return KeyControl;
-    case Qt::Key_Alt:
-      return KeyMenu;
-    case Qt::Key_Pause:
-      return 19;
-    case Qt::Key_CapsLock:
-      return 20;
-    case Qt::Key_Print:
-      return 44;
-    case Qt::Key_Asterisk:
-      return keypad ? 106 : 56;
-    case Qt::Key_Plus:
-      return keypad ? 107 : 187;
-    case Qt::Key_Minus:
-      return keypad ? 109 : 189;
-    case Qt::Key_Period:
-      return keypad ? 110 : 190;
-    case Qt::Key_Slash:
-      return keypad ? 111 : 191;
-    case Qt::Key_Semicolon:
-    case Qt::Key_Colon:
-      return 186;
-    case Qt::Key_Equal:
-      return 187;
-    case Qt::Key_Comma:
-    case Qt::Key_Less:
-      return 188;
-    case Qt::Key_Underscore:
-      return 189;
-    case Qt::Key_Greater:
-      return 190;
-    case Qt::Key_Question:
-      return 191;
-    case Qt::Key_QuoteLeft:
-    case Qt::Key_AsciiTilde:
-      return 192;
-    case Qt::Key_BracketLeft:
-    case Qt::Key_BraceLeft:
-      return 219;
-    case Qt::Key_Backslash:
-    case Qt::Key_Bar:
-      return 220;
-    case Qt::Key_BracketRight:
-    case Qt::Key_BraceRight:
-      return 221;
-    case Qt::Key_Apostrophe:
-    case Qt::Key_QuoteDbl:
-      return 222;
-    // Shifted digits on a US keyboard keep the digit key's code.
-    case Qt::Key_Exclam:
-      return 49;
-    case Qt::Key_At:
-      return 50;
-    case Qt::Key_NumberSign:
-      return 51;
-    case Qt::Key_Dollar:
-      return 52;
-    case Qt::Key_Percent:
-      return 53;
-    case Qt::Key_AsciiCircum:
-      return 54;
-    case Qt::Key_Ampersand:
-      return 55;
-    case Qt::Key_ParenLeft:
-      return 57;
-    case Qt::Key_ParenRight:
-      return 48;
-    default:
-      return 0;
-  }
+  for (const KeypadKey& key : KeypadKeys)
+    if (key.QtKey == k) return keypad ? key.OnKeypad : key.OnMainKeyboard;
+  for (const KeyPair& key : FixedKeys)
+    if (key.QtKey == k) return key.Code;
+  return 0;
 }
 
 int16_t ShiftMask(Qt::KeyboardModifiers modifiers) {

@@ -1,0 +1,120 @@
+// The keys that reach a form: each goes through the form's key preview (where a dialog
+// answers Enter and Esc) and the focused control's key events; Tab moves the focus as the
+// platform does, and Enter on a button that the form left alone presses it.
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/input.h"
+#include "ui/qt/form_window.h"
+#include "ui/qt/keys.h"
+#include "ui/qt/qt_platform.h"
+
+namespace ui::qt {
+
+bool FormWindow::DeliverKey(Control* control, QObject* watched, QKeyEvent* key, bool press) {
+  Form* f = form_;
+  const int16_t code = KeyCode(*key);
+  const int16_t shift = ShiftMask(key->modifiers());
+  if (!press) {
+    if (key->isAutoRepeat() || code == 0) return false;
+    int16_t left = code;
+    platform_.Dispatch([&] {
+      if (f->IsLoaded()) left = DeliverKeyUp(*f, control, code, shift);
+    });
+    return !form_ || left == 0;
+  }
+  // Tab moves the focus, as the platform does, without a key event.
+  if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+      !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+    return false;
+  bool consumed = false;
+  int16_t replacement = 0;
+  platform_.Dispatch([&] {
+    if (code != 0) {
+      if (DeliverKeyDown(*f, control, code, shift) == 0) consumed = true;
+      if (!f->IsLoaded()) {
+        consumed = true;
+        return;
+      }
+    }
+    const int16_t ascii = KeyAscii(*key);
+    if (ascii == 0) return;
+    const int16_t left = DeliverKeyPress(*f, control, ascii);
+    if (!f->IsLoaded() || left == 0) {
+      consumed = true;
+    } else if (left != ascii) {
+      replacement = left;
+      consumed = true;
+    }
+  });
+  if (!form_) return true;
+  if (replacement != 0 && replacement >= 32) {
+    if (auto* edit = dynamic_cast<QLineEdit*>(watched); edit && !edit->isReadOnly()) {
+      edit->insert(QString(QChar(replacement)));
+      auto& t = static_cast<TextBox&>(*control);
+      t.Text = edit->text().toStdString();
+      platform_.Dispatch([&t] {
+        if (t.Change) t.Change();
+      });
+    }
+  }
+  if (!consumed && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    // Enter presses the button that has the focus.
+    if (auto* button = dynamic_cast<QPushButton*>(watched)) {
+      button->click();
+      return true;
+    }
+  }
+  return consumed;
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (!form_) return QMainWindow::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+      // A picture box that handles keys gets every key, Ctrl+letters included, so one
+      // key press runs its command once, through the box's own key table.
+      Control* c = ControlOf(watched);
+      if (c && c->Kind() == ControlKind::PictureBox && (c->KeyDown || c->KeyUp || c->KeyPress)) {
+        event->accept();
+        return true;
+      }
+      break;
+    }
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+      QWidget* focus = QApplication::focusWidget();
+      const bool mine = watched == focus || (watched == this && (!focus || !ControlOf(focus)));
+      if (!mine) break;
+      Control* c = ControlOf(watched);
+      if (!c) c = form_->ActiveControl;
+      return DeliverKey(c, watched, static_cast<QKeyEvent*>(event), event->type() == QEvent::KeyPress);
+    }
+    case QEvent::FocusIn: {
+      Control* c = ControlOf(watched);
+      if (c && form_->ActiveControl != c) platform_.Dispatch([c] { c->SetFocus(); });
+      break;
+    }
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick: {
+      Control* c = ControlOf(watched);
+      if (!c || c->Kind() != ControlKind::Label) break;
+      const bool dbl = event->type() == QEvent::MouseButtonDblClick;
+      platform_.Dispatch([c, dbl] {
+        if (dbl && c->DblClick)
+          c->DblClick();
+        else if (!dbl && c->Click)
+          c->Click();
+      });
+      return true;
+    }
+    default:
+      break;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace ui::qt
