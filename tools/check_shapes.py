@@ -27,10 +27,10 @@ Per row:
   - channels: InnerRadius carries the flange slope, 1/6 for C rows, between
     flat (not included: 0 stands for 1 in 6) and 1 in 6 for MC rows;
   - pipes: the ring of Depth and FlangeThickness has the tabulated A within
-    2 % (printed where it is more than 1 % off), or else the table's area is its odd value out: the wall is one the
-    table prints (tdes, or (OD - ID) / 2 of the inch block), no printed wall
-    gives a ring nearer A, and the tabulated Ix follows that wall better than
-    the wall that would give A;
+    2 % (printed where it is more than 1 % off), or else the table's area is
+    its odd value out: the wall is one the table prints (tdes, or (OD - ID) / 2
+    of the inch block), no printed wall gives a ring nearer A, and the
+    tabulated Ix follows that wall better than the wall that would give A;
   - orientation: Ix / Iy of the component rectangles in the local frame is
     nearer to ElemIx / ElemIy than to its inverse. Checked where that ratio R
     is 1.5 or more (or 1/1.5 or less): a swap changes it by R^2 >= 2.25,

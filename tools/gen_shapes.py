@@ -166,8 +166,8 @@ Other fields
                  kdet along the web) has its centroid at the tabulated x (see
                  channel_slope). Where even 1 in 6 leaves x above the table
                  (MC310X21.3, MC310X15.8, MC250X12.5, MC200X12.6, by 0.03 to
-                 0.06 mm) the row keeps 1 in 6. A row that would
-                 need a flat flange stops the generator, as 0 cannot carry it.
+                 0.06 mm) the row keeps 1 in 6. A row that would need a flat
+                 flange stops the generator, as 0 cannot carry it.
   ElemRx, ElemRy as tabulated, except where the table contradicts itself: in
                  6 rows (MT125X5.95, MT75X2.75, MT50X4.45, Pipe250STD,
                  Pipe15STD, Pipe300XS) a tabulated r differs from sqrt(I / A)
@@ -467,7 +467,7 @@ def _fillet(corner, towards_a, towards_b, r):
     whose sides leave `corner` along the unit vectors towards_a, towards_b:
     the kite of the corner, its two tangent points and the arc's centre, less
     the circular sector between them."""
-    (pu, pv), (au, av), (bu, bv) = corner, towards_a, towards_b
+    (pu, _), (au, av), (bu, bv) = corner, towards_a, towards_b
     cosine = au * bu + av * bv
     theta = math.acos(cosine)
     half = theta / 2
@@ -475,7 +475,6 @@ def _fillet(corner, towards_a, towards_b, r):
     mu, mv = au + bu, av + bv
     m = math.hypot(mu, mv)
     cu = pu + mu / m * r / math.sin(half)
-    cv = pv + mv / m * r / math.sin(half)
     t1u, t2u = pu + au * t, pu + bu * t
     kite_u = (pu + t1u + cu) / 3 * 0.5 + (pu + cu + t2u) / 3 * 0.5
     kite = r * t

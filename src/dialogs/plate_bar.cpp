@@ -37,12 +37,6 @@ void PlateBarForm::PlateCmd_Click() {
   Sheet().TextEntry.SetFocus();
 }
 
-void PlateBarForm::Form_Load() { KeyPreview = true; }
-
-void PlateBarForm::Form_KeyPress(int16_t& KeyAscii) {
-  if (ui::TakeKey(KeyAscii, ui::KeyEscape)) Unload();
-}
-
 void PlateBarForm::BarCmd_Click() {
   {
     BarOptionsForm dlg;
@@ -52,6 +46,12 @@ void PlateBarForm::BarCmd_Click() {
   }
   Unload();
   Sheet().TextEntry.SetFocus();
+}
+
+void PlateBarForm::Form_Load() { KeyPreview = true; }
+
+void PlateBarForm::Form_KeyPress(int16_t& KeyAscii) {
+  if (ui::TakeKey(KeyAscii, ui::KeyEscape)) Unload();
 }
 
 }  // namespace model

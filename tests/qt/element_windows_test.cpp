@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <functional>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -63,9 +64,10 @@ class ElementWindows : public qt_testing::StartedWindowTest {
   void Toolbar(const char* key, std::vector<std::function<void()>> inDialogs) {
     auto steps = std::make_shared<std::vector<std::function<void()>>>(std::move(inDialogs));
     auto next = std::make_shared<std::function<void(size_t)>>();
-    *next = [steps, next](size_t i) {
+    // The step queues the next one; it holds itself only weakly, or it would never go.
+    *next = [steps, self = std::weak_ptr(next)](size_t i) {
       if (i >= steps->size()) return;
-      QTimer::singleShot(0, [steps, next, i] {
+      QTimer::singleShot(0, [steps, next = self.lock(), i] {
         (*next)(i + 1);  // queued before this window's button opens the next one
         (*steps)[i]();
       });
