@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "app/settings_store.h"
+#include "flow_session.h"
 #include "model/globals.h"
 #include "ui/form.h"
 #include "ui/headless/headless_platform.h"
@@ -28,26 +29,12 @@ ui::headless::HeadlessPlatform& Platform() {
   return scope->platform;
 }
 
-void AddPlate(int32_t x, int32_t y, double angle) {
-  model::ElementRecord& p = model::G.Elements[++model::G.ElementCount];
-  p.ShapeType = 50;
-  p.Width = p.WebThickness = 200;
-  p.Depth = p.FlangeThickness = 10;
-  p.ElemArea = 2000;
-  p.ElemIx = 200.0f * 1000 / 12;
-  p.ElemIy = 10.0f * 8e6f / 12;
-  p.CentroidX = 100;
-  p.CentroidY = 5;
-  p.PosX = x;
-  p.PosY = y;
-  p.Angle = angle;
-  p.MirrorSign = 1;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ui::headless::HeadlessPlatform& platform = Platform();
+  // The platform's records of read and saved keys would grow by every input's keys.
+  platform.ForgetRecords();
   model::G = model::Globals{};
   // Every key at its default first, so the store holds each of them once.
   platform.Settings.clear();
@@ -65,8 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ui::PictureBox& base = model::Sheet().Base;
   base.Width = static_cast<float>((300 + 4) * ui::TwipsPerPixel);
   base.Height = static_cast<float>((200 + 4) * ui::TwipsPerPixel);
-  AddPlate(100, 200, 0);
-  AddPlate(150, 210, 0.5);
+  fuzzing::AddPlate(100, 200, 0);
+  fuzzing::AddPlate(150, 210, 0.5);
   view::RedrawDrawing();
   return 0;
 }

@@ -3,10 +3,13 @@
 # build-fuzz/) and runs each for a few seconds from its seed inputs.
 #   scripts/fuzz.sh           every target, 5 seconds each
 #   scripts/fuzz.sh 60        every target, 60 seconds each
+#   scripts/fuzz.sh 600       the long campaign: every target for ten minutes
+#   scripts/fuzz.sh 600 document_flow paste_flow   only the targets named
 # Without clang it says so and does nothing: the fuzz targets are clang's alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-5}
+shift || true
 
 if ! command -v clang++ >/dev/null 2>&1; then
   echo "fuzz: clang++ is not installed, so the fuzz targets are skipped (apt-get install clang)."
@@ -24,13 +27,23 @@ build=build-fuzz
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVANE_FUZZ=ON \
   -DQUORVANE_WERROR=ON -DQUORVANE_QT=OFF -DQUORVANE_BENCHMARKS=OFF >/dev/null
 targets=$(sed -n 's/^quorvane_fuzz_target(\([a-z_]*\))$/\1/p' fuzz/CMakeLists.txt)
+if [ $# -gt 0 ]; then
+  for t in "$@"; do
+    if ! grep -qx "$t" <<<"$targets"; then
+      echo "fuzz: there is no target '$t'; the targets are:" $targets
+      exit 1
+    fi
+  done
+  targets="$*"
+fi
 for t in $targets; do cmake --build "$build" -j"$jobs" --target "quorvane_fuzz_$t" >/dev/null; done
 
 # Seeds: the committed ones, and the files the program reads that the tree already holds.
 seed_sources() {
   case "$1" in
     shape_file) echo data/Shapes/*.DAT ;;
-    document) echo tests/editor/data/*.qvn ;;
+    document | document_flow) echo tests/editor/data/*.qvn ;;
+    paste_flow) echo fuzz/seeds/clip_text/* ;;
   esac
 }
 
@@ -49,5 +62,5 @@ for t in $targets; do
     echo "fuzz: $t failed; the input that shows it is in $build/$t-*"
     exit 1
   fi
-  grep -E "^stat::number_of_executed_units|^stat::peak_rss_mb" "$log" || true
+  grep -E "^#[0-9]+ +DONE|^stat::number_of_executed_units|^stat::average_exec_per_sec|^stat::peak_rss_mb" "$log" || true
 done

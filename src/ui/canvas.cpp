@@ -19,6 +19,7 @@ void Canvas::FollowOwner() const {
   pixels_ = std::move(next);
   width_ = w;
   height_ = h;
+  TouchedAll();
   ++revision_;
 }
 
@@ -153,6 +154,7 @@ void Canvas::Cls() {
   std::fill(pixels_.begin(), pixels_.end(), BackColor);
   CurrentX = 0;
   CurrentY = 0;
+  TouchedAll();
   ++revision_;
 }
 
@@ -170,7 +172,71 @@ void Canvas::LoadImage(const Image& image) {
   Sync();
   for (int y = 0; y < image.Height && y < height_; ++y)
     for (int x = 0; x < image.Width && x < width_; ++x) pixels_[static_cast<size_t>(y) * width_ + x] = image.At(x, y);
+  Touched(PixelRect{0, 0, std::min(image.Width, width_), std::min(image.Height, height_)});
   ++revision_;
+}
+
+namespace {
+
+int64_t AreaOf(const PixelRect& r) {
+  return r.Empty() ? 0 : static_cast<int64_t>(r.Right - r.Left) * (r.Bottom - r.Top);
+}
+
+bool Holds(const PixelRect& outer, const PixelRect& inner) {
+  return outer.Left <= inner.Left && outer.Top <= inner.Top && outer.Right >= inner.Right &&
+         outer.Bottom >= inner.Bottom;
+}
+
+// The pixels between two rectangles that their union would take in as well.
+int64_t JoinCost(const PixelRect& a, const PixelRect& b) {
+  PixelRect u = a;
+  u.Unite(b);
+  return AreaOf(u) - AreaOf(a) - AreaOf(b);
+}
+
+// Two rectangles are kept as one while their union takes in little more than the two: a
+// quarter of their own area and a block of 64 x 64 pixels. An outline and the grid dots
+// around it share one; a marker in a far corner keeps its own.
+bool WorthJoining(const PixelRect& a, const PixelRect& b) {
+  return JoinCost(a, b) <= (AreaOf(a) + AreaOf(b)) / 4 + 4096;
+}
+
+constexpr size_t kMaxAreas = 8;
+
+}  // namespace
+
+void Canvas::Touched(const PixelRect& area) const {
+  if (area.Empty()) return;
+  for (const PixelRect& r : touched_)
+    if (Holds(r, area)) return;
+  PixelRect joined = area;
+  for (size_t i = 0; i < touched_.size();) {
+    if (!WorthJoining(touched_[i], joined)) {
+      ++i;
+      continue;
+    }
+    joined.Unite(touched_[i]);  // and look at the others again, against the larger one
+    touched_[i] = touched_.back();
+    touched_.pop_back();
+    i = 0;
+  }
+  if (touched_.size() < kMaxAreas) {
+    touched_.push_back(joined);
+    return;
+  }
+  size_t cheapest = 0;
+  for (size_t i = 1; i < touched_.size(); ++i)
+    if (JoinCost(touched_[i], joined) < JoinCost(touched_[cheapest], joined)) cheapest = i;
+  touched_[cheapest].Unite(joined);
+}
+
+CanvasChanges Canvas::TakeChanges() {
+  Sync();
+  if (held_ != 0) return CanvasChanges{taken_, Revision(), {PixelRect{0, 0, width_, height_}}};
+  CanvasChanges changes{taken_, revision_, std::move(touched_)};
+  touched_.clear();
+  taken_ = revision_;
+  return changes;
 }
 
 }  // namespace ui

@@ -20,6 +20,38 @@ namespace ui {
 // pixel from the top-left, whatever the size.
 enum class ScaleModes { User, Pixel, Twip };
 
+// A rectangle of whole pixels, right and bottom edges left out.
+struct PixelRect {
+  int Left = 0;
+  int Top = 0;
+  int Right = 0;
+  int Bottom = 0;
+
+  bool Empty() const { return Right <= Left || Bottom <= Top; }
+  // The smallest rectangle that holds both.
+  void Unite(const PixelRect& other) {
+    if (other.Empty()) return;
+    if (Empty()) {
+      *this = other;
+      return;
+    }
+    Left = Left < other.Left ? Left : other.Left;
+    Top = Top < other.Top ? Top : other.Top;
+    Right = Right > other.Right ? Right : other.Right;
+    Bottom = Bottom > other.Bottom ? Bottom : other.Bottom;
+  }
+  friend bool operator==(const PixelRect&, const PixelRect&) = default;
+};
+
+// What the image went through between two revisions: every pixel written from revision
+// From to revision To lies in one of the Areas (a few rectangles, so that writes far
+// apart, a marker in one corner and an outline in the middle, do not span all between).
+struct CanvasChanges {
+  uint64_t From = 0;
+  uint64_t To = 0;
+  std::vector<PixelRect> Areas;
+};
+
 constexpr int16_t DrawStyleSolid = 0;
 constexpr int16_t DrawStyleDot = 2;
 
@@ -56,7 +88,12 @@ class Canvas {
       width_ = static_cast<size_t>(canvas_.width_);
       height_ = static_cast<size_t>(canvas_.height_);
     }
-    ~Batch() { canvas_.Release(); }
+    ~Batch() {
+      if (left_ < right_)
+        canvas_.Touched(PixelRect{static_cast<int>(left_), static_cast<int>(top_), static_cast<int>(right_),
+                                  static_cast<int>(bottom_)});
+      canvas_.Release();
+    }
     Batch(const Batch&) = delete;
     Batch& operator=(const Batch&) = delete;
 
@@ -70,6 +107,7 @@ class Canvas {
       if (i == kOutside) return;
       pixels_[i] = colour;
       canvas_.changed_ = true;
+      Include(static_cast<unsigned>(x), static_cast<unsigned>(y));
     }
     int32_t PointInPixels(float px, float py) const {
       const size_t i = Index(ToPixelIndex(px), ToPixelIndex(py));
@@ -84,11 +122,24 @@ class Canvas {
       return ux < width_ && uy < height_ ? uy * width_ + ux : kOutside;
     }
 
+    // Grows the rectangle of the pixels this batch wrote to take in (x, y), inside the image.
+    void Include(size_t x, size_t y) {
+      left_ = x < left_ ? x : left_;
+      right_ = x + 1 > right_ ? x + 1 : right_;
+      top_ = y < top_ ? y : top_;
+      bottom_ = y + 1 > bottom_ ? y + 1 : bottom_;
+    }
+
     Canvas& canvas_;
-    // The image as held, in types no pixel write can alias, so a walk keeps them at hand.
+    // The image as held, and the rectangle written so far, in types no pixel write can
+    // alias, so a walk keeps them at hand.
     int32_t* pixels_ = nullptr;
     size_t width_ = 0;
     size_t height_ = 0;
+    size_t left_ = ~size_t{0};
+    size_t top_ = ~size_t{0};
+    size_t right_ = 0;
+    size_t bottom_ = 0;
   };
 
   // Inner size in whole pixels.
@@ -127,6 +178,7 @@ class Canvas {
     Sync();
     if (!Inside(px, py)) return;
     pixels_[static_cast<size_t>(py) * static_cast<size_t>(width_) + static_cast<size_t>(px)] = colour;
+    Touched(PixelRect{px, py, px + 1, py + 1});
     Changed();
   }
   const std::vector<int32_t>& Pixels() const;
@@ -134,6 +186,12 @@ class Canvas {
   void LoadImage(const Image& image);  // copies a picture into the top-left corner
   // Grows whenever the image changes, so a backend knows when to repaint.
   uint64_t Revision() const { return revision_ + (changed_ ? 1 : 0); }
+  // The changes since the last call (since the canvas was made, at the first), so a
+  // backend that kept the image of revision From brings it to revision To by the pixels
+  // of the Areas alone. A change of size counts as a write of every pixel. While a batch is
+  // alive its pixels are not counted yet: the whole image is reported, and nothing is
+  // taken.
+  CanvasChanges TakeChanges();
 
   // Position in the current units to a fractional pixel position, and back.
   double ToPixelX(double x) const {
@@ -168,6 +226,8 @@ class Canvas {
     if (held_ == 0) FollowOwner();
   }
   void FollowOwner() const;
+  void Touched(const PixelRect& area) const;
+  void TouchedAll() const { touched_.assign(1, PixelRect{0, 0, width_, height_}); }
   void Changed() {
     if (held_ != 0)
       changed_ = true;
@@ -196,8 +256,10 @@ class Canvas {
   mutable int height_ = 0;
   mutable std::vector<int32_t> pixels_;
   mutable uint64_t revision_ = 0;
-  mutable int held_ = 0;          // Batches alive
-  mutable bool changed_ = false;  // a pixel set under the current batch
+  mutable int held_ = 0;                    // Batches alive
+  mutable bool changed_ = false;            // a pixel set under the current batch
+  mutable std::vector<PixelRect> touched_;  // pixels written since the last TakeChanges
+  uint64_t taken_ = 0;                      // the revision at the last TakeChanges
 };
 
 }  // namespace ui

@@ -2,12 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
 #include <random>
 #include <set>
 #include <utility>
+#include <vector>
 
 #include "ui/control.h"
 #include "ui/form.h"
@@ -317,6 +320,149 @@ TEST(PictureBox, TwipModeMapsFifteenTwipsToAPixel) {
   EXPECT_EQ(box.PixelAt(0, 24), 0xFF0000);  // 355 / 15 = 23.7 -> 24
   EXPECT_EQ(box.PixelAt(39, 24), 0xFF0000);
   EXPECT_EQ(box.PixelAt(0, 23), 0xFFFFFF);
+}
+
+// The changes a backend takes: every pixel written since its last look lies in the
+// rectangle, and the rectangle holds nothing else.
+TEST(CanvasChanges, TheRectangleHoldsExactlyThePixelWritesSinceTheLastLook) {
+  Canvas c = PixelCanvas(20, 10);  // a clear writes every pixel
+  const CanvasChanges cleared = c.TakeChanges();
+  EXPECT_EQ(cleared.Areas, (std::vector<PixelRect>{{0, 0, 20, 10}}));
+  EXPECT_EQ(cleared.To, c.Revision());
+  struct Step {
+    const char* what;
+    std::function<void(Canvas&)> draw;
+    PixelRect area;
+  };
+  const std::vector<Step> steps = {
+      {"nothing", [](Canvas&) {}, PixelRect{}},
+      // x 2 to 7: the last pixel of a line is left out.
+      {"a row", [](Canvas& k) { k.Line(2, 3, 8, 3, 0); }, PixelRect{2, 3, 8, 4}},
+      {"a row and a column",
+       [](Canvas& k) {
+         k.Line(2, 3, 8, 3, 0);
+         k.Line(5, 1, 5, 7, 0);
+       },
+       PixelRect{2, 1, 8, 7}},
+      // Radius 2.5: two pixels each way.
+      {"a wide dot",
+       [](Canvas& k) {
+         k.DrawWidth = 5;
+         k.PSet(10, 5, 0);
+         k.DrawWidth = 1;
+       },
+       PixelRect{8, 3, 13, 8}},
+      {"a wide dot cut by the corner",
+       [](Canvas& k) {
+         k.DrawWidth = 5;
+         k.PSet(0, 9, 0);
+         k.DrawWidth = 1;
+       },
+       PixelRect{0, 7, 3, 10}},
+      {"outside only",
+       [](Canvas& k) {
+         k.PSet(-3, 4, 0);
+         k.PSet(20, 0, 0);
+         k.Line(-5, -1, 30, -1, 0);
+       },
+       PixelRect{}},
+      {"a picture",
+       [](Canvas& k) {
+         k.LoadImage(Image{3, 2, std::vector<int32_t>(6, 255), {}});
+       },
+       PixelRect{0, 0, 3, 2}},
+      {"a picture larger than the image",
+       [](Canvas& k) {
+         k.LoadImage(Image{30, 2, std::vector<int32_t>(60, 255), {}});
+       },
+       PixelRect{0, 0, 20, 2}},
+      {"a clear", [](Canvas& k) { k.Cls(); }, PixelRect{0, 0, 20, 10}},
+  };
+  for (const Step& step : steps) {
+    SCOPED_TRACE(step.what);
+    const uint64_t from = c.Revision();
+    step.draw(c);
+    const CanvasChanges changes = c.TakeChanges();
+    EXPECT_EQ(changes.From, from);
+    EXPECT_EQ(changes.To, c.Revision());
+    EXPECT_EQ(changes.Areas, step.area.Empty() ? std::vector<PixelRect>{} : std::vector<PixelRect>{step.area});
+    EXPECT_EQ(changes.From == changes.To, step.area.Empty());
+    EXPECT_TRUE(c.TakeChanges().Areas.empty());  // taken: nothing is reported twice
+  }
+}
+
+// The pixel walks write through a batch: its pixels count when it ends, and a look while
+// it is alive sees the whole image and takes nothing.
+TEST(CanvasChanges, ABatchCountsItsPixelsWhenItEnds) {
+  Canvas c = PixelCanvas(16, 8);
+  const uint64_t from = c.TakeChanges().To;
+  {
+    Canvas::Batch batch(c);
+    batch.PSetInPixels(3.4f, 2.6f, 255);   // pixel (3, 3)
+    batch.PSetInPixels(9.5f, 0.2f, 255);   // pixel (10, 0)
+    batch.PSetInPixels(-2.0f, 1.0f, 255);  // outside: nothing
+    const CanvasChanges during = c.TakeChanges();
+    EXPECT_EQ(during.From, from);
+    EXPECT_EQ(during.Areas, (std::vector<PixelRect>{{0, 0, 16, 8}}));
+    batch.PSetInPixels(6.0f, 5.49f, 255);  // pixel (6, 5)
+  }
+  const CanvasChanges after = c.TakeChanges();
+  EXPECT_EQ(after.From, from);
+  EXPECT_EQ(after.To, c.Revision());
+  EXPECT_EQ(after.Areas, (std::vector<PixelRect>{{3, 0, 11, 6}}));
+}
+
+// A new size is a new image: all of it has changed, and only the new size counts.
+TEST(CanvasChanges, AChangeOfTheOwnersSizeChangesEveryPixel) {
+  Form f("f");
+  PictureBox box(f, "Base");
+  box.Move(0, 0, (30 + 4) * 15, (20 + 4) * 15);
+  box.Cls();
+  box.TakeChanges();
+  box.Move(0, 0, (12 + 4) * 15, (25 + 4) * 15);
+  EXPECT_EQ(box.TakeChanges().Areas, (std::vector<PixelRect>{{0, 0, 12, 25}}));
+}
+
+std::vector<PixelRect> SortedAreas(Canvas& c) {
+  std::vector<PixelRect> areas = c.TakeChanges().Areas;
+  std::sort(areas.begin(), areas.end(), [](const PixelRect& a, const PixelRect& b) {
+    return std::pair{a.Top, a.Left} < std::pair{b.Top, b.Left};
+  });
+  return areas;
+}
+
+// A marker in a corner and an outline in the middle keep rectangles of their own; writes
+// close together share one.
+TEST(CanvasChanges, WritesFarApartKeepRectanglesOfTheirOwn) {
+  Canvas c = PixelCanvas(400, 300);
+  c.TakeChanges();
+  c.PSet(1, 298, 255);
+  c.Line(100, 10, 300, 10, 0);
+  // The union, 299 x 289 pixels, would take in far more than the two writes and a block of
+  // 64 x 64.
+  EXPECT_EQ(SortedAreas(c), (std::vector<PixelRect>{{100, 10, 300, 11}, {1, 298, 2, 299}}));
+  c.PSet(1, 298, 0);
+  c.Line(100, 10, 300, 10, 0);
+  c.Line(100, 20, 300, 20, 0);  // 200 x 11 for 400 pixels written: one rectangle
+  EXPECT_EQ(SortedAreas(c), (std::vector<PixelRect>{{100, 10, 300, 21}, {1, 298, 2, 299}}));
+}
+
+// However many places are written, a few rectangles hold them all: nine dots on a
+// diagonal, 100 pixels apart, get eight rectangles, two neighbours sharing one.
+TEST(CanvasChanges, ManyPlacesShareAFewRectangles) {
+  Canvas c = PixelCanvas(1000, 1000);
+  c.TakeChanges();
+  for (int k = 0; k <= 8; ++k) c.PSet(100 * k, 100 * k, 0);
+  const std::vector<PixelRect> areas = c.TakeChanges().Areas;
+  EXPECT_EQ(areas.size(), 8u);
+  for (int k = 0; k <= 8; ++k) {
+    SCOPED_TRACE(k);
+    const int p = 100 * k;
+    EXPECT_TRUE(std::any_of(areas.begin(), areas.end(), [p](const PixelRect& a) {
+      return a.Left <= p && p < a.Right && a.Top <= p && p < a.Bottom;
+    }));
+  }
+  for (const PixelRect& a : areas) EXPECT_LE((a.Right - a.Left) * (a.Bottom - a.Top), 101 * 101);
 }
 
 }  // namespace

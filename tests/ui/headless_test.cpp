@@ -164,6 +164,38 @@ TEST(Headless, ServicesAreInspectableAndCanFail) {
   EXPECT_TRUE(h.platform.PrintedLines.empty());
 }
 
+// A long run on one platform (the fuzz targets) forgets what was shown and asked, but keeps
+// what the store holds and the scripts still to run.
+TEST(Headless, ForgettingTheRecordsKeepsTheStoreAndTheScripts) {
+  headless::ScopedHeadless h;
+  Platform& p = platform();
+  p.SaveSetting("Quorvane", "Settings", "GridSpacing", "50");
+  EXPECT_EQ(p.GetSetting("Quorvane", "Settings", "GridSpacing", "100"), "50");
+  p.MsgBox("Nothing to print!");
+  CommonDialog dlg;
+  p.ShowOpen(dlg);
+  p.PrintLine("");
+  p.EndDoc();
+  p.ShellOpen("Help/index.html");
+  p.RegisterFont("erarch.ttf");
+  h.platform.OnModal("AskForm", [](Form& f) { f.Unload(); });
+
+  h.platform.ForgetRecords();
+  EXPECT_TRUE(h.platform.Messages.empty());
+  EXPECT_TRUE(h.platform.SettingsRead.empty());
+  EXPECT_TRUE(h.platform.SettingsSaved.empty());
+  EXPECT_TRUE(h.platform.FileRequests.empty());
+  EXPECT_TRUE(h.platform.PrintedLines.empty());
+  EXPECT_EQ(h.platform.DocumentsEnded, 0);
+  EXPECT_TRUE(h.platform.ShellOpened.empty());
+  EXPECT_TRUE(h.platform.FontsRegistered.empty());
+  EXPECT_EQ(p.GetSetting("Quorvane", "Settings", "GridSpacing", "100"), "50");
+  EXPECT_EQ(h.platform.PendingScripts(), std::vector<std::string>{"AskForm"});
+  AskForm form;
+  ShowModal(form);
+  EXPECT_EQ(h.platform.ModalShown, std::vector<std::string>{"AskForm"});
+}
+
 TEST(Headless, MouseOnAPictureBoxArrivesInUserUnits) {
   headless::ScopedHeadless h;
   Form form("F");

@@ -17,6 +17,19 @@ std::vector<std::string> HeadlessPlatform::PendingScripts() const {
   return names;
 }
 
+void HeadlessPlatform::ForgetRecords() {
+  Messages.clear();
+  ModalShown.clear();
+  SettingsRead.clear();
+  SettingsSaved.clear();
+  FileRequests.clear();
+  PrintedLines.clear();
+  PrintedForms.clear();
+  DocumentsEnded = 0;
+  ShellOpened.clear();
+  FontsRegistered.clear();
+}
+
 void HeadlessPlatform::RunModal(Form& form) {
   ModalShown.push_back(form.Name());
   Script script;

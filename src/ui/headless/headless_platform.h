@@ -34,6 +34,9 @@ class HeadlessPlatform : public Platform {
   void OnEveryModal(const std::string& name, Script script);
   // Scripts registered but never run.
   std::vector<std::string> PendingScripts() const;
+  // Empties every record of what was shown, asked, saved and printed, so a long run that
+  // drives the same platform again and again holds only what its last round did.
+  void ForgetRecords();
 
   // What was shown.
   std::vector<std::string> Messages;

@@ -21,20 +21,52 @@ CanvasWidget::CanvasWidget(PictureBox& box, QtPlatform& platform, QWidget* paren
 
 int CanvasWidget::FrameWidth() const { return box_ && box_->BorderStyle != 0 ? 2 : 0; }
 
-void CanvasWidget::Convert() {
-  if (!box_) return;
-  const std::vector<int32_t>& pixels = box_->Pixels();  // follows the box's size first
-  image_ = ToQImage(pixels.data(), box_->PixelWidth(), box_->PixelHeight(), palette());
-  revision_ = box_->Revision();
+QRegion CanvasWidget::Convert(bool all) {
+  if (!box_) return {};
+  const CanvasChanges changes = box_->TakeChanges();  // follows the box's size first
+  const std::vector<int32_t>& pixels = box_->Pixels();
+  const QSize size(box_->PixelWidth(), box_->PixelHeight());
+  const bool sameSize = image_.size() == size && !image_.isNull();
+  const bool kept = !all && changes.From == revision_ && sameSize;
+  revision_ = changes.To;
+  if (!kept) {
+    // The kept image's memory serves again while the size stays.
+    if (sameSize)
+      ConvertArea(pixels.data(), image_, image_.rect(), palette());
+    else
+      image_ = ToQImage(pixels.data(), size.width(), size.height(), palette());
+    return image_.rect();
+  }
+  QRegion converted;
+  for (const PixelRect& a : changes.Areas) {
+    if (a.Empty()) continue;
+    const QRect area(a.Left, a.Top, a.Right - a.Left, a.Bottom - a.Top);
+    ConvertArea(pixels.data(), image_, area, palette());
+    converted += area;
+  }
+  return converted;
+}
+
+QImage CanvasWidget::FullConversion() const {
+  if (!box_) return {};
+  return ToQImage(box_->Pixels().data(), box_->PixelWidth(), box_->PixelHeight(), palette());
 }
 
 void CanvasWidget::SyncImage() {
   if (!box_) return;
   box_->PixelWidth();  // a size change counts as a change of the image
-  if (box_->Revision() != revision_) {
-    Convert();
+  if (box_->Revision() == revision_) return;
+  const QRegion changed = Convert();
+  if (!changed.isEmpty()) update(changed.translated(FrameWidth(), FrameWidth()));
+}
+
+void CanvasWidget::changeEvent(QEvent* event) {
+  // System colours in the image follow the palette: convert it all at the next paint.
+  if (event->type() == QEvent::PaletteChange) {
+    revision_ = ~uint64_t{0};
     update();
   }
+  QWidget::changeEvent(event);
 }
 
 void CanvasWidget::paintEvent(QPaintEvent*) {
@@ -48,8 +80,14 @@ void CanvasWidget::Paint(QPainter& p, bool onPage) {
     p.fillRect(rect(), face);
     return;
   }
-  if (box_->Revision() != revision_) Convert();
   const int f = FrameWidth();
+  // A page is converted whole. On the screen a change not yet synced is converted now and
+  // its rectangle painted next, as it may lie outside what is being painted.
+  const bool unsynced = box_->Revision() != revision_;
+  if (onPage || unsynced) {
+    const QRegion changed = Convert(onPage);
+    if (unsynced && !changed.isEmpty()) update(changed.translated(f, f));
+  }
   p.fillRect(rect(), ToQColor(box_->BackColor, palette()));
   const QTransform& device = p.deviceTransform();
   const double sx = std::hypot(device.m11(), device.m12());

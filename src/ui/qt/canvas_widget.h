@@ -4,6 +4,7 @@
 // events to the box's handlers in its user units.
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <cstdint>
 
@@ -19,7 +20,8 @@ class CanvasWidget : public QWidget {
  public:
   CanvasWidget(PictureBox& box, QtPlatform& platform, QWidget* parent);
 
-  // Repaints when the canvas changed since the last paint.
+  // Brings the kept image up to date with the canvas and repaints what changed: only the
+  // pixels written since the last time, unless the size or the palette changed.
   void SyncImage();
   // The box is going away: paint nothing of it from now on.
   void Detach() { box_ = nullptr; }
@@ -30,6 +32,8 @@ class CanvasWidget : public QWidget {
   void Paint(QPainter& p, bool onPage = false);
   // The image as last converted for painting (for tests).
   const QImage& PaintedImage() const { return image_; }
+  // The whole canvas converted afresh, as the kept image must be after SyncImage (for tests).
+  QImage FullConversion() const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,14 +41,17 @@ class CanvasWidget : public QWidget {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void Deliver(QMouseEvent* event, int kind, int16_t button);
-  void Convert();
+  // Converts what changed into the kept image, everything when `all`; returns what it
+  // converted, in image pixels.
+  QRegion Convert(bool all = false);
 
   PictureBox* box_;
   QtPlatform& platform_;
-  uint64_t revision_ = ~uint64_t{0};
+  uint64_t revision_ = ~uint64_t{0};  // of the canvas, as the kept image shows it
   QImage image_;
 };
 

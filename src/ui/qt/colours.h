@@ -17,5 +17,8 @@ QColor ToQColor(int32_t colour, const QPalette& palette);
 // A buffer of platform colours as an opaque image (system colours from the palette).
 QImage ToQImage(const int32_t* pixels, int width, int height, const QPalette& palette);
 QImage ToQImage(const Image& image, const QPalette& palette);
+// Converts the rectangle `area` of a buffer of platform colours, as wide and high as
+// `image` (an opaque 32-bit image), into the same rectangle of `image`.
+void ConvertArea(const int32_t* pixels, QImage& image, const QRect& area, const QPalette& palette);
 
 }  // namespace ui::qt

@@ -1,0 +1,133 @@
+#pragma once
+// What the targets that drive the program share: one headless platform and one main window,
+// started through its Load event once for the whole run and put back before every input to
+// the state start-up left, and the checks each flow makes of what the program shows.
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <type_traits>
+
+#include "app/query_form.h"
+#include "app/wiring.h"
+#include "model/globals.h"
+#include "model/record_fields.h"
+#include "ui/form.h"
+#include "ui/headless/actions.h"
+#include "ui/headless/headless_platform.h"
+#include "windows/sheet.h"
+
+namespace fuzzing {
+
+// A broken promise ends the run with what was broken, so the report says more than a trap.
+inline void Check(bool kept, const char* promise) {
+  if (kept) return;
+  std::fprintf(stderr, "flow check failed: %s\n", promise);
+  __builtin_trap();
+}
+
+namespace detail {
+
+struct StartedProgram {
+  ui::headless::ScopedHeadless scope;
+  model::Globals globals;
+  float left = 0, top = 0, width = 0, height = 0, outerWidth = 0, outerHeight = 0;
+};
+
+inline StartedProgram& Started() {
+  // Made once: building the main window and its toolbar icons for every input would take
+  // most of the time.
+  static StartedProgram* started = [] {
+    auto* s = new StartedProgram;
+    model::ResetSheet();
+    app::WireMainWindow();
+    ui::ShowModeless(model::Sheet());  // loads it: the settings, the layout, the title
+    // The discard question is always answered Yes, so Open and New go on.
+    s->scope.platform.OnEveryModal(
+        "QueryForm", [](ui::Form& question) { ui::headless::Click(static_cast<app::QueryForm&>(question).Command1); });
+    s->globals = model::G;
+    // A small window's drawing area, 300 x 250 pixels: every redraw clears and walks the
+    // whole area, and a flow redraws many times per input.
+    ui::PictureBox& base = model::Sheet().Base;
+    base.Width = static_cast<float>((300 + 4) * ui::TwipsPerPixel);
+    base.Height = static_cast<float>((250 + 4) * ui::TwipsPerPixel);
+    s->left = base.ScaleLeft;
+    s->top = base.ScaleTop;
+    s->width = base.ScaleWidth;
+    s->height = base.ScaleHeight;
+    s->outerWidth = base.Width;
+    s->outerHeight = base.Height;
+    return s;
+  }();
+  return *started;
+}
+
+}  // namespace detail
+
+// The program as start-up left it, with the platform's records emptied; call first for
+// every input.
+inline ui::headless::HeadlessPlatform& Restart() {
+  detail::StartedProgram& s = detail::Started();
+  s.scope.platform.ForgetRecords();
+  s.scope.platform.FileAnswers.clear();
+  s.scope.platform.Clipboard.reset();
+  model::G = s.globals;
+  ui::PictureBox& base = model::Sheet().Base;
+  base.Width = s.outerWidth;
+  base.Height = s.outerHeight;
+  base.SetScale(s.left, s.top, s.width, s.height);
+  return s.scope.platform;
+}
+
+// A plate of 200 x 10 mm with its corner at (x, y), turned by `angle` radians.
+inline void AddPlate(int32_t x, int32_t y, double angle) {
+  model::ElementRecord& p = model::G.Elements[static_cast<size_t>(++model::G.ElementCount)];
+  p = model::ElementRecord{};
+  p.NameSI = "PL 200x10";
+  p.NameImp = "PL 7.874x0.394";
+  p.ShapeType = 50;
+  p.Width = p.WebThickness = 200;
+  p.Depth = p.FlangeThickness = 10;
+  p.ElemArea = 2000;
+  p.ElemIx = 200.0f * 1000 / 12;
+  p.ElemIy = 10.0f * 8e6f / 12;
+  p.CentroidX = 100;
+  p.CentroidY = 5;
+  p.PosX = x;
+  p.PosY = y;
+  p.Angle = angle;
+  p.MirrorSign = 1;
+}
+
+// Every number field of the record is finite.
+inline bool RecordFinite(const model::ElementRecord& e) {
+  bool finite = true;
+  model::VisitFields(e, [&finite](int, const auto& field) {
+    if constexpr (std::is_floating_point_v<std::decay_t<decltype(field)>>) finite = finite && std::isfinite(field);
+  });
+  return finite;
+}
+
+inline bool ElementsFinite() {
+  for (int i = 1; i <= model::G.ElementCount; ++i)
+    if (!RecordFinite(model::G.Elements[static_cast<size_t>(i)])) return false;
+  return true;
+}
+
+// A text a person reads as a number that is not one.
+inline bool ShowsNonFinite(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text.find("nan") != std::string::npos || text.find("inf") != std::string::npos;
+}
+
+// The last calculation's results are finite, and so is every value the results panel shows.
+inline void CheckResults(const char* promise) {
+  const model::Globals& g = model::G;
+  for (float v : {g.SecArea, g.SecDepth, g.SecWidth, g.SecXBar, g.SecYBar, g.SecIx, g.SecIy, g.SecIxy, g.SecSx, g.SecSy,
+                  g.SecRx, g.SecRy, g.SecZx, g.SecZy, g.SecJ, g.SecCw, g.SecPhi})
+    Check(std::isfinite(v), promise);
+  for (const model::ResultRow& row : model::Sheet().ResultRows()) Check(!ShowsNonFinite(row.Value->Caption), promise);
+}
+
+}  // namespace fuzzing
