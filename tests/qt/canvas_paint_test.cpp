@@ -133,10 +133,7 @@ TEST_F(MovePaintTest, EveryStepOfAMovePreviewReachesTheScreenAsAWholeConversionW
   ASSERT_EQ(G.ElementCount, 3);
   MenuItem("Edit", "Select All")->trigger();
   QApplication::processEvents();
-  for (QToolBar* bar : window()->findChildren<QToolBar*>())
-    for (QAction* a : bar->actions())
-      if (a->text() == "Move") a->trigger();
-  QApplication::processEvents();
+  PressToolbarButton("Move");
   ASSERT_EQ(G.MoveMode, model::True);
 
   QWidget* area = window()->WidgetOf(&Sheet().Base);

@@ -34,16 +34,7 @@ using model::Sheet;
 class EditingWindowTest : public qt_testing::StartedWindowTest {
  protected:
   QWidget* Widget(const ui::Control& c) { return window()->WidgetOf(&c); }
-  void Toolbar(const char* key) {
-    for (QToolBar* bar : window()->findChildren<QToolBar*>())
-      for (QAction* a : bar->actions())
-        if (a->text() == key) {
-          a->trigger();
-          QApplication::processEvents();
-          return;
-        }
-    ADD_FAILURE() << "no toolbar button " << key;
-  }
+  void Toolbar(const char* key) { PressToolbarButton(key); }
   void MoveTo(QPoint p) {
     QTest::mouseMove(Widget(Sheet().Base), p);
     QApplication::processEvents();

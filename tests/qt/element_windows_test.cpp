@@ -73,14 +73,7 @@ class ElementWindows : public qt_testing::StartedWindowTest {
       });
     };
     (*next)(0);
-    for (QToolBar* bar : window()->findChildren<QToolBar*>())
-      for (QAction* a : bar->actions())
-        if (a->text() == key) {
-          a->trigger();
-          QApplication::processEvents();
-          return;
-        }
-    ADD_FAILURE() << "no toolbar button " << key;
+    PressToolbarButton(key);
   }
   // What a user types next goes to the widget that has the keyboard focus.
   void TypeAtOnce(const char* text) {

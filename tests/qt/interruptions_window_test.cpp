@@ -107,16 +107,7 @@ class InterruptionsWindowTest : public qt_testing::StartedWindowTest {
                         static_cast<int>(std::floor(base.ToPixelY(y) + 0.5)));
   }
 
-  void Toolbar(const char* key) {
-    for (QToolBar* bar : window()->findChildren<QToolBar*>())
-      for (QAction* a : bar->actions())
-        if (a->text() == key) {
-          a->trigger();
-          QApplication::processEvents();
-          return;
-        }
-    ADD_FAILURE() << "no toolbar button " << key;
-  }
+  void Toolbar(const char* key) { PressToolbarButton(key); }
 
   QTimer answer;
   QPointer<QWidget> answered;

@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <cmath>
 #include <fstream>
 #include <string>
@@ -78,6 +79,17 @@ class StartedWindowTest : public ::testing::Test {
   }
   ui::qt::FormWindow* window() { return qt.platform.WindowOf(model::Sheet()); }
   QAction* MenuAction(const QString& text) { return FindMenuItem(window(), text); }
+  // The toolbar button `key` pressed, as a click on it does, and its events run.
+  void PressToolbarButton(const char* key) {
+    for (QToolBar* bar : window()->findChildren<QToolBar*>())
+      for (QAction* a : bar->actions())
+        if (a->text() == key) {
+          a->trigger();
+          QApplication::processEvents();
+          return;
+        }
+    ADD_FAILURE() << "no toolbar button " << key;
+  }
   QAction* MenuItem(const QString& menu, const QString& item) { return FindMenuItem(window(), item, menu); }
   std::string ShownText(const ui::Label& label) { return qt_testing::ShownText(window(), label); }
   // The number a value label shows, its widgets brought up to date first (0 when it shows
