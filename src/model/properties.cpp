@@ -10,6 +10,7 @@
 #include "model/number_text.h"
 #include "model/plastic_moduli.h"
 #include "model/rounding.h"
+#include "model/scoped_flag.h"
 #include "model/torsion_warping.h"
 #include "ui/canvas.h"
 #include "windows/sheet.h"
@@ -114,7 +115,7 @@ void RecalcProperties() {
   // Never inside another: the outer one may have turned the elements, and a second pass
   // would take the turned angles for the ones to restore.
   if (G.Recalculating) return;
-  G.Recalculating = true;
+  const ScopedFlag recalculating(G.Recalculating);
   G.SecPhi = 0;
   ShowArea();
   ComputeExtents();
@@ -133,7 +134,6 @@ void RecalcProperties() {
   // that box with the section turned.
   if (!G.RotAxis) RestoreElements();
   ShowWarpingConstant();
-  G.Recalculating = false;
 }
 
 }  // namespace model

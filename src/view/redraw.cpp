@@ -3,6 +3,7 @@
 #include "model/globals.h"
 #include "model/guards.h"
 #include "model/properties.h"
+#include "model/scoped_flag.h"
 #include "ui/platform.h"
 #include "view/element_draw.h"
 #include "view/grid_axes.h"
@@ -57,12 +58,11 @@ void RedrawDrawing() {
     G.RedrawRequested = true;
     return;
   }
-  G.RedrawRunning = true;
+  const model::ScopedFlag running(G.RedrawRunning);
   do {
     G.RedrawRequested = false;
     RedrawOnce();
   } while (G.RedrawRequested);
-  G.RedrawRunning = false;
 }
 
 }  // namespace view

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -186,6 +187,22 @@ TEST_F(RedrawDuringAMessage, ARecalculationInsideAnotherDoesNothing) {
   };
   model::RecalcProperties();
   EXPECT_EQ(headless_.platform.Messages.size(), 1u);
+  EXPECT_EQ(G.Elements[1].Angle, 0.2);
+  EXPECT_EQ(G.Elements[2].Angle, 0.0);
+}
+
+// An exception out of the box's event loop reaches the handler that shows it to the user,
+// and the program goes on: the next redraw and recalculation must still run.
+TEST_F(RedrawDuringAMessage, AnExceptionWhileTheBoxIsOpenLeavesTheNextRedrawRunning) {
+  headless_.platform.WhileMessageOpen = [](const std::string&) { throw std::runtime_error("behind the box"); };
+  EXPECT_THROW(RedrawDrawing(), std::runtime_error);
+  EXPECT_FALSE(G.Recalculating);
+  EXPECT_FALSE(G.RedrawRunning);
+
+  headless_.platform.WhileMessageOpen = nullptr;
+  headless_.platform.Messages.clear();
+  RedrawDrawing();
+  EXPECT_EQ(headless_.platform.Messages.size(), 1u);  // the e0 box again: it recalculated
   EXPECT_EQ(G.Elements[1].Angle, 0.2);
   EXPECT_EQ(G.Elements[2].Angle, 0.0);
 }
