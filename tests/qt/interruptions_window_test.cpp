@@ -25,6 +25,7 @@
 #include "dialogs/section_options.h"
 #include "dialogs/shape_bar.h"
 #include "model/globals.h"
+#include "model/section_fixture.h"
 #include "started_window.h"
 #include "test_files.h"
 #include "ui/qt/form_window.h"
@@ -36,23 +37,7 @@ namespace {
 
 using model::G;
 using model::Sheet;
-
-model::ElementRecord Plate(float w, float d, int32_t x, int32_t y, double angle = 0) {
-  model::ElementRecord e;
-  e.ShapeType = 50;
-  e.Width = e.WebThickness = w;
-  e.Depth = e.FlangeThickness = d;
-  e.ElemArea = w * d;
-  e.ElemIx = w * d * d * d / 12;
-  e.ElemIy = w * w * w * d / 12;
-  e.CentroidX = w / 2;
-  e.CentroidY = d / 2;
-  e.PosX = x;
-  e.PosY = y;
-  e.Angle = angle;
-  e.MirrorSign = 1;
-  return e;
-}
+using model::testing::Plate;
 
 class InterruptionsWindowTest : public qt_testing::StartedWindowTest {
  protected:
