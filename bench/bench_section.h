@@ -58,10 +58,10 @@ inline ui::PictureBox& DrawingArea(int w, int h) {
   static ui::headless::ScopedHeadless headless;
   static bool built = false;
   if (!built) {
-    model::ResetSheet();
+    windows::ResetSheet();
     built = true;
   }
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   base.Width = static_cast<float>((w + 4) * ui::TwipsPerPixel);
   base.Height = static_cast<float>((h + 4) * ui::TwipsPerPixel);
   base.BackColor = model::White;

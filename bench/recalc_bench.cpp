@@ -66,7 +66,7 @@ void LoadSection() {
 
 void Recalc(benchmark::State& state, model::Bool16 global_axes) {
   ui::headless::ScopedHeadless h;
-  model::ResetSheet();
+  windows::ResetSheet();
   LoadSection();
   G.RotAxis = global_axes;
   for (auto _ : state) {

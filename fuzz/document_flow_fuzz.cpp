@@ -81,7 +81,7 @@ struct ViewState {
 };
 
 ViewState Now() {
-  const ui::PictureBox& b = model::Sheet().Base;
+  const ui::PictureBox& b = windows::Sheet().Base;
   return {G.ShowGrid,   G.ShowXY,      G.ZoomScale, G.RotAxis, b.ScaleLeft, b.ScaleTop,
           b.ScaleWidth, b.ScaleHeight, b.Width,     b.Height,  b.Pixels()};
 }

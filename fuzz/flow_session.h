@@ -40,16 +40,16 @@ inline StartedProgram& Started() {
   // most of the time.
   static StartedProgram* started = [] {
     auto* s = new StartedProgram;
-    model::ResetSheet();
+    windows::ResetSheet();
     app::WireMainWindow();
-    ui::ShowModeless(model::Sheet());  // loads it: the settings, the layout, the title
+    ui::ShowModeless(windows::Sheet());  // loads it: the settings, the layout, the title
     // The discard question is always answered Yes, so Open and New go on.
     s->scope.platform.OnEveryModal(
         "QueryForm", [](ui::Form& question) { ui::headless::Click(static_cast<app::QueryForm&>(question).Command1); });
     s->globals = model::G;
     // A small window's drawing area, 300 x 250 pixels: every redraw clears and walks the
     // whole area, and a flow redraws many times per input.
-    ui::PictureBox& base = model::Sheet().Base;
+    ui::PictureBox& base = windows::Sheet().Base;
     base.Width = static_cast<float>((300 + 4) * ui::TwipsPerPixel);
     base.Height = static_cast<float>((250 + 4) * ui::TwipsPerPixel);
     s->left = base.ScaleLeft;
@@ -73,7 +73,7 @@ inline ui::headless::HeadlessPlatform& Restart() {
   s.scope.platform.FileAnswers.clear();
   s.scope.platform.Clipboard.reset();
   model::G = s.globals;
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   base.Width = s.outerWidth;
   base.Height = s.outerHeight;
   base.SetScale(s.left, s.top, s.width, s.height);
@@ -127,7 +127,8 @@ inline void CheckResults(const char* promise) {
   for (float v : {g.SecArea, g.SecDepth, g.SecWidth, g.SecXBar, g.SecYBar, g.SecIx, g.SecIy, g.SecIxy, g.SecSx, g.SecSy,
                   g.SecRx, g.SecRy, g.SecZx, g.SecZy, g.SecJ, g.SecCw, g.SecPhi})
     Check(std::isfinite(v), promise);
-  for (const model::ResultRow& row : model::Sheet().ResultRows()) Check(!ShowsNonFinite(row.Value->Caption), promise);
+  for (const windows::ResultRow& row : windows::Sheet().ResultRows())
+    Check(!ShowsNonFinite(row.Value->Caption), promise);
 }
 
 }  // namespace fuzzing

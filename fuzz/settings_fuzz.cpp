@@ -23,7 +23,7 @@ ui::headless::HeadlessPlatform& Platform() {
   // icons for every input would take most of the time.
   static auto* scope = [] {
     auto* s = new ui::headless::ScopedHeadless;
-    model::ResetSheet();
+    windows::ResetSheet();
     return s;
   }();
   return scope->platform;
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   app::ReadSettings();
 
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   base.Width = static_cast<float>((300 + 4) * ui::TwipsPerPixel);
   base.Height = static_cast<float>((200 + 4) * ui::TwipsPerPixel);
   fuzzing::AddPlate(100, 200, 0);

@@ -1,6 +1,8 @@
 // The folders of src/ stand in layers, from the window runtime at the ground up to the
 // program: a file may include its own folder and the folders below it, never one above.
-// This test reads every quoted include of src/ and names each one that runs up.
+// This test reads every quoted include of src/ and names each one that runs up. A reader
+// finds a name by its namespace, so each folder's code also lives in the namespace of its
+// folder (src/ui/qt in ui::qt), with only `detail` and anonymous namespaces inside it.
 
 #include <gtest/gtest.h>
 
@@ -56,6 +58,36 @@ std::vector<std::string> LayeringFaults(const fs::path& src) {
   return faults;
 }
 
+// The namespace a file below `src` belongs in: its folders joined by "::".
+std::string FolderNamespace(const fs::path& relative) {
+  std::string name;
+  for (const fs::path& part : relative.parent_path()) name += (name.empty() ? "" : "::") + part.string();
+  return name;
+}
+
+// Every named namespace opened in a file of `src` that is neither its folder's nor `detail`,
+// as "file:line: text" lines.
+std::vector<std::string> NamespaceFaults(const fs::path& src) {
+  std::vector<std::string> faults;
+  const std::regex opening(R"(^\s*namespace\s+([A-Za-z_][A-Za-z_0-9:]*)\s*\{)");
+  for (const fs::directory_entry& file : fs::recursive_directory_iterator(src)) {
+    const std::string ext = file.path().extension().string();
+    if (!file.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
+    const fs::path relative = fs::relative(file.path(), src);
+    const std::string expected = FolderNamespace(relative);
+    std::ifstream in(file.path());
+    std::string line;
+    for (int n = 1; std::getline(in, line); ++n) {
+      std::smatch m;
+      if (!std::regex_search(line, m, opening) || m[1] == expected || m[1] == "detail") continue;
+      faults.push_back(relative.string() + ":" + std::to_string(n) + ": namespace " + m[1].str() + " in " +
+                       relative.parent_path().string() + ", whose namespace is " + expected);
+    }
+  }
+  std::sort(faults.begin(), faults.end());
+  return faults;
+}
+
 std::string Lines(const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& l : lines) text += l + "\n";
@@ -67,6 +99,30 @@ TEST(Layering, EveryIncludeBetweenTheFoldersOfSrcRunsDown) {
   ASSERT_TRUE(fs::is_directory(src / "model"));
   const std::vector<std::string> faults = LayeringFaults(src);
   EXPECT_TRUE(faults.empty()) << Lines(faults);
+}
+
+TEST(Layering, EveryFileOfSrcLivesInItsFoldersNamespace) {
+  const fs::path src = fs::path(QUORVANE_TEST_DIR) / ".." / "src";
+  ASSERT_TRUE(fs::is_directory(src / "dialogs"));
+  const std::vector<std::string> faults = NamespaceFaults(src);
+  EXPECT_TRUE(faults.empty()) << Lines(faults);
+}
+
+TEST(Layering, ANamespaceThatIsNotItsFoldersIsNamed) {
+  const fs::path dir = testing_files::FreshTestFolder("quorvane-namespaces");
+  fs::create_directories(dir / "dialogs");
+  fs::create_directories(dir / "ui" / "qt");
+  testing_files::WriteFileText(dir / "dialogs" / "plate.h",
+                               "namespace dialogs {\nnamespace {\n}\nnamespace detail {\n}\nnamespace fs = std;\n}\n");
+  testing_files::WriteFileText(dir / "dialogs" / "bar.cpp", "namespace model {\n}\n  namespace dialogs::extra {\n}\n");
+  testing_files::WriteFileText(dir / "ui" / "qt" / "keys.cpp", "namespace ui::qt {\n}\nnamespace ui {\n}\n");
+  EXPECT_EQ(NamespaceFaults(dir),
+            (std::vector<std::string>{
+                "dialogs/bar.cpp:1: namespace model in dialogs, whose namespace is dialogs",
+                "dialogs/bar.cpp:3: namespace dialogs::extra in dialogs, whose namespace is dialogs",
+                "ui/qt/keys.cpp:3: namespace ui in ui/qt, whose namespace is ui::qt",
+            }));
+  testing_files::RemoveTestFolder(dir);
 }
 
 TEST(Layering, AnUpwardIncludeAndAFolderWithoutAPlaceAreNamed) {

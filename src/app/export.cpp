@@ -29,7 +29,7 @@ std::string ReportNameFrom(const std::string& carried) {
 }  // namespace
 
 void Export_Click() {
-  ui::CommonDialog& dialog = model::Sheet().dlgCommonDialog;
+  ui::CommonDialog& dialog = windows::Sheet().dlgCommonDialog;
   dialog.Flags = ui::FlagOverwritePrompt | ui::FlagHideReadOnly;
   dialog.Filter = "All Files (*.*)|*.*|Text Files(*.txt)|*.txt";
   dialog.FilterIndex = 2;

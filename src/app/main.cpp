@@ -8,7 +8,7 @@
 
 int main(int argc, char** argv) {
   return ui::qt::RunApplication(argc, argv, [argc, argv](ui::qt::QtPlatform& platform) {
-    model::SheetForm& sheet = model::Sheet();
+    windows::SheetForm& sheet = windows::Sheet();
     app::WireMainWindow();
     platform.QuitWhenClosed(sheet);
     // Qt has taken its own options out of argv by now; what is left names a document.

@@ -188,7 +188,7 @@ void OptionsForm::Command1_Click() {
   if (!model::ReadBoxInt16(Text2.Text, snap)) return ui::MsgBox(OptionsMessage);
   G.RotateSnap = std::max<int16_t>(snap, 1);
 
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   sheet.YaxisL.Visible = sheet.XaxisL.Visible = G.ShowXY == 1;
   G.UnitStatus = Option2.Value ? model::True : model::False;
   ApplyResultCaptions();

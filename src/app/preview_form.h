@@ -70,7 +70,7 @@ struct PreviewForm : ui::Form {
 
   // The element rows from the top.
   std::array<ui::Label*, 8> ObjectRows();
-  // The table's rows in the order of the results panel's rows (model::SheetForm::
+  // The table's rows in the order of the results panel's rows (windows::SheetForm::
   // ResultRows), the angle row last; its "unit" is the raised degree mark.
   std::array<PreviewRow, 16> TableRows();
 

@@ -34,12 +34,12 @@ class SavedView {
         showXY_(G.ShowXY),
         zoom_(G.ZoomScale),
         rotAxis_(G.RotAxis),
-        left_(model::Sheet().Base.ScaleLeft),
-        top_(model::Sheet().Base.ScaleTop),
-        width_(model::Sheet().Base.ScaleWidth),
-        height_(model::Sheet().Base.ScaleHeight),
-        outerWidth_(model::RoundToInt32(model::Sheet().Base.Width)),
-        outerHeight_(model::RoundToInt32(model::Sheet().Base.Height)) {}
+        left_(windows::Sheet().Base.ScaleLeft),
+        top_(windows::Sheet().Base.ScaleTop),
+        width_(windows::Sheet().Base.ScaleWidth),
+        height_(windows::Sheet().Base.ScaleHeight),
+        outerWidth_(model::RoundToInt32(windows::Sheet().Base.Width)),
+        outerHeight_(model::RoundToInt32(windows::Sheet().Base.Height)) {}
   SavedView(const SavedView&) = delete;
   SavedView& operator=(const SavedView&) = delete;
   ~SavedView() { Restore(); }
@@ -47,7 +47,7 @@ class SavedView {
   void Restore() {
     if (restored_) return;
     restored_ = true;
-    ui::PictureBox& base = model::Sheet().Base;
+    ui::PictureBox& base = windows::Sheet().Base;
     G.ShowXY = showXY_;
     G.ShowGrid = showGrid_;
     base.Width = static_cast<float>(outerWidth_);
@@ -84,7 +84,7 @@ void ShowAxisMarks(PreviewForm& page, bool principal) {
 // Every label the page shows is written on every fill, so a page filled again shows
 // nothing of the fill before.
 void FillPage(PreviewForm& page) {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   const bool principal = G.RotAxis == model::False;
   page.lblDate.Caption = ui::platform().ShortDate();
 
@@ -104,7 +104,7 @@ void FillPage(PreviewForm& page) {
   if (G.ElementCount > 8) page.lblObject8.Caption = "More than 8 elements!";
 
   // The table shows exactly the text of the results panel, exponents and decimals included.
-  const std::array<model::ResultRow, 16> panel = sheet.ResultRows();
+  const std::array<windows::ResultRow, 16> panel = sheet.ResultRows();
   const std::array<PreviewRow, 16> table = page.TableRows();
   for (size_t i = 0; i < table.size(); ++i) {
     table[i].Value->Caption = panel[i].Value->Caption;
@@ -120,7 +120,7 @@ void FillPage(PreviewForm& page) {
 // The page's picture drawn on the drawing area and the page filled; false when the view
 // cannot be fitted.
 bool PreparePage() {
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   G.ShowXY = 0;
   G.ZoomScale = 1;
   G.ShowGrid = 0;
@@ -198,7 +198,7 @@ void Printr_Click() {
 }
 
 void PrintSet_Click() {
-  ui::CommonDialog& dialog = model::Sheet().dlgCommonDialog;
+  ui::CommonDialog& dialog = windows::Sheet().dlgCommonDialog;
   dialog.Flags = ui::FlagPrintSetup;
   dialog.CancelError = false;
   // The choice becomes the current printer; nothing is stored, and a cancel says nothing.

@@ -11,7 +11,7 @@ namespace app {
 
 namespace {
 
-using model::SheetForm;
+using windows::SheetForm;
 
 // Rows 1 to 12 of the panel (y to Zy) about the principal axes. Only the two centroid
 // captions carry a blank before the prime.
@@ -21,7 +21,7 @@ constexpr const char* PrincipalCaptions[12] = {
 }  // namespace
 
 void ApplyResultCaptions() {
-  SheetForm& s = model::Sheet();
+  SheetForm& s = windows::Sheet();
   const bool mm = model::G.UnitStatus != model::False;
   for (int i = 0; i < model::ResultItemCount; ++i) {
     ui::Label& unit = *model::RuleOf(static_cast<model::ResultItem>(i)).Unit;
@@ -31,9 +31,9 @@ void ApplyResultCaptions() {
   }
 
   const bool global = model::G.RotAxis != model::False;
-  const std::array<model::ResultRow, 16> rows = s.ResultRows();
+  const std::array<windows::ResultRow, 16> rows = s.ResultRows();
   for (size_t i = 1; i <= std::size(PrincipalCaptions); ++i)
-    rows[i].Caption->Caption = global ? model::GlobalResultCaptions[i] : PrincipalCaptions[i - 1];
+    rows[i].Caption->Caption = global ? windows::GlobalResultCaptions[i] : PrincipalCaptions[i - 1];
   s.Phi.Visible = s.PhiL.Visible = s.PhiUnitL.Visible = !global;
 }
 

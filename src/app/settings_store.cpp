@@ -62,7 +62,7 @@ bool WindowSize(double v) { return v > 0 && v <= WindowReach; }
 bool WindowStateValue(double v) { return v >= ui::WindowNormal && v <= ui::WindowMaximized; }
 
 std::vector<Key> WindowKeys() {
-  model::SheetForm& s = model::Sheet();
+  windows::SheetForm& s = windows::Sheet();
   return {Single("MainLeft", s.Left, 500, WindowPlace), Single("MainTop", s.Top, 500, WindowPlace),
           Single("MainWidth", s.Width, 12500, WindowSize), Single("MainHeight", s.Height, 9500, WindowSize),
           Int16("WindowState", s.WindowState, ui::WindowMaximized, INT16_MIN, WindowStateValue)};
@@ -70,7 +70,7 @@ std::vector<Key> WindowKeys() {
 
 // In the store's reading order.
 std::vector<Key> OtherKeys() {
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   std::vector<Key> keys = {
       Boolean("UnitStatus", G.UnitStatus, true),
       Int16("GridSpacing", G.GridSpacing, 100, 10),
@@ -216,7 +216,7 @@ void WriteSettings() {
   const std::vector<Key> window = WindowKeys();
   const std::vector<Key> other = OtherKeys();
   // Maximised or minimised, the window's rectangle is not its own: the last normal one stays stored.
-  if (model::Sheet().WindowState == ui::WindowNormal)
+  if (windows::Sheet().WindowState == ui::WindowNormal)
     for (size_t i = 0; i < 4; ++i) Write(window[i]);
   auto write = [&](std::string_view name) {
     for (const std::vector<Key>* list : {&window, &other})

@@ -88,7 +88,7 @@ AboutForm::AboutForm() : ui::Form("frmAbout") {
   ui::AnswerEnterAndEsc(*this, close, close);
   Load = [this, load = Load] {
     load();
-    picIcon.LoadImage(model::WideFlangeIcon());
+    picIcon.LoadImage(windows::WideFlangeIcon());
     cmdOK.SetFocus();
   };
 }

@@ -34,7 +34,7 @@ std::string ProgramFolder() {
 }  // namespace
 
 void Form_Load() {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   sheet.Base.AutoRedraw = true;
   sheet.CalcBox.AutoRedraw = true;
   G.SnapChoice = 0;
@@ -66,7 +66,7 @@ void Form_Load() {
 }
 
 void SetResultFonts() {
-  model::SheetForm& s = model::Sheet();
+  windows::SheetForm& s = windows::Sheet();
   ui::Label* labels[] = {
       &s.CalcTitle, &s.Label5,  &s.Label20, &s.Label21, &s.Label22,  &s.Label23, &s.Label24,   &s.Label25, &s.Label26,
       &s.Label27,   &s.Area,    &s.yBar,    &s.xBar,    &s.d,        &s.b,       &s.Ix,        &s.Sx,      &s.rx,
@@ -93,6 +93,6 @@ void Form_Unload(int16_t& Cancel) {
   CloseSplash();
 }
 
-void Exit_Click() { model::Sheet().Unload(); }
+void Exit_Click() { windows::Sheet().Unload(); }
 
 }  // namespace app

@@ -23,7 +23,7 @@
 namespace app {
 
 void WireMainWindow() {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   sheet.Resize = view::Form_Resize;
 
   // Start-up, settings and shut-down.
@@ -58,8 +58,8 @@ void WireMainWindow() {
   sheet.Paste.Click = editor::Paste_Click;
 
   // Predefined torsion and warping cases.
-  sheet.Torsional.Click = model::Torsional_Click;
-  sheet.Warping.Click = model::Warping_Click;
+  sheet.Torsional.Click = dialogs::Torsional_Click;
+  sheet.Warping.Click = dialogs::Warping_Click;
 
   // Printing and the text export.
   sheet.Printr.Click = app::Printr_Click;

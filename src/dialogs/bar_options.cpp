@@ -10,7 +10,7 @@
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
-namespace model {
+namespace dialogs {
 
 BarOptionsForm::BarOptionsForm() : ui::Form("BarOptions") {
   Caption = "Bar Options";
@@ -33,7 +33,7 @@ BarOptionsForm::BarOptionsForm() : ui::Form("BarOptions") {
 
 void BarOptionsForm::Command1_Click() {
   double D = 0;
-  if (!ReadBoxNumber(Text1.Text, D)) {
+  if (!model::ReadBoxNumber(Text1.Text, D)) {
     ui::MsgBox(BarMessage);
     return;
   }
@@ -43,42 +43,42 @@ void BarOptionsForm::Command1_Click() {
   }
 
   std::string diameterText = Text1.Text;
-  bool ok = G.UnitStatus || InchesToMillimetreText(D, diameterText);
+  bool ok = model::G.UnitStatus || model::InchesToMillimetreText(D, diameterText);
   // The message asks for a positive diameter; a negative one is refused.
-  ok = ok && G.ElementCount < MaxElements && BarSizeFits(D);
-  ElementRecord e{};
+  ok = ok && model::G.ElementCount < model::MaxElements && model::BarSizeFits(D);
+  model::ElementRecord e{};
   if (ok) {
     const float d = static_cast<float>(D);
-    e.NameSI = "BAR" + NumberText(D);
+    e.NameSI = "BAR" + model::NumberText(D);
     e.ShapeType = 51;
     e.Depth = e.Width = e.FlangeThickness = e.WebThickness = d;
     e.InnerRadius = e.OuterRadius = static_cast<float>(D / 4);
     e.Ratio1 = e.Ratio2 = 1.0f;
-    e.NominalSizeSI = RoundToInt16(D);
+    e.NominalSizeSI = model::RoundToInt16(D);
     const double mass = std::pow(D, 2) * 24661.5023025 / 4000000;
     e.MassSI = static_cast<float>(mass);
-    e.ElemArea = static_cast<float>(Pi * std::pow(D, 2) / 4);
-    e.ElemIx = e.ElemIy = static_cast<float>(Pi * std::pow(D, 4) / 64);
-    e.ElemSx = e.ElemSy = static_cast<float>(Pi * std::pow(D, 3) / 32);
+    e.ElemArea = static_cast<float>(model::Pi * std::pow(D, 2) / 4);
+    e.ElemIx = e.ElemIy = static_cast<float>(model::Pi * std::pow(D, 4) / 64);
+    e.ElemSx = e.ElemSy = static_cast<float>(model::Pi * std::pow(D, 3) / 32);
     e.ElemZx = e.ElemZy = e.ElemSx;
     e.ElemRx = e.ElemRy = static_cast<float>(D / 4);
     e.ElemJ = static_cast<float>(std::pow(static_cast<double>(e.Depth) / 2, 4) * 1.570796325);
-    e.NameImp = "BAR" + NumberText(D / 25.4);
-    e.NominalSizeImp = RoundToInt16(D / 25.4);
+    e.NameImp = "BAR" + model::NumberText(D / 25.4);
+    e.NominalSizeImp = model::RoundToInt16(D / 25.4);
     e.MassImp = static_cast<float>(mass / 1.484);  // from the double mass, as for the plate
     e.CentroidX = e.CentroidY = e.Depth / 2;
     e.Angle = 0;
     e.MirrorSign = 1;
-    e.Selected = False;
-    ok = FitsSingle(e.ElemJ);
+    e.Selected = model::False;
+    ok = model::FitsSingle(e.ElemJ);
   }
   if (!ok) {
     ui::MsgBox(BarMessage);
     return;
   }
 
-  if (!G.UnitStatus) Text1.Text = diameterText;
-  StartPlacing(e);
+  if (!model::G.UnitStatus) Text1.Text = diameterText;
+  model::StartPlacing(e);
   Unload();
 }
 
@@ -93,4 +93,4 @@ void BarOptionsForm::Form_KeyPress(int16_t& KeyAscii) {
     Command2_Click();
 }
 
-}  // namespace model
+}  // namespace dialogs

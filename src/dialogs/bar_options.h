@@ -4,7 +4,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 
-namespace model {
+namespace dialogs {
 
 inline constexpr const char* BarMessage =
     "Please enter the bar diameter as a positive decimal or integer (no fractions).";
@@ -23,4 +23,4 @@ struct BarOptionsForm : ui::Form {
   void Form_KeyPress(int16_t& KeyAscii);  // Enter is OK, Esc is Cancel
 };
 
-}  // namespace model
+}  // namespace dialogs

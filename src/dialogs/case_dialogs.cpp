@@ -15,13 +15,13 @@
 #include "windows/case_pictures.h"
 #include "windows/sheet.h"
 
-namespace model {
+namespace dialogs {
 
 namespace {
 
 constexpr const char* ChooserPrompt = "Please select the section type from the list below:";
-constexpr float PictureButtonWidth = (CasePictureWidth + 8) * ui::TwipsPerPixel;
-constexpr float PictureButtonHeight = (CasePictureHeight + 8) * ui::TwipsPerPixel;
+constexpr float PictureButtonWidth = (windows::CasePictureWidth + 8) * ui::TwipsPerPixel;
+constexpr float PictureButtonHeight = (windows::CasePictureHeight + 8) * ui::TwipsPerPixel;
 
 // The explanation on top, the prompt under it, the picture buttons in rows of two, and
 // Cancel centred at the bottom.
@@ -48,8 +48,8 @@ void LayOutChooser(ui::Form& form, ui::Label& explanation, ui::Label& prompt,
 // The command's first two steps: deselect everything (so Cut and Copy have nothing to
 // act on) and redraw.
 void DeselectAndRedraw() {
-  for (int i = 1; i <= ElementsInUse(); ++i) G.Elements[i].Selected = False;
-  SheetForm& sheet = Sheet();
+  for (int i = 1; i <= model::ElementsInUse(); ++i) model::G.Elements[i].Selected = model::False;
+  windows::SheetForm& sheet = windows::Sheet();
   sheet.Cut.Enabled = sheet.Copy.Enabled = false;
   sheet.SetCutCopyButtons(false);
   view::RedrawDrawing();
@@ -58,10 +58,10 @@ void DeselectAndRedraw() {
 // The panel shows the sum again. With no element left the redraw does not recalculate,
 // so the recalculation is asked for directly.
 void ShowSums() {
-  if (G.ElementCount > 0)
+  if (model::G.ElementCount > 0)
     view::RedrawDrawing();
   else
-    RecalcProperties();
+    model::RecalcProperties();
 }
 
 // A picture button: the case's picks start again, its first prompt leads to the drawing
@@ -83,8 +83,8 @@ SetTorsionForm::SetTorsionForm() : ui::Form("frmSetTorsion") {
       "This will allow you to define the Torsional Constant based on predefined formulae for known section types.  "
       "All subsequent changes to the section will be ignored for the torsional constant until a new section file "
       "is started or until this menu item is selected again.";
-  pctSquare.Picture = SquareBoxPicture();
-  pctRectangle.Picture = RectangularBoxPicture();
+  pctSquare.Picture = windows::SquareBoxPicture();
+  pctRectangle.Picture = windows::RectangularBoxPicture();
   LayOutChooser(*this, Label1, Label2, {&pctSquare, &pctRectangle}, cmdCancel);
 
   pctSquare.Click = [this] { pctSquare_Click(); };
@@ -93,8 +93,12 @@ SetTorsionForm::SetTorsionForm() : ui::Form("frmSetTorsion") {
   ui::WireFormEvents(*this);
 }
 
-void SetTorsionForm::pctRectangle_Click() { ChooseCase(*this, G.TorsionPickStep, G.ManualJ, 1, ShowPlate1Prompt); }
-void SetTorsionForm::pctSquare_Click() { ChooseCase(*this, G.TorsionPickStep, G.ManualJ, 2, ShowPlate1Prompt); }
+void SetTorsionForm::pctRectangle_Click() {
+  ChooseCase(*this, model::G.TorsionPickStep, model::G.ManualJ, 1, ShowPlate1Prompt);
+}
+void SetTorsionForm::pctSquare_Click() {
+  ChooseCase(*this, model::G.TorsionPickStep, model::G.ManualJ, 2, ShowPlate1Prompt);
+}
 void SetTorsionForm::cmdCancel_Click() { Unload(); }
 void SetTorsionForm::Form_Load() { KeyPreview = true; }
 void SetTorsionForm::Form_KeyPress(int16_t& KeyAscii) {
@@ -108,10 +112,10 @@ SetWarpingForm::SetWarpingForm() : ui::Form("frmSetWarping") {
       "This will allow you to define the Warping Constant based on predefined formulae for known section types.  "
       "All subsequent changes to the section will be ignored for the warping constant until a new section file "
       "is started or until this menu item is selected again.";
-  pctChan.Picture = ChannelPicture();
-  pctZed.Picture = ZedPicture();
-  pctWF.Picture = WideFlangePicture();
-  pctCrane.Picture = CraneGirderPicture();
+  pctChan.Picture = windows::ChannelPicture();
+  pctZed.Picture = windows::ZedPicture();
+  pctWF.Picture = windows::WideFlangePicture();
+  pctCrane.Picture = windows::CraneGirderPicture();
   LayOutChooser(*this, Label1, Label2, {&pctChan, &pctZed, &pctWF, &pctCrane}, cmdCancel);
 
   pctChan.Click = [this] { pctChan_Click(); };
@@ -127,7 +131,7 @@ namespace {
 constexpr const char* FlangePrompt = "Click Continue to select the Flange section:";
 
 void ChooseWarpingCase(ui::Form& chooser, int16_t which, const char* prompt) {
-  ChooseCase(chooser, G.WarpPickStep, G.ManualCw, which, [prompt] { ShowWarpPrompt(prompt); });
+  ChooseCase(chooser, model::G.WarpPickStep, model::G.ManualCw, which, [prompt] { ShowWarpPrompt(prompt); });
 }
 
 }  // namespace
@@ -151,11 +155,11 @@ template <typename Chooser>
 void CaseCommand(int16_t& manual, ui::Menu& item, const char* setCaption, const char* revertedMessage) {
   // A case still in force with every element erased can be reverted all the same;
   // otherwise an empty drawing has nothing to pick and the command does nothing.
-  if (G.ElementCount < 1 && manual == 0) return;
+  if (model::G.ElementCount < 1 && manual == 0) return;
   // A Move, Rotate or Mirror under way ends first, as Esc would end it: its previews have
   // turned the selected elements, and only its cancel turns them back. A case waiting for
   // its next pick waits through it, so the command below reverts that case.
-  if (G.MoveMode || G.RotateMode || G.MirrorMode) EndCommandInProgress();
+  if (model::G.MoveMode || model::G.RotateMode || model::G.MirrorMode) model::EndCommandInProgress();
   DeselectAndRedraw();
   if (manual != 0) {
     manual = 0;
@@ -171,12 +175,13 @@ void CaseCommand(int16_t& manual, ui::Menu& item, const char* setCaption, const 
 }  // namespace
 
 void Torsional_Click() {
-  CaseCommand<SetTorsionForm>(G.ManualJ, Sheet().Torsional, SetTorsionalCaption,
+  CaseCommand<SetTorsionForm>(model::G.ManualJ, windows::Sheet().Torsional, windows::SetTorsionalCaption,
                               "Torsional Constant Reverted to Default");
 }
 
 void Warping_Click() {
-  CaseCommand<SetWarpingForm>(G.ManualCw, Sheet().Warping, SetWarpingCaption, "Warping Constant Reverted to Default");
+  CaseCommand<SetWarpingForm>(model::G.ManualCw, windows::Sheet().Warping, windows::SetWarpingCaption,
+                              "Warping Constant Reverted to Default");
 }
 
-}  // namespace model
+}  // namespace dialogs

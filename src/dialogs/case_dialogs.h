@@ -7,7 +7,7 @@
 #include "ui/form.h"
 #include "windows/sheet.h"  // the items' captions
 
-namespace model {
+namespace dialogs {
 
 // frmSetTorsion: the two box cases of the torsion constant.
 struct SetTorsionForm : ui::Form {
@@ -52,4 +52,4 @@ struct SetWarpingForm : ui::Form {
 void Torsional_Click();
 void Warping_Click();
 
-}  // namespace model
+}  // namespace dialogs

@@ -4,13 +4,13 @@
 #include "ui/dialog_keys.h"
 #include "windows/case_pictures.h"
 
-namespace model {
+namespace dialogs {
 
 const CasePromptLook Plate1Look{"frmPlate1",
                                 "Select Plate t1",
                                 4965,
                                 1710,
-                                RectangularBoxPicture,
+                                windows::RectangularBoxPicture,
                                 "Label1",
                                 "Click Continue to Select typical plate t1 as shown:",
                                 true};
@@ -18,16 +18,16 @@ const CasePromptLook Plate2Look{"frmPlate2",
                                 "Form1",
                                 4965,
                                 1710,
-                                RectangularBoxPicture,
+                                windows::RectangularBoxPicture,
                                 "Label1",
                                 "Click Continue to Select typical plate t2 as shown:",
                                 true};
 const CasePromptLook WarpLooks[5] = {
     {"", "", 0, 0, nullptr, "", "", false},
-    {"frmCrane", "Select...", 4875, 1710, CraneGirderPicture, "lbl1", "", false},
-    {"frmWF", "Select...", 4725, 1650, WideFlangePicture, "lbl1", "", false},
-    {"frmZed", "Select...", 4635, 1560, ZedPicture, "lbl1", "", false},
-    {"frmChannel", "Select...", 4785, 1620, ChannelPicture, "lbl1", "", false},
+    {"frmCrane", "Select...", 4875, 1710, windows::CraneGirderPicture, "lbl1", "", false},
+    {"frmWF", "Select...", 4725, 1650, windows::WideFlangePicture, "lbl1", "", false},
+    {"frmZed", "Select...", 4635, 1560, windows::ZedPicture, "lbl1", "", false},
+    {"frmChannel", "Select...", 4785, 1620, windows::ChannelPicture, "lbl1", "", false},
 };
 
 namespace {
@@ -44,8 +44,8 @@ CasePromptForm::CasePromptForm(const CasePromptLook& look)
   SetClientSize(look.ClientWidth, look.ClientHeight);
 
   // The sketch on the left, framed; the prompt and the two buttons to its right.
-  const float pictureWidth = (CasePictureWidth + 4) * ui::TwipsPerPixel;
-  const float pictureHeight = (CasePictureHeight + 4) * ui::TwipsPerPixel;
+  const float pictureWidth = (windows::CasePictureWidth + 4) * ui::TwipsPerPixel;
+  const float pictureHeight = (windows::CasePictureHeight + 4) * ui::TwipsPerPixel;
   Picture1.Move(Margin, (look.ClientHeight - pictureHeight) / 2, pictureWidth, pictureHeight);
   Picture1.BackColor = ui::SystemButtonFace;
   Picture1.LoadImage(look.Picture());
@@ -73,11 +73,11 @@ void CasePromptForm::cmdContinue_Click() { Unload(); }
 
 void CasePromptForm::Command1_Click() {
   if (torsion_) {
-    G.ManualJ = 0;
-    G.TorsionPickStep = 0;
+    model::G.ManualJ = 0;
+    model::G.TorsionPickStep = 0;
   } else {
-    G.ManualCw = 0;
-    G.WarpPickStep = 0;
+    model::G.ManualCw = 0;
+    model::G.WarpPickStep = 0;
   }
   Unload();
 }
@@ -107,8 +107,8 @@ void ShowPlate1Prompt() { ShowPrompt(Plate1Look, Plate1Look.Text); }
 void ShowPlate2Prompt() { ShowPrompt(Plate2Look, Plate2Look.Text); }
 
 void ShowWarpPrompt(const std::string& Prompt) {
-  if (G.ManualCw < 1 || G.ManualCw > 4) return;
-  ShowPrompt(WarpLooks[G.ManualCw], Prompt);
+  if (model::G.ManualCw < 1 || model::G.ManualCw > 4) return;
+  ShowPrompt(WarpLooks[model::G.ManualCw], Prompt);
 }
 
-}  // namespace model
+}  // namespace dialogs

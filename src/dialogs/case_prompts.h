@@ -9,7 +9,7 @@
 #include "ui/form.h"
 #include "ui/image.h"
 
-namespace model {
+namespace dialogs {
 
 // How one prompt window looks and which family of cases its Cancel ends.
 struct CasePromptLook {
@@ -54,4 +54,4 @@ void ShowPlate2Prompt();
 // nothing.
 void ShowWarpPrompt(const std::string& Prompt);
 
-}  // namespace model
+}  // namespace dialogs

@@ -6,7 +6,7 @@
 #include "ui/dialog_keys.h"
 #include "windows/sheet.h"
 
-namespace model {
+namespace dialogs {
 
 ListFormForm::ListFormForm() : ui::Form("ListForm") {
   Caption = "Choose Shape";
@@ -30,13 +30,13 @@ ListFormForm::ListFormForm() : ui::Form("ListForm") {
 void ListFormForm::Command1_Click() {
   // The new element ends whatever the drawing area was doing, before it is counted: an
   // element still being placed is the last one only until then.
-  EndCommandInProgress();
+  model::EndCommandInProgress();
   // The new element is counted only once it is built: while the options window is open
   // a redraw (a resize of the window) shows and calculates the section as it is, never
   // whatever the next slot last held. With the section full the options window refuses
   // its OK, and only its Cancel leaves it.
-  const int n = G.ElementCount + 1;
-  const bool room = n <= MaxElements;
+  const int n = model::G.ElementCount + 1;
+  const bool room = n <= model::MaxElements;
 
   {
     SectionOptionsForm options(ShapeList, n);
@@ -44,30 +44,30 @@ void ListFormForm::Command1_Click() {
   }
 
   const int r = ShapeList.ListIndex + 1;
-  if (r < 1 || r > MaxShapeRows || !room) {
+  if (r < 1 || r > model::MaxShapeRows || !room) {
     Unload();
     return;
   }
 
-  G.ElementCount = static_cast<int16_t>(n);
-  G.CurrentElement = static_cast<int16_t>(n);
-  const ShapeRecord& row = G.ShapeTable[static_cast<size_t>(r)];
-  ElementRecord& e = G.Elements[static_cast<size_t>(n)];
+  model::G.ElementCount = static_cast<int16_t>(n);
+  model::G.CurrentElement = static_cast<int16_t>(n);
+  const model::ShapeRecord& row = model::G.ShapeTable[static_cast<size_t>(r)];
+  model::ElementRecord& e = model::G.Elements[static_cast<size_t>(n)];
   // Everything but what the options window wrote, the position (the placing sets it)
   // and the table's row count comes from the row.
-  ElementRecord built = row;
+  model::ElementRecord built = row;
   built.Angle = e.Angle;
   built.MirrorSign = e.MirrorSign;
   built.PosX = e.PosX;
   built.PosY = e.PosY;
   built.ShapeCount = e.ShapeCount;
-  built.Selected = False;
+  built.Selected = model::False;
   e = built;
 
-  SheetForm& sheet = Sheet();
-  sheet.CurrentObject.Text = G.UnitStatus ? e.NameSI.str() : e.NameImp.str();
-  G.PlaceMode = True;
-  sheet.TextEntry.BackColor = White;
+  windows::SheetForm& sheet = windows::Sheet();
+  sheet.CurrentObject.Text = model::G.UnitStatus ? e.NameSI.str() : e.NameImp.str();
+  model::G.PlaceMode = model::True;
+  sheet.TextEntry.BackColor = model::White;
   sheet.TextEntry.Locked = false;
   Unload();
   sheet.TextEntry.SetFocus();
@@ -86,4 +86,4 @@ void ListFormForm::Form_KeyPress(int16_t& KeyAscii) {
     Command2_Click();
 }
 
-}  // namespace model
+}  // namespace dialogs

@@ -4,7 +4,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 
-namespace model {
+namespace dialogs {
 
 struct ListFormForm : ui::Form {
   ListFormForm();
@@ -22,4 +22,4 @@ struct ListFormForm : ui::Form {
   void Form_KeyPress(int16_t& KeyAscii);  // Enter is OK, Esc is Cancel
 };
 
-}  // namespace model
+}  // namespace dialogs

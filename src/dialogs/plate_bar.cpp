@@ -7,17 +7,17 @@
 #include "windows/shape_icons.h"
 #include "windows/sheet.h"
 
-namespace model {
+namespace dialogs {
 
 PlateBarForm::PlateBarForm() : ui::Form("PlateBar") {
   Caption = "Shape Type";
   SetClientSize(2850, 450);
 
   PlateCmd.Move(0, 0, 435, 435);
-  PlateCmd.Picture = PlateIcon();
+  PlateCmd.Picture = windows::PlateIcon();
   PlateCmd.TabIndex = 0;
   BarCmd.Move(480, 0, 435, 435);
-  BarCmd.Picture = BarIcon();
+  BarCmd.Picture = windows::BarIcon();
   BarCmd.TabIndex = 1;
 
   ui::WireFormEvents(*this);
@@ -29,23 +29,23 @@ void PlateBarForm::PlateCmd_Click() {
   {
     PlateOptionsForm dlg;
     dlg.EnsureLoaded();  // opening the dialog loads it before its labels are written
-    dlg.Label2.Caption = G.UnitStatus ? "Width (mm)" : "Width (in)";
-    dlg.Label3.Caption = G.UnitStatus ? "Height (mm)" : "Height (in)";
+    dlg.Label2.Caption = model::G.UnitStatus ? "Width (mm)" : "Width (in)";
+    dlg.Label3.Caption = model::G.UnitStatus ? "Height (mm)" : "Height (in)";
     ui::ShowModal(dlg);
   }
   Unload();
-  Sheet().TextEntry.SetFocus();
+  windows::Sheet().TextEntry.SetFocus();
 }
 
 void PlateBarForm::BarCmd_Click() {
   {
     BarOptionsForm dlg;
     dlg.EnsureLoaded();
-    dlg.Label1.Caption = G.UnitStatus ? "Diameter (mm)" : "Diameter (in)";
+    dlg.Label1.Caption = model::G.UnitStatus ? "Diameter (mm)" : "Diameter (in)";
     ui::ShowModal(dlg);
   }
   Unload();
-  Sheet().TextEntry.SetFocus();
+  windows::Sheet().TextEntry.SetFocus();
 }
 
 void PlateBarForm::Form_Load() { KeyPreview = true; }
@@ -54,4 +54,4 @@ void PlateBarForm::Form_KeyPress(int16_t& KeyAscii) {
   if (ui::TakeKey(KeyAscii, ui::KeyEscape)) Unload();
 }
 
-}  // namespace model
+}  // namespace dialogs

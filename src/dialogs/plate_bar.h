@@ -4,7 +4,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 
-namespace model {
+namespace dialogs {
 
 struct PlateBarForm : ui::Form {
   PlateBarForm();
@@ -18,4 +18,4 @@ struct PlateBarForm : ui::Form {
   void Form_KeyPress(int16_t& KeyAscii);  // Esc closes the window; Enter has no action here
 };
 
-}  // namespace model
+}  // namespace dialogs

@@ -10,7 +10,7 @@
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
-namespace model {
+namespace dialogs {
 
 namespace {
 
@@ -52,7 +52,7 @@ PlateOptionsForm::PlateOptionsForm() : ui::Form("PlateOptions") {
 
 void PlateOptionsForm::Command1_Click() {
   double W = 0, T = 0, degrees = 0;
-  if (!ReadBoxNumber(Text2.Text, W) || !ReadBoxNumber(Text3.Text, T)) {
+  if (!model::ReadBoxNumber(Text2.Text, W) || !model::ReadBoxNumber(Text3.Text, T)) {
     ui::MsgBox(PlateMessage);
     return;
   }
@@ -64,16 +64,17 @@ void PlateOptionsForm::Command1_Click() {
   // Sizes typed in inches become millimetre texts; the record is built from the numbers
   // those texts read back as, so the boxes and the element always agree.
   std::string widthText = Text2.Text, heightText = Text3.Text;
-  bool ok = ReadAngleDegrees(Text1.Text, degrees);
-  if (ok && !G.UnitStatus) ok = InchesToMillimetreText(W, widthText) && InchesToMillimetreText(T, heightText);
+  bool ok = model::ReadAngleDegrees(Text1.Text, degrees);
+  if (ok && !model::G.UnitStatus)
+    ok = model::InchesToMillimetreText(W, widthText) && model::InchesToMillimetreText(T, heightText);
   // The message asks for positive sizes, and a negative one would give a plate with a
   // negative area: refused.
-  ok = ok && G.ElementCount < MaxElements && PlateSizesFit(W, T);
+  ok = ok && model::G.ElementCount < model::MaxElements && model::PlateSizesFit(W, T);
 
   const double root12 = std::pow(12.0, 0.5);
-  ElementRecord e{};
+  model::ElementRecord e{};
   if (ok) {
-    e.NameSI = "PL" + NumberText(W) + "x" + NumberText(T);
+    e.NameSI = "PL" + model::NumberText(W) + "x" + model::NumberText(T);
     e.ShapeType = 50;
     e.Depth = static_cast<float>(T);
     e.Width = static_cast<float>(W);
@@ -85,7 +86,7 @@ void PlateOptionsForm::Command1_Click() {
     e.OuterRadius = static_cast<float>((wider ? W : T) / root12);
     e.Ratio1 = static_cast<float>(W / T);
     e.Ratio2 = static_cast<float>(T / W);
-    e.NominalSizeSI = RoundToInt16(T);
+    e.NominalSizeSI = model::RoundToInt16(T);
     const double mass = W * T * 7850 / 1000000;
     e.MassSI = static_cast<float>(mass);
     e.ElemArea = static_cast<float>(W * T);
@@ -98,28 +99,28 @@ void PlateOptionsForm::Command1_Click() {
     e.ElemRy = static_cast<float>(W / root12);
     e.ElemZy = static_cast<float>(std::pow(W, 2) * T / 4);
     e.ElemJ = PlateTorsion(e.Width, e.Depth);
-    e.NameImp = "PL" + NumberText(W / 25.4) + "x" + NumberText(T / 25.4);
-    e.NominalSizeImp = RoundToInt16(T / 25.4);
+    e.NameImp = "PL" + model::NumberText(W / 25.4) + "x" + model::NumberText(T / 25.4);
+    e.NominalSizeImp = model::RoundToInt16(T / 25.4);
     // From the mass in double precision, like every other value taken from the boxes;
     // dividing the stored single can land one step off.
     e.MassImp = static_cast<float>(mass / 1.484);
     e.CentroidX = e.Width / 2;
     e.CentroidY = e.Depth / 2;
-    e.Angle = degrees * Pi / 180;
+    e.Angle = degrees * model::Pi / 180;
     e.MirrorSign = 1;
-    e.Selected = False;
-    ok = FitsSingle(e.ElemJ);
+    e.Selected = model::False;
+    ok = model::FitsSingle(e.ElemJ);
   }
   if (!ok) {
     ui::MsgBox(PlateMessage);
     return;
   }
 
-  if (!G.UnitStatus) {
+  if (!model::G.UnitStatus) {
     Text2.Text = widthText;
     Text3.Text = heightText;
   }
-  StartPlacing(e);
+  model::StartPlacing(e);
   Unload();
 }
 
@@ -134,4 +135,4 @@ void PlateOptionsForm::Form_KeyPress(int16_t& KeyAscii) {
     Command2_Click();
 }
 
-}  // namespace model
+}  // namespace dialogs

@@ -4,7 +4,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 
-namespace model {
+namespace dialogs {
 
 inline constexpr const char* PlateMessage =
     "Please enter the rotation angle as an integer between 0 and 360 degrees, and the plate dimensions as positive "
@@ -28,4 +28,4 @@ struct PlateOptionsForm : ui::Form {
   void Form_KeyPress(int16_t& KeyAscii);  // Enter is OK, Esc is Cancel
 };
 
-}  // namespace model
+}  // namespace dialogs

@@ -8,7 +8,7 @@
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
-namespace model {
+namespace dialogs {
 
 SectionOptionsForm::SectionOptionsForm(ui::ListBox& shapeList, int target)
     : ui::Form("SectionOptions"), shapeList_(shapeList), target_(target) {
@@ -45,19 +45,19 @@ SectionOptionsForm::SectionOptionsForm(ui::ListBox& shapeList, int target)
 void SectionOptionsForm::Command1_Click() {
   // A full section has no slot for the new element: the dialog refuses every OK and
   // only Cancel leaves it.
-  if (target_ < 1 || target_ > MaxElements) {
+  if (target_ < 1 || target_ > model::MaxElements) {
     ui::MsgBox(AngleMessage);
     return;
   }
-  ElementRecord& e = G.Elements[static_cast<size_t>(target_)];
+  model::ElementRecord& e = model::G.Elements[static_cast<size_t>(target_)];
   e.MirrorSign = Option1.Value ? -1 : 1;
   double degrees = 0;
   // An angle so large that it turns into no finite number of radians is refused too.
-  if (!ReadAngleDegrees(Text1.Text, degrees)) {
+  if (!model::ReadAngleDegrees(Text1.Text, degrees)) {
     ui::MsgBox(AngleMessage);
     return;
   }
-  e.Angle = degrees * Pi / 180;
+  e.Angle = degrees * model::Pi / 180;
   Unload();
 }
 
@@ -75,4 +75,4 @@ void SectionOptionsForm::Form_KeyPress(int16_t& KeyAscii) {
     Command2_Click();
 }
 
-}  // namespace model
+}  // namespace dialogs

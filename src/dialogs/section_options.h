@@ -6,7 +6,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 
-namespace model {
+namespace dialogs {
 
 inline constexpr const char* AngleMessage = "Please enter the rotation angle as an integer between 0 and 360 degrees.";
 
@@ -33,4 +33,4 @@ struct SectionOptionsForm : ui::Form {
   int target_;
 };
 
-}  // namespace model
+}  // namespace dialogs

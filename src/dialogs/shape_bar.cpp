@@ -6,7 +6,7 @@
 #include "ui/dialog_keys.h"
 #include "windows/shape_icons.h"
 
-namespace model {
+namespace dialogs {
 
 ShapeBarForm::ShapeBarForm() : ui::Form("ShapeBar") {
   Caption = "Shape Type";
@@ -18,12 +18,12 @@ ShapeBarForm::ShapeBarForm() : ui::Form("ShapeBar") {
     ui::Image picture;
     void (ShapeBarForm::*click)();
   };
-  Button buttons[] = {{WFCmd, 0, WideFlangeIcon(), &ShapeBarForm::WFCmd_Click},
-                      {CCmd, 480, ChannelIcon(), &ShapeBarForm::CCmd_Click},
-                      {LCmd, 960, AngleIcon(), &ShapeBarForm::LCmd_Click},
-                      {TCmd, 1440, TeeIcon(), &ShapeBarForm::TCmd_Click},
-                      {HSSCmd, 1920, SquareHssIcon(), &ShapeBarForm::HSSCmd_Click},
-                      {CHSCmd, 2400, RingIcon(), &ShapeBarForm::CHSCmd_Click}};
+  Button buttons[] = {{WFCmd, 0, windows::WideFlangeIcon(), &ShapeBarForm::WFCmd_Click},
+                      {CCmd, 480, windows::ChannelIcon(), &ShapeBarForm::CCmd_Click},
+                      {LCmd, 960, windows::AngleIcon(), &ShapeBarForm::LCmd_Click},
+                      {TCmd, 1440, windows::TeeIcon(), &ShapeBarForm::TCmd_Click},
+                      {HSSCmd, 1920, windows::SquareHssIcon(), &ShapeBarForm::HSSCmd_Click},
+                      {CHSCmd, 2400, windows::RingIcon(), &ShapeBarForm::CHSCmd_Click}};
   int16_t tab = 0;
   for (Button& b : buttons) {
     b.button.Move(b.left, 0, 435, 435);
@@ -45,15 +45,15 @@ void ShapeBarForm::Form_KeyPress(int16_t& KeyAscii) {
 void ShapeBarForm::Form_LostFocus() { Unload(); }
 
 void ShapeBarForm::ChooseFamily(const std::string& file) {
-  if (!LoadShapeFile(G.AppPath + file)) return;
-  const int n = G.ShapeTable[1].ShapeCount - 1;
+  if (!model::LoadShapeFile(model::G.AppPath + file)) return;
+  const int n = model::G.ShapeTable[1].ShapeCount - 1;
   ListFormForm list;
   for (int i = 1; i <= n; ++i) {
-    const ShapeRecord& row = G.ShapeTable[static_cast<size_t>(i)];
-    list.ShapeList.AddItem(G.UnitStatus ? row.NameSI.str() : row.NameImp.str());
+    const model::ShapeRecord& row = model::G.ShapeTable[static_cast<size_t>(i)];
+    list.ShapeList.AddItem(model::G.UnitStatus ? row.NameSI.str() : row.NameImp.str());
   }
   Unload();
   ui::ShowModal(list);
 }
 
-}  // namespace model
+}  // namespace dialogs

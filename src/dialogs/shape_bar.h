@@ -11,7 +11,7 @@
 #include "ui/control.h"
 #include "ui/form.h"
 
-namespace model {
+namespace dialogs {
 
 struct ShapeBarForm : ui::Form {
   ShapeBarForm();
@@ -39,4 +39,4 @@ struct ShapeBarForm : ui::Form {
   void ChooseFamily(const std::string& file);
 };
 
-}  // namespace model
+}  // namespace dialogs

@@ -34,7 +34,7 @@ void Run(ui::Menu& item) {
 }
 
 bool ButtonEnabled(int index) {
-  ui::Toolbar& bar = model::Sheet().tbToolBar;
+  ui::Toolbar& bar = windows::Sheet().tbToolBar;
   return static_cast<int>(bar.Buttons.size()) >= index && bar.Button(index).Enabled;
 }
 
@@ -74,7 +74,7 @@ void NextSnapPoint() {
 
 void tbToolBar_ButtonClick(ui::ToolbarButton& Button) {
   BuildSnapPoints();
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   struct Row {
     const char* Key;
     void (*Command)();
@@ -114,7 +114,7 @@ void tbToolBar_ButtonClick(ui::ToolbarButton& Button) {
 }
 
 void Base_KeyUp(int16_t& KeyCode, int16_t Shift) {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   switch (KeyCode) {
     case ui::KeyDelete:
       EraseSelected();
@@ -146,9 +146,9 @@ void Base_KeyUp(int16_t& KeyCode, int16_t Shift) {
       // Undo and Redo follow their menu items, Cut, Copy and Paste their buttons.
       {'Z', sheet.Undo, sheet.Undo.Enabled},
       {'Y', sheet.Redo, sheet.Redo.Enabled},
-      {'X', sheet.Cut, ButtonEnabled(model::CutButton)},
-      {'C', sheet.Copy, ButtonEnabled(model::CopyButton)},
-      {'V', sheet.Paste, ButtonEnabled(model::PasteButton)},
+      {'X', sheet.Cut, ButtonEnabled(windows::CutButton)},
+      {'C', sheet.Copy, ButtonEnabled(windows::CopyButton)},
+      {'V', sheet.Paste, ButtonEnabled(windows::PasteButton)},
       {'A', sheet.SelectAll, true},
   };
   for (const Row& r : rows)
@@ -159,7 +159,7 @@ void Base_KeyUp(int16_t& KeyCode, int16_t Shift) {
 }
 
 void Edit_Click() {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   bool any = false;
   for (int i = 1; i <= model::ElementsInUse(); ++i) any = any || G.Elements[i].Selected;
   sheet.Cut.Enabled = sheet.Copy.Enabled = any;

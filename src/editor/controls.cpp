@@ -10,19 +10,19 @@ namespace editor {
 using model::G;
 
 void OpenTextEntry() {
-  ui::TextBox& entry = model::Sheet().TextEntry;
+  ui::TextBox& entry = windows::Sheet().TextEntry;
   entry.BackColor = model::White;
   entry.Locked = false;
   entry.SetFocus();
 }
 
 void ShutTextEntry() {
-  ui::TextBox& entry = model::Sheet().TextEntry;
+  ui::TextBox& entry = windows::Sheet().TextEntry;
   entry.BackColor = model::ButtonFace;
   entry.Locked = true;
 }
 
-void SetCutCopyButtons(bool enabled) { model::Sheet().SetCutCopyButtons(enabled); }
+void SetCutCopyButtons(bool enabled) { windows::Sheet().SetCutCopyButtons(enabled); }
 
 void MarkSectionChanged() {
   G.Modified = model::True;

@@ -49,7 +49,7 @@ bool MayDiscardChanges() {
 }
 
 void PrepareFileDialog() {
-  ui::CommonDialog& dlg = model::Sheet().dlgCommonDialog;
+  ui::CommonDialog& dlg = windows::Sheet().dlgCommonDialog;
   dlg.Filter = DocumentFilter;
   dlg.FilterIndex = DocumentFilterIndex;
   dlg.Flags = ui::FlagOverwritePrompt | ui::FlagHideReadOnly;
@@ -68,7 +68,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 }
 
 DocumentData CurrentDocument() {
-  const ui::PictureBox& base = model::Sheet().Base;
+  const ui::PictureBox& base = windows::Sheet().Base;
   DocumentData d;
   d.UnitStatus = G.UnitStatus;
   d.ZoomScale = G.ZoomScale;
@@ -110,7 +110,7 @@ void ApplyDocument(const DocumentData& d) {
   G.RotAxis = d.RotAxis;
   G.InitialScaleWidth = d.InitialScaleWidth;
   G.InitialScaleHeight = d.InitialScaleHeight;
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   base.ScaleWidth = d.ScaleWidth;
   base.ScaleHeight = d.ScaleHeight;
   base.ScaleLeft = d.ScaleLeft;
@@ -215,7 +215,7 @@ void Open_Click() {
     G.CommandLineFile.clear();
   } else {
     PrepareFileDialog();
-    ui::CommonDialog& dlg = model::Sheet().dlgCommonDialog;
+    ui::CommonDialog& dlg = windows::Sheet().dlgCommonDialog;
     if (!ui::platform().ShowOpen(dlg)) return;
     path = dlg.FileName;
   }
@@ -251,7 +251,7 @@ void Save_Click() {
 
 void Saveas_Click() {
   PrepareFileDialog();
-  ui::CommonDialog& dlg = model::Sheet().dlgCommonDialog;
+  ui::CommonDialog& dlg = windows::Sheet().dlgCommonDialog;
   if (!ui::platform().ShowSave(dlg)) return;
   const std::string chosen = dlg.FileName;
   if (chosen.empty()) return;  // no name is no choice

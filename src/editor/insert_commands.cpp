@@ -9,9 +9,9 @@
 namespace editor {
 
 void BeginPlaceShape() {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   {
-    model::ShapeBarForm bar;
+    dialogs::ShapeBarForm bar;
     bar.Left = sheet.Left + 700;
     bar.Top = sheet.Top + 720;
     ui::ShowModal(bar);
@@ -20,7 +20,7 @@ void BeginPlaceShape() {
 }
 
 void ShowPlateBar() {
-  model::PlateBarForm bar;
+  dialogs::PlateBarForm bar;
   ui::ShowModal(bar);
 }
 

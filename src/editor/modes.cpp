@@ -57,7 +57,7 @@ bool SnapPending() { return G.SnapFound != 0 && G.OSnapStatus != 0; }
 void EndPointerCommit() {
   ForgetPointerOperation();
   MarkSectionChanged();
-  model::Sheet().CurrentObject.Text = "";
+  windows::Sheet().CurrentObject.Text = "";
   SetCutCopyButtons(false);
   view::RedrawDrawing();
 }
@@ -103,12 +103,12 @@ void PivotClick(float X, float Y) {
 }
 
 void RotateCommit() {
-  ui::TextBox& entry = model::Sheet().TextEntry;
+  ui::TextBox& entry = windows::Sheet().TextEntry;
   entry.BackColor = model::ButtonFace;
   entry.Text = "";
   entry.Locked = true;
   G.PivotSet = G.RotateMode = False;
-  model::Sheet().Label1.Visible = false;
+  windows::Sheet().Label1.Visible = false;
   G.PreviewShown = G.RotatePreviewStarted = False;
   for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
@@ -119,7 +119,7 @@ void RotateCommit() {
 }
 
 void MoveBaseClick(float X, float Y) {
-  ui::TextBox& entry = model::Sheet().TextEntry;
+  ui::TextBox& entry = windows::Sheet().TextEntry;
   entry.BackColor = model::ButtonFace;
   entry.Text = "";
   entry.Locked = true;
@@ -136,7 +136,7 @@ void MoveBaseClick(float X, float Y) {
 
 void MoveCommit() {
   G.MoveBaseSet = G.MoveMode = False;
-  model::Sheet().Label1.Visible = false;
+  windows::Sheet().Label1.Visible = false;
   G.PreviewShown = False;
   const bool snapped = SnapPending();
   for (int i = 1; i <= model::ElementsInUse(); ++i) {
@@ -163,7 +163,7 @@ void PlacingClick(float X, float Y) {
     PlacingPreview(X, Y, true);
     if (!G.PlacementShown) return;
   }
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   G.PlaceMode = False;
   sheet.Label1.Visible = false;
   sheet.TextEntry.Text = "";
@@ -250,7 +250,7 @@ void CancelCommand() {
   // A torsion or warping case waiting for its next pick is no mode of the drawing area:
   // it waits on, and leaves by its pick, by Cancel in its prompt window or by the Tools
   // command.
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   sheet.Label1.Visible = false;
   G.PreviewShown = G.RotatePreviewStarted = False;
   ShutTextEntry();

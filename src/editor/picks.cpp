@@ -30,10 +30,10 @@ void PickTorsion(const model::ElementRecord& e) {
   pick.Depth = e.Depth;
   G.TorsionPickStep = static_cast<int16_t>(G.TorsionPickStep + 1);
   if (G.ManualJ == 1 && G.TorsionPickStep == 1) {
-    model::ShowPlate2Prompt();
+    dialogs::ShowPlate2Prompt();
     return;
   }
-  CompleteCase(model::Sheet().Torsional, model::ResetTorsionalCaption, "Torsional Constant Has Been Modified");
+  CompleteCase(windows::Sheet().Torsional, windows::ResetTorsionalCaption, "Torsional Constant Has Been Modified");
 }
 
 void PickWarping(const model::ElementRecord& e) {
@@ -50,8 +50,8 @@ void PickWarping(const model::ElementRecord& e) {
       pick.Width = e.Width;
     }
     G.WarpPickStep = 1;
-    model::ShowWarpPrompt(G.ManualCw == 1 ? "Click Continue to select the Channel section as shown:"
-                                          : "Click Continue to select the Web section:");
+    dialogs::ShowWarpPrompt(G.ManualCw == 1 ? "Click Continue to select the Channel section as shown:"
+                                            : "Click Continue to select the Web section:");
     return;
   }
   if (G.WarpPickStep != 1) return;
@@ -69,7 +69,7 @@ void PickWarping(const model::ElementRecord& e) {
     pick.Depth = e.Depth;
   }
   G.WarpPickStep = 2;
-  CompleteCase(model::Sheet().Warping, model::ResetWarpingCaption, "Warping Constant Has Been Modified");
+  CompleteCase(windows::Sheet().Warping, windows::ResetWarpingCaption, "Warping Constant Has Been Modified");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ void Base_MouseMove(int16_t Button, int16_t Shift, float X, float Y) {
   (void)Button;
   (void)Shift;
   const bool mm = G.UnitStatus != 0;
-  model::Sheet().Coord.Text = LengthText(mm ? std::floor(X) : X) + ", " + LengthText(mm ? std::floor(Y) : Y);
+  windows::Sheet().Coord.Text = LengthText(mm ? std::floor(X) : X) + ", " + LengthText(mm ? std::floor(Y) : Y);
   if (G.GridRedrawPending) {
     view::DrawGrid();
     G.GridRedrawPending = model::False;

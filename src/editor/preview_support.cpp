@@ -39,7 +39,7 @@ std::string LengthText(double value) {
 }
 
 void ShowTip(const std::string& caption) {
-  ui::Label& tip = model::Sheet().Label1;
+  ui::Label& tip = windows::Sheet().Label1;
   tip.Caption = caption;
   tip.Left = static_cast<float>(G.GhostX - 75);
   tip.Top = static_cast<float>(G.GhostY - 75);
@@ -49,7 +49,7 @@ void ShowTip(const std::string& caption) {
 void ShowGhostTip() { ShowTip(LengthText(G.GhostX) + ", " + LengthText(G.GhostY)); }
 
 void PlotSnapMarkers(int32_t colour) {
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   base.DrawWidth = 5;
   base.PSet(static_cast<float>(G.SnapTargetX), static_cast<float>(G.SnapTargetY), colour);
   base.PSet(static_cast<float>(G.SnapSourceX), static_cast<float>(G.SnapSourceY), colour);
@@ -80,7 +80,7 @@ void RepairGrid(int i, double p, double q) {
   int64_t y0 = g * model::RoundToInt32(static_cast<double>(model::RoundToInt32(q - g)) / g);
   // Dots off the visible area plot nothing: start and stop at its edges, on the same
   // lattice, so a huge element costs no more than the view.
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   const double left = std::min(base.ScaleLeft, base.ScaleLeft + base.ScaleWidth) - g;
   const double right = std::max(base.ScaleLeft, base.ScaleLeft + base.ScaleWidth) + g;
   const double bottom = std::min(base.ScaleTop, base.ScaleTop + base.ScaleHeight) - g;

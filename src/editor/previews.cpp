@@ -246,7 +246,7 @@ void MirrorPreview(float X, float Y) {
   G.GhostY = R(Y);
   DrawStayingElements();
   const bool vertical = (b.degrees >= 45 && b.degrees <= 135) || (b.degrees >= 225 && b.degrees <= 315);
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Selected(i)) continue;
     model::ElementRecord& e = G.Elements[static_cast<size_t>(i)];

@@ -51,8 +51,8 @@ Box FootprintOf(const model::ElementRecord& e) {
 
 void SetCutCopy(bool enabled) {
   SetCutCopyButtons(enabled);
-  model::Sheet().Cut.Enabled = enabled;
-  model::Sheet().Copy.Enabled = enabled;
+  windows::Sheet().Cut.Enabled = enabled;
+  windows::Sheet().Copy.Enabled = enabled;
 }
 
 }  // namespace
@@ -73,7 +73,7 @@ int ElementUnderPointer(float X, float Y) {
 void SelectionClick(float X, float Y) {
   G.IsRedrawing = True;
   const int c = ElementUnderPointer(X, Y);
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   if (c == 0) {
     const int n = model::ElementsInUse();
     for (int i = 1; i <= n; ++i) G.Elements[static_cast<size_t>(i)].Selected = False;

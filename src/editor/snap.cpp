@@ -30,7 +30,7 @@ bool Moving(int i) {
 void RecordMatch(int i, int j, int k, double dx, double dy) {
   G.SnapTargetX = G.SnapPoints[static_cast<size_t>(k)].x;
   G.SnapTargetY = G.SnapPoints[static_cast<size_t>(k)].y;
-  if (G.PlaceMode) model::Sheet().TextEntry.Text = model::PlainNumberText(std::sqrt(dx * dx + dy * dy));
+  if (G.PlaceMode) windows::Sheet().TextEntry.Text = model::PlainNumberText(std::sqrt(dx * dx + dy * dy));
   // A choice advanced against another element's count wraps within this one's points.
   const int count = G.SnapChoiceCount;
   const int s = (G.SnapChoice + j - 1) % count + 1;

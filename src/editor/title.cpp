@@ -14,7 +14,7 @@ void ShowTitle() {
     title += " (Modified)";
   else
     title += G.FileName.empty() ? "(Unmodified)" : " (Unmodified)";
-  model::Sheet().Caption = title;
+  windows::Sheet().Caption = title;
 }
 
 }  // namespace editor

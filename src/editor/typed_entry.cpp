@@ -106,13 +106,13 @@ void PlacingEntry() {
     e.PosX = model::RoundToInt32(p.x);
     e.PosY = model::RoundToInt32(p.y);
     G.PlaceMode = False;
-    model::Sheet().Label1.Visible = false;
+    windows::Sheet().Label1.Visible = false;
     ShutTextEntry();
     ForgetPointerOperation();
     MarkSectionChanged();
     view::RedrawDrawing();
   }
-  if (G.ElementCount >= 1) model::Sheet().CurrentObject.Text = Designation(model::ElementsInUse());
+  if (G.ElementCount >= 1) windows::Sheet().CurrentObject.Text = Designation(model::ElementsInUse());
 }
 
 // The lower-left corner of the section as it is drawn (the stored extents describe the
@@ -145,7 +145,7 @@ void MoveEntry() {
     e.Selected = False;
   }
   G.MoveBaseSet = G.MoveMode = False;
-  model::Sheet().Label1.Visible = false;
+  windows::Sheet().Label1.Visible = false;
   G.PreviewShown = False;
   EndTypedCommit();
 }
@@ -172,13 +172,13 @@ void AngleEntry() {
     e.Selected = False;
   }
   G.PivotSet = G.RotateMode = False;
-  model::Sheet().Label1.Visible = false;
+  windows::Sheet().Label1.Visible = false;
   G.PreviewShown = G.RotatePreviewStarted = False;
   EndTypedCommit();
 }
 
 void Enter() {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   sheet.CurrentObject.Text = "";
   G.TypedText = sheet.TextEntry.Text;
   sheet.TextEntry.Text = "";
@@ -220,7 +220,7 @@ void TextEntry_KeyUp(int16_t& KeyCode, int16_t Shift) {
       break;
     case ui::KeyEscape:
       CancelCommand();
-      model::Sheet().CurrentObject.Text = "";
+      windows::Sheet().CurrentObject.Text = "";
       break;
     case ui::KeyF2:
       NextSnapPoint();

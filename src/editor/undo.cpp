@@ -45,7 +45,7 @@ void RestoreCurrent() {
 // A menu item and its toolbar button are always switched together.
 void EnableCommand(ui::Menu& item, int button, bool enabled) {
   item.Enabled = enabled;
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= button) sheet.tbToolBar.Button(button).Enabled = enabled;
 }
 
@@ -82,7 +82,7 @@ void WarnDropped(bool dropped, const char* command) {
 void PushUndoState() {
   for (int level = 1; level <= 4; ++level) CopyLevel(level + 1, level);
   StoreCurrent();
-  EnableCommand(model::Sheet().Undo, model::UndoButton, true);
+  EnableCommand(windows::Sheet().Undo, windows::UndoButton, true);
 }
 
 // Stepping onto an empty level would replace the section with nothing, so a step that
@@ -92,9 +92,9 @@ void Undo_Click() {
   EndCommandInProgress();
   for (int level = 9; level >= 2; --level) CopyLevel(level - 1, level);
   const bool dropped = EnterRestoredLevel(1);
-  model::SheetForm& sheet = model::Sheet();
-  EnableCommand(sheet.Redo, model::RedoButton, true);
-  EnableCommand(sheet.Undo, model::UndoButton, !G.UndoEmpty[4]);
+  windows::SheetForm& sheet = windows::Sheet();
+  EnableCommand(sheet.Redo, windows::RedoButton, true);
+  EnableCommand(sheet.Undo, windows::UndoButton, !G.UndoEmpty[4]);
   WarnDropped(dropped, "Undo");
 }
 
@@ -103,18 +103,18 @@ void Redo_Click() {
   EndCommandInProgress();
   for (int level = 1; level <= 8; ++level) CopyLevel(level + 1, level);
   const bool dropped = EnterRestoredLevel(9);
-  model::SheetForm& sheet = model::Sheet();
-  EnableCommand(sheet.Undo, model::UndoButton, true);
-  EnableCommand(sheet.Redo, model::RedoButton, !G.UndoEmpty[6]);
+  windows::SheetForm& sheet = windows::Sheet();
+  EnableCommand(sheet.Undo, windows::UndoButton, true);
+  EnableCommand(sheet.Redo, windows::RedoButton, !G.UndoEmpty[6]);
   WarnDropped(dropped, "Redo");
 }
 
 void ResetUndoHistory() {
   for (int level = 1; level <= 9; ++level) MarkEmpty(level);
   StoreCurrent();
-  model::SheetForm& sheet = model::Sheet();
-  EnableCommand(sheet.Undo, model::UndoButton, false);
-  EnableCommand(sheet.Redo, model::RedoButton, false);
+  windows::SheetForm& sheet = windows::Sheet();
+  EnableCommand(sheet.Undo, windows::UndoButton, false);
+  EnableCommand(sheet.Redo, windows::RedoButton, false);
 }
 
 }  // namespace editor

@@ -8,9 +8,9 @@ namespace model {
 void ResetTorsionWarpingCases() {
   // The pick steps may stay: a case chosen later starts its steps from 0.
   G.ManualJ = G.ManualCw = 0;
-  SheetForm& sheet = Sheet();
-  sheet.Torsional.Caption = SetTorsionalCaption;
-  sheet.Warping.Caption = SetWarpingCaption;
+  windows::SheetForm& sheet = windows::Sheet();
+  sheet.Torsional.Caption = windows::SetTorsionalCaption;
+  sheet.Warping.Caption = windows::SetWarpingCaption;
 }
 
 }  // namespace model

@@ -95,7 +95,7 @@ void StartPlacing(const ElementRecord& record) {
   G.ElementCount = n;
   G.CurrentElement = n;
   G.Elements[static_cast<size_t>(n)] = record;
-  SheetForm& sheet = Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   sheet.CurrentObject.Text = G.UnitStatus ? record.NameSI.str() : record.NameImp.str();
   G.PlaceMode = True;
   sheet.TextEntry.BackColor = White;

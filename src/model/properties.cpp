@@ -31,7 +31,7 @@ float WholeDegrees(float phi) {
 }
 
 void SetCaptionColours(int32_t x_colour, int32_t y_colour) {
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   for (ui::Label* l : {&s.IxL, &s.SxL, &s.rxL, &s.ZxL}) l->ForeColor = x_colour;
   for (ui::Label* l : {&s.IyL, &s.SyL, &s.ryL, &s.ZyL}) l->ForeColor = y_colour;
 }
@@ -40,7 +40,7 @@ void SetCaptionColours(int32_t x_colour, int32_t y_colour) {
 void MarkDrawing() {
   const float cx = static_cast<float>(G.XMin + G.SecXBar);
   const float cy = static_cast<float>(G.YMin + G.SecYBar);
-  ui::Canvas& base = Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   if (G.ShowPAxis == 1 && !G.RotAxis && ElementsInUse() >= 1) {
     const float D = WholeDegrees(G.SecPhi);
     const float p = static_cast<float>(D * Pi / 180);
@@ -95,7 +95,7 @@ void PrincipalPass() {
     if (e.Angle >= TwoPi) e.Angle = e.Angle - TwoPi;
   }
   G.PrincipalTurned = True;
-  Sheet().Phi.Caption = NumberText(WholeDegrees(G.SecPhi));
+  windows::Sheet().Phi.Caption = NumberText(WholeDegrees(G.SecPhi));
   ComputeExtents();
   ShowDepth();
   ShowWidth();

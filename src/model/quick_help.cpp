@@ -6,7 +6,7 @@
 namespace model {
 
 void ShowQuickHelp(const std::string& Text) {
-  if (G.ShowHelp) Sheet().CurrentObject.Text = Text;
+  if (G.ShowHelp) windows::Sheet().CurrentObject.Text = Text;
 }
 
 }  // namespace model

@@ -118,7 +118,7 @@ void DrawOutline(const Figure& f, int32_t Colour) {
 }
 
 void PlotHandles(const Figure& f, int32_t Colour) {
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   base.DrawWidth = 5;
   for (int i = 0; i < f.handle_count; ++i) base.PSet(f.handles[i].x, f.handles[i].y, Colour);
   base.DrawWidth = 1;

@@ -38,7 +38,7 @@ void PlaceLabel(ui::Label& label, double left, double top) {
 
 void DrawGrid() {
   if (G.ShowGrid != 1 || G.GridTooDense || G.GridSpacing < 1) return;
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   const int32_t g = G.GridSpacing;
   if (!UsableView(base) || !DotsApart(base, g)) return;
   const int32_t x0 = static_cast<int32_t>(std::floor(base.ScaleLeft / g)) * g + g;
@@ -50,7 +50,7 @@ void DrawGrid() {
 }
 
 void DrawAxes() {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   ui::PictureBox& base = sheet.Base;
   if (G.ShowXY != 1 || !UsableView(base)) return;
   const double Z = G.ZoomScale;

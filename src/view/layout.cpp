@@ -30,7 +30,7 @@ void DrawSeparators(ui::PictureBox& panel) {
 }
 
 void Form_Resize() {
-  model::SheetForm& s = model::Sheet();
+  windows::SheetForm& s = windows::Sheet();
   if (s.WindowState == ui::WindowMinimized) {
     Redraw();
     return;

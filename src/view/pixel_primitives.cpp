@@ -77,7 +77,7 @@ bool ProbesSkip() { return model::G.IsRedrawing != 0 || model::G.IsErasing != 0 
 
 void PixelLine(float X1, float Y1, float X2, float Y2, int32_t Colour) {
   if (g_capture) return g_capture->Line(X1, Y1, X2, Y2, Colour);
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   PixelUnits units(base);
   if (!units.ok()) return;
   ui::Canvas::Batch& pixels = units.batch();
@@ -103,7 +103,7 @@ void PixelLine(float X1, float Y1, float X2, float Y2, int32_t Colour) {
 void PixelLineHit(float X1, float Y1, float X2, float Y2) {
   if (g_capture) return g_capture->LineHit(X1, Y1, X2, Y2);
   const bool skip = ProbesSkip();
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   PixelUnits units(base);
   if (!units.ok()) return;
   // Reading has no effect of its own: with the skip rule on, nothing could come of the walk.
@@ -120,7 +120,7 @@ void PixelLineHit(float X1, float Y1, float X2, float Y2) {
 
 void PixelCircle(float CX, float CY, float R, int32_t Colour) {
   if (g_capture) return g_capture->Circle(CX, CY, R, Colour);
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   PixelUnits units(base);
   if (!units.ok()) return;
   ui::Canvas::Batch& pixels = units.batch();
@@ -144,7 +144,7 @@ void PixelCircle(float CX, float CY, float R, int32_t Colour) {
 void PixelCircleHit(float CX, float CY, float R) {
   if (g_capture) return g_capture->CircleHit(CX, CY, R);
   const bool skip = ProbesSkip();
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   PixelUnits units(base);
   if (!units.ok()) return;
   if (skip) return;

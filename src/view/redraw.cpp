@@ -25,7 +25,7 @@ void UpdatePasteCommand() {
 }
 
 void RedrawOnce() {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   G.IsRedrawing = model::True;
   sheet.Base.Cls();
   const int count = model::ElementsInUse();
@@ -44,10 +44,10 @@ void RedrawOnce() {
 }  // namespace
 
 void OfferPaste(bool offered) {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   sheet.Paste.Enabled = offered;
-  if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= model::PasteButton)
-    sheet.tbToolBar.Button(model::PasteButton).Enabled = offered;
+  if (static_cast<int>(sheet.tbToolBar.Buttons.size()) >= windows::PasteButton)
+    sheet.tbToolBar.Button(windows::PasteButton).Enabled = offered;
 }
 
 void RedrawDrawing() {

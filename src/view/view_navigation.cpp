@@ -15,7 +15,7 @@ namespace {
 constexpr float Limit = 1000000;
 
 void UpdateGridDensity() {
-  const ui::Canvas& base = model::Sheet().Base;
+  const ui::Canvas& base = windows::Sheet().Base;
   // A spacing below 1 can only come from a bad stored setting; no grid then.
   G.GridTooDense =
       G.GridSpacing < 1 || base.ScaleWidth / static_cast<float>(G.GridSpacing) > 200.0f ? model::True : model::False;
@@ -24,31 +24,31 @@ void UpdateGridDensity() {
 }  // namespace
 
 void PanViewRight() {
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   if (base.ScaleLeft > -Limit) base.ScaleLeft = base.ScaleLeft - base.ScaleWidth / 10;
   RedrawDrawing();
 }
 
 void PanViewLeft() {
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   if (base.ScaleLeft + base.ScaleWidth < Limit) base.ScaleLeft = base.ScaleLeft + base.ScaleWidth / 10;
   RedrawDrawing();
 }
 
 void PanViewDown() {
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   if (base.ScaleTop < Limit) base.ScaleTop = base.ScaleTop - base.ScaleHeight / 10;
   RedrawDrawing();
 }
 
 void PanViewUp() {
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   if (base.ScaleTop + base.ScaleHeight > -Limit) base.ScaleTop = base.ScaleTop + base.ScaleHeight / 10;
   RedrawDrawing();
 }
 
 void ZoomViewIn() {
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   const float SL = base.ScaleLeft, ST = base.ScaleTop, SW = base.ScaleWidth, SH = base.ScaleHeight;
   // The pixel routines divide by the width and height rounded to whole numbers, so the
   // halved view must keep both at least 1 (the width test alone lets the height vanish).
@@ -64,7 +64,7 @@ void ZoomViewIn() {
 }
 
 void ZoomViewOut() {
-  ui::Canvas& base = model::Sheet().Base;
+  ui::Canvas& base = windows::Sheet().Base;
   const float SL = base.ScaleLeft, ST = base.ScaleTop, SW = base.ScaleWidth, SH = base.ScaleHeight;
   if (SW < Limit) {
     base.ScaleLeft = SL - SW / 2;

@@ -2,7 +2,7 @@
 
 #include "windows/pixel_picture.h"
 
-namespace model {
+namespace windows {
 
 namespace {
 
@@ -115,4 +115,4 @@ ui::Image ChannelPicture() {
   return image;
 }
 
-}  // namespace model
+}  // namespace windows

@@ -4,7 +4,7 @@
 
 #include "ui/image.h"
 
-namespace model {
+namespace windows {
 
 constexpr int CasePictureWidth = 90;
 constexpr int CasePictureHeight = 84;
@@ -16,4 +16,4 @@ ui::Image WideFlangePicture();      // two flange plates and a web plate
 ui::Image ZedPicture();             // top flange left of the web, bottom flange right of it
 ui::Image ChannelPicture();         // web on the left, both flanges pointing right
 
-}  // namespace model
+}  // namespace windows

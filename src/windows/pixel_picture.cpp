@@ -2,7 +2,7 @@
 
 #include <cstddef>
 
-namespace model {
+namespace windows {
 
 ui::Image BlankPicture(int width, int height) {
   ui::Image image;
@@ -22,4 +22,4 @@ void FillPicture(ui::Image& image, int x0, int y0, int x1, int y1, int32_t colou
     for (int x = x0; x <= x1; ++x) SetPicturePixel(image, x, y, colour);
 }
 
-}  // namespace model
+}  // namespace windows

@@ -7,7 +7,7 @@
 #include "ui/control.h"
 #include "ui/image.h"
 
-namespace model {
+namespace windows {
 
 constexpr int32_t PictureInk = ui::ColourBlack;
 constexpr int32_t PictureFace = ui::SystemButtonFace;
@@ -19,4 +19,4 @@ void SetPicturePixel(ui::Image& image, int x, int y, int32_t colour);
 // Columns x0..x1 and rows y0..y1, both inclusive.
 void FillPicture(ui::Image& image, int x0, int y0, int x1, int y1, int32_t colour = PictureInk);
 
-}  // namespace model
+}  // namespace windows

@@ -2,7 +2,7 @@
 
 #include "windows/pixel_picture.h"
 
-namespace model {
+namespace windows {
 
 namespace {
 
@@ -97,4 +97,4 @@ ui::Image BarIcon() {
   return image;
 }
 
-}  // namespace model
+}  // namespace windows

@@ -6,7 +6,7 @@
 
 #include "ui/image.h"
 
-namespace model {
+namespace windows {
 
 constexpr int IconSize = 24;
 
@@ -19,4 +19,4 @@ ui::Image RingIcon();        // circular tube
 ui::Image PlateIcon();       // a flat plate, in the 16-colour palette
 ui::Image BarIcon();         // a solid round bar, in the 16-colour palette
 
-}  // namespace model
+}  // namespace windows

@@ -4,7 +4,7 @@
 
 #include "windows/toolbar_icons.h"
 
-namespace model {
+namespace windows {
 
 namespace {
 
@@ -119,7 +119,7 @@ void SheetForm::SetUpToolbar() {
   // The pictures follow the buttons with a key, in order.
   int image = 0;
   for (ui::ToolbarButton& button : tbToolBar.Buttons)
-    if (!button.Separator) button.Picture = editor::ToolbarIcon(++image, ToolbarIconPixels);
+    if (!button.Separator) button.Picture = windows::ToolbarIcon(++image, ToolbarIconPixels);
 }
 
 void SheetForm::LayOutEntryRowAndDrawingArea() {
@@ -232,4 +232,4 @@ void ResetSheet() {
   sheet = std::make_unique<SheetForm>();
 }
 
-}  // namespace model
+}  // namespace windows

@@ -4,8 +4,7 @@
 //
 // src/windows stands on ui/ alone: the main window's controls and layout, and the pictures
 // drawn for buttons and sketches; nothing here decides anything. Sitting this low, Sheet()
-// is there for every folder above, the calculation included. Its code keeps the namespace
-// of the subsystem it belongs to (model for Sheet and the pictures, editor for the toolbar's).
+// is there for every folder above, the calculation included.
 
 #include <array>
 #include <memory>
@@ -14,7 +13,7 @@
 #include "ui/form.h"
 #include "ui/platform.h"
 
-namespace model {
+namespace windows {
 
 // The Tools menu's two case items as the window starts with them; a chosen case changes
 // them to their reset captions and ending the case brings these back.
@@ -144,4 +143,4 @@ struct SheetForm : ui::Form {
 SheetForm& Sheet();
 void ResetSheet();
 
-}  // namespace model
+}  // namespace windows

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace editor {
+namespace windows {
 
 namespace {
 
@@ -353,4 +353,4 @@ ui::Image ToolbarIcon(int image, int size) {
   return p.Picture();
 }
 
-}  // namespace editor
+}  // namespace windows

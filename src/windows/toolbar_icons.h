@@ -5,7 +5,7 @@
 
 #include "ui/image.h"
 
-namespace editor {
+namespace windows {
 
 constexpr int ToolbarIconCount = 21;
 
@@ -15,4 +15,4 @@ constexpr int ToolbarIconCount = 21;
 // Any other number gives an empty picture.
 ui::Image ToolbarIcon(int image, int size);
 
-}  // namespace editor
+}  // namespace windows

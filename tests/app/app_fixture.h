@@ -18,19 +18,19 @@ class AppSession : public ::testing::Test {
  protected:
   void SetUp() override {
     model::G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
   }
   void TearDown() override { EXPECT_TRUE(h.platform.PendingScripts().empty()); }
 
   // A new program run on the same store: fresh state, wired, shown (which loads it).
   void Start() {
     model::G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     WireMainWindow();
-    ui::ShowModeless(model::Sheet());
+    ui::ShowModeless(windows::Sheet());
   }
   // The main window's close box; true when the window closed.
-  bool Close() { return model::Sheet().Unload(ui::UnloadFromControlMenu); }
+  bool Close() { return windows::Sheet().Unload(ui::UnloadFromControlMenu); }
 
   // The store's section "Settings" of the application.
   std::map<std::string, std::string> Stored() const {

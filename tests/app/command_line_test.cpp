@@ -41,7 +41,7 @@ TEST(CommandLine, EveryArgumentAfterTheProgramJoinedByBlanks) {
 TEST(CommandLine, StartUpOpensTheNamedDocumentOnce) {
   ui::headless::ScopedHeadless h;
   model::G = model::Globals{};
-  model::ResetSheet();
+  windows::ResetSheet();
   char prog[] = "quorvane", file[] = "/nonexistent/beam.qvn";
   char* argv[] = {prog, file, nullptr};
   SetCommandLine(2, argv);

@@ -27,7 +27,7 @@ class ExportTest : public ::testing::Test {
  protected:
   void SetUp() override {
     G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     G.UnitStatus = model::True;
     G.RotAxis = model::True;
     G.SecArea = 2000;
@@ -45,7 +45,7 @@ class ExportTest : public ::testing::Test {
 };
 
 TEST_F(ExportTest, TheSaveDialogOffersTheTextFilterAndKeepsTheLastFileName) {
-  model::Sheet().dlgCommonDialog.FileName = "/home/eng/last report";
+  windows::Sheet().dlgCommonDialog.FileName = "/home/eng/last report";
   app::Export_Click();  // cancelled: no answer queued
   ASSERT_EQ(h.platform.FileRequests.size(), 1u);
   const ui::CommonDialog& asked = h.platform.FileRequests[0];
@@ -75,7 +75,7 @@ TEST_F(ExportTest, ADocumentNameCarriedOverBecomesTheReportsName) {
   };
   for (const Case& c : cases) {
     h.platform.FileRequests.clear();
-    model::Sheet().dlgCommonDialog.FileName = c.carried;
+    windows::Sheet().dlgCommonDialog.FileName = c.carried;
     app::Export_Click();
     ASSERT_EQ(h.platform.FileRequests.size(), 1u) << c.carried;
     EXPECT_EQ(h.platform.FileRequests[0].FileName, c.proposed) << c.carried;
@@ -84,7 +84,7 @@ TEST_F(ExportTest, ADocumentNameCarriedOverBecomesTheReportsName) {
 
 TEST_F(ExportTest, TheReportIsWrittenUnderTheNameAsChosen) {
   G.Modified = model::False;
-  model::Sheet().Caption = "Quorvane - (Unmodified)";
+  windows::Sheet().Caption = "Quorvane - (Unmodified)";
   const fs::path file = dir / "girder";  // no extension: none is added
   h.platform.FileAnswers.push_back(file.string());
   app::Export_Click();
@@ -93,7 +93,7 @@ TEST_F(ExportTest, TheReportIsWrittenUnderTheNameAsChosen) {
   EXPECT_NE(ReadFileText(file).find("\r\nArea:  2000\r\n"), std::string::npos);
   EXPECT_EQ(Entries(), 1u);  // no temporary file beside it
   EXPECT_EQ(G.Modified, model::False);
-  EXPECT_EQ(model::Sheet().Caption, "Quorvane - (Unmodified)");
+  EXPECT_EQ(windows::Sheet().Caption, "Quorvane - (Unmodified)");
 }
 
 TEST_F(ExportTest, AnExistingFileIsReplacedWhole) {

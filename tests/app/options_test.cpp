@@ -21,18 +21,18 @@ namespace {
 
 using model::G;
 using model::ResultItem;
-using model::Sheet;
 using ui::headless::Choose;
 using ui::headless::Click;
 using ui::headless::PressEnter;
 using ui::headless::PressEscape;
 using ui::headless::Type;
+using windows::Sheet;
 
 class Settings : public ::testing::Test {
  protected:
   void SetUp() override {
     G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     ApplySettingDefaults();
   }
   void TearDown() override { EXPECT_TRUE(h.platform.PendingScripts().empty()); }
@@ -202,7 +202,7 @@ TEST_F(Settings, OkWritesEverySettingAndBringsThePanelInLine) {
   EXPECT_EQ(G.UnitStatus, model::False);
   EXPECT_EQ(G.GridSpacing, 100);
   EXPECT_EQ(G.RotateSnap, 30);
-  model::SheetForm& s = Sheet();
+  windows::SheetForm& s = Sheet();
   EXPECT_FALSE(s.XaxisL.Visible);
   EXPECT_FALSE(s.YaxisL.Visible);
   EXPECT_EQ(s.JunitL.Caption, "in");

@@ -19,7 +19,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 constexpr const char* NoPrinter = "Please select a printer using Print Setup";
 
@@ -49,7 +49,7 @@ class PrintPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     app::ResetPreview();
     G.UnitStatus = model::True;
     G.RotAxis = model::True;
@@ -244,7 +244,7 @@ TEST_F(PrintPageTest, InInchesTheRowsShowTheImperialDesignationsAndTheUnits) {
   G.UnitStatus = model::False;
   OnePlate();
   // The panel's unit captions in inch mode, as the settings leave them.
-  for (const model::ResultRow& r : Sheet().ResultRows())
+  for (const windows::ResultRow& r : Sheet().ResultRows())
     if (r.Unit != &Sheet().PhiUnitL) r.Unit->Caption = "in";
   view::RedrawDrawing();
   app::Printr_Click();
@@ -349,13 +349,13 @@ TEST_F(PrintPageTest, APrinterLostBeforePrintIsReported) {
 }
 
 TEST_F(PrintPageTest, PrintSetupShowsThePrinterDialogAndStoresNothing) {
-  model::Sheet().dlgCommonDialog.FileName = "girder.qvn";
+  windows::Sheet().dlgCommonDialog.FileName = "girder.qvn";
   h.platform.PrinterSetupAccepted = false;
   app::PrintSet_Click();
   ASSERT_EQ(h.platform.FileRequests.size(), 1u);
   EXPECT_EQ(h.platform.FileRequests[0].Flags, 64);
   EXPECT_FALSE(h.platform.FileRequests[0].CancelError);
-  EXPECT_EQ(model::Sheet().dlgCommonDialog.FileName, "girder.qvn");
+  EXPECT_EQ(windows::Sheet().dlgCommonDialog.FileName, "girder.qvn");
   EXPECT_TRUE(h.platform.Messages.empty());
   EXPECT_TRUE(h.platform.Settings.empty());
 }

@@ -145,7 +145,7 @@ class ReportTeeExport : public ::testing::Test {
  protected:
   void SetUp() override {
     model::G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     dir = testing_files::FreshTestFolder("quorvane-tee-report");
   }
   void TearDown() override { testing_files::RemoveTestFolder(dir); }

@@ -13,14 +13,14 @@ namespace app {
 namespace {
 
 using model::G;
-using model::Sheet;
-using model::SheetForm;
+using windows::Sheet;
+using windows::SheetForm;
 
 class ResultCaptions : public ::testing::Test {
  protected:
   void SetUp() override {
     G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
   }
   ui::headless::ScopedHeadless h;
 };

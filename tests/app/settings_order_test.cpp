@@ -50,7 +50,7 @@ TEST_F(SettingsOrder, TheExitWritesTheKeysInItsOwnOrder) {
 
   // In the normal state the rectangle comes first.
   Start();
-  model::Sheet().WindowState = ui::WindowNormal;
+  windows::Sheet().WindowState = ui::WindowNormal;
   ASSERT_TRUE(Close());
   EXPECT_EQ(h.platform.SettingsSaved,
             Join(Join(Join({"MainLeft", "MainTop", "MainWidth", "MainHeight"}, middle), Exponents), tail));
@@ -58,7 +58,7 @@ TEST_F(SettingsOrder, TheExitWritesTheKeysInItsOwnOrder) {
   // Maximised, it is left out.
   h.platform.SettingsSaved.clear();
   Start();
-  model::Sheet().WindowState = ui::WindowMaximized;
+  windows::Sheet().WindowState = ui::WindowMaximized;
   ASSERT_TRUE(Close());
   EXPECT_EQ(h.platform.SettingsSaved, Join(Join(middle, Exponents), tail));
 }

@@ -25,12 +25,12 @@ class SmallDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
     G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     G.ProjectName = "Warehouse";
     G.ProjectNumber = "117";
     G.ObjectDescription = "Crane girder";
     G.ProjectEngineer = "A. Engineer";
-    model::Sheet().Caption = "Quorvane - beam.qvn (Unmodified)";
+    windows::Sheet().Caption = "Quorvane - beam.qvn (Unmodified)";
   }
   void TearDown() override {
     CloseSplash();
@@ -61,7 +61,7 @@ TEST_F(SmallDialogs, ProjectInformationIsFilledFromTheStringsAndStoredByOk) {
   EXPECT_EQ(G.ProjectEngineer, "");
   EXPECT_EQ(G.Modified, model::True);
   // The title waits for the next command that rewrites it.
-  EXPECT_EQ(model::Sheet().Caption, "Quorvane - beam.qvn (Unmodified)");
+  EXPECT_EQ(windows::Sheet().Caption, "Quorvane - beam.qvn (Unmodified)");
 }
 
 TEST_F(SmallDialogs, ProjectInformationAnswersTheKeysAndButtons) {

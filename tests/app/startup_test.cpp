@@ -28,8 +28,8 @@ namespace app {
 namespace {
 
 using model::G;
-using model::Sheet;
 using testing::AppSession;
+using windows::Sheet;
 
 // A key of the store: its default as a first start reads it, another stored text and
 // the value that text gives, and where the value lives.
@@ -127,7 +127,7 @@ TEST_F(Startup, AnEmptyStoreGivesEveryDefaultAndStaysEmpty) {
   for (const Rect& r : Rectangle) EXPECT_EQ(r.value(), std::stof(r.defaultText)) << r.key;
   EXPECT_TRUE(h.platform.Settings.empty());  // reading never writes
 
-  model::SheetForm& s = Sheet();
+  windows::SheetForm& s = Sheet();
   EXPECT_TRUE(s.Visible);
   EXPECT_EQ(s.Caption, "Quorvane - (Unmodified)");
   EXPECT_EQ(s.AunitL.Caption, "mm");
@@ -217,7 +217,7 @@ TEST_F(Startup, AMaximisedOrMinimisedExitKeepsTheLastNormalRectangle) {
     Store("MainWidth", "9000");
     Store("MainHeight", "7000");
     Start();
-    model::SheetForm& s = Sheet();
+    windows::SheetForm& s = Sheet();
     s.WindowState = state;
     s.Left = s.Top = 0;
     s.Width = 28800;
@@ -432,7 +432,7 @@ TEST_F(StartupWithACommandLine, ADocumentThatCannotBeReadIsReportedAndStartUpGoe
 
 TEST_F(Startup, TheResultsPanelIsSetInTheResultsFace) {
   Start();
-  model::SheetForm& s = Sheet();
+  windows::SheetForm& s = Sheet();
   int inFace = 0;
   for (ui::Control* c : s.Controls())
     if (c->FontName == "ER Architect") ++inFace;

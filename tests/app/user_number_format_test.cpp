@@ -62,9 +62,9 @@ class CommaLocale : public testing::AppSession {
   }
 
   void Plate(const std::string& width, const std::string& height, const std::string& angle) {
-    h.platform.OnModal("PlateBar", [](ui::Form& f) { Click(static_cast<model::PlateBarForm&>(f).PlateCmd); });
+    h.platform.OnModal("PlateBar", [](ui::Form& f) { Click(static_cast<dialogs::PlateBarForm&>(f).PlateCmd); });
     h.platform.OnModal("PlateOptions", [=](ui::Form& f) {
-      auto& d = static_cast<model::PlateOptionsForm&>(f);
+      auto& d = static_cast<dialogs::PlateOptionsForm&>(f);
       Type(d.Text1, angle);
       Type(d.Text2, width);
       Type(d.Text3, height);
@@ -74,9 +74,9 @@ class CommaLocale : public testing::AppSession {
     editor::ShowPlateBar();
   }
   void Bar(const std::string& diameter) {
-    h.platform.OnModal("PlateBar", [](ui::Form& f) { Click(static_cast<model::PlateBarForm&>(f).BarCmd); });
+    h.platform.OnModal("PlateBar", [](ui::Form& f) { Click(static_cast<dialogs::PlateBarForm&>(f).BarCmd); });
     h.platform.OnModal("BarOptions", [=](ui::Form& f) {
-      auto& d = static_cast<model::BarOptionsForm&>(f);
+      auto& d = static_cast<dialogs::BarOptionsForm&>(f);
       Type(d.Text1, diameter);
       Click(d.Command1);
       if (d.IsLoaded()) Click(d.Command2);
@@ -84,14 +84,14 @@ class CommaLocale : public testing::AppSession {
     editor::ShowPlateBar();
   }
   void ShapeTurnedBy(const std::string& angle) {
-    h.platform.OnModal("ShapeBar", [](ui::Form& f) { Click(static_cast<model::ShapeBarForm&>(f).WFCmd); });
+    h.platform.OnModal("ShapeBar", [](ui::Form& f) { Click(static_cast<dialogs::ShapeBarForm&>(f).WFCmd); });
     h.platform.OnModal("ListForm", [](ui::Form& f) {
-      auto& list = static_cast<model::ListFormForm&>(f);
+      auto& list = static_cast<dialogs::ListFormForm&>(f);
       SelectItem(list.ShapeList, 0);
       Click(list.Command1);
     });
     h.platform.OnModal("SectionOptions", [=](ui::Form& f) {
-      auto& d = static_cast<model::SectionOptionsForm&>(f);
+      auto& d = static_cast<dialogs::SectionOptionsForm&>(f);
       Type(d.Text1, angle);
       Click(d.Command1);
       if (d.IsLoaded()) Click(d.Command2);
@@ -168,8 +168,8 @@ TEST_F(CommaLocale, ATextWithTwoDecimalPointsIsRefusedWithTheDialogsMessage) {
     ShapeTurnedBy(text);
     Settings(text, "1");
     Precision(text);
-    EXPECT_EQ(h.platform.Messages, (std::vector<std::string>{model::PlateMessage, model::BarMessage,
-                                                             model::AngleMessage, OptionsMessage, PrecisionMessage}));
+    EXPECT_EQ(h.platform.Messages, (std::vector<std::string>{dialogs::PlateMessage, dialogs::BarMessage,
+                                                             dialogs::AngleMessage, OptionsMessage, PrecisionMessage}));
     EXPECT_EQ(G.ElementCount, 0);
   }
 }
@@ -177,13 +177,13 @@ TEST_F(CommaLocale, ATextWithTwoDecimalPointsIsRefusedWithTheDialogsMessage) {
 TEST_F(CommaLocale, TheSettingsStoreKeepsThePoint) {
   Start();
   G.ZoomScale = 0.25f;
-  model::Sheet().Base.SetScale(-40.5f, 1000, 1200, -1000);
+  windows::Sheet().Base.SetScale(-40.5f, 1000, 1200, -1000);
   ASSERT_TRUE(Close());
   EXPECT_EQ(Stored()["ZoomScale"], "0.25");
   EXPECT_EQ(Stored()["ScaleLeft"], "-40.5");
   Start();
   EXPECT_EQ(G.ZoomScale, 0.25f);
-  EXPECT_EQ(model::Sheet().Base.ScaleLeft, -40.5f);
+  EXPECT_EQ(windows::Sheet().Base.ScaleLeft, -40.5f);
 }
 
 }  // namespace

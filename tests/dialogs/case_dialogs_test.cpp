@@ -16,11 +16,12 @@
 #include "windows/case_pictures.h"
 #include "windows/sheet.h"
 
-namespace model {
+namespace dialogs {
+using namespace model;
 namespace {
 
 namespace hl = ui::headless;
-using testing::Plate;
+using model::testing::Plate;
 
 // Notes J and Cw as they stand when each message is shown.
 struct RecordingPlatform : hl::HeadlessPlatform {
@@ -36,7 +37,7 @@ class CaseDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
     G = Globals{};
-    ResetSheet();
+    windows::ResetSheet();
     G.UnitStatus = True;
     G.RotAxis = True;
     ElementRecord a = Plate(200, 10, 0, 0);
@@ -78,21 +79,22 @@ TEST_F(CaseDialogs, TheChoosersShowTheirTextsAndOnePictureButtonPerCase) {
   };
   SetTorsionForm torsion;
   SetWarpingForm warping;
-  for (const Chooser& c : {Chooser{torsion,
-                                   "Set Torsional Constant",
-                                   4590,
-                                   3855,
-                                   TorsionText,
-                                   {{"pctSquare", SquareBoxPicture}, {"pctRectangle", RectangularBoxPicture}}},
-                           Chooser{warping,
-                                   "Set Warping Constant",
-                                   4605,
-                                   5580,
-                                   WarpingText,
-                                   {{"pctChan", ChannelPicture},
-                                    {"pctZed", ZedPicture},
-                                    {"pctWF", WideFlangePicture},
-                                    {"pctCrane", CraneGirderPicture}}}}) {
+  for (const Chooser& c :
+       {Chooser{torsion,
+                "Set Torsional Constant",
+                4590,
+                3855,
+                TorsionText,
+                {{"pctSquare", windows::SquareBoxPicture}, {"pctRectangle", windows::RectangularBoxPicture}}},
+        Chooser{warping,
+                "Set Warping Constant",
+                4605,
+                5580,
+                WarpingText,
+                {{"pctChan", windows::ChannelPicture},
+                 {"pctZed", windows::ZedPicture},
+                 {"pctWF", windows::WideFlangePicture},
+                 {"pctCrane", windows::CraneGirderPicture}}}}) {
     SCOPED_TRACE(c.caption);
     EXPECT_EQ(c.form.Caption, c.caption);
     EXPECT_EQ(c.form.ScaleWidth(), c.width);
@@ -121,8 +123,8 @@ TEST_F(CaseDialogs, WithNoElementsTheCommandsDoNothing) {
   EXPECT_EQ(G.ManualJ, 0);
   EXPECT_EQ(G.ManualCw, 0);
   EXPECT_TRUE(G.Elements[1].Selected);
-  EXPECT_EQ(Sheet().Torsional.Caption, SetTorsionalCaption);
-  EXPECT_EQ(Sheet().Warping.Caption, SetWarpingCaption);
+  EXPECT_EQ(windows::Sheet().Torsional.Caption, windows::SetTorsionalCaption);
+  EXPECT_EQ(windows::Sheet().Warping.Caption, windows::SetWarpingCaption);
 }
 
 TEST_F(CaseDialogs, EachPictureButtonStartsItsCaseAndShowsItsFirstPrompt) {
@@ -152,14 +154,14 @@ TEST_F(CaseDialogs, EachPictureButtonStartsItsCaseAndShowsItsFirstPrompt) {
     G.ManualJ = G.ManualCw = 0;
     G.TorsionPickStep = G.WarpPickStep = 2;  // left over from an earlier case
     G.Elements[2].Selected = True;
-    Sheet().Cut.Enabled = Sheet().Copy.Enabled = true;
+    windows::Sheet().Cut.Enabled = windows::Sheet().Copy.Enabled = true;
     ui::Form* chooser = nullptr;
     platform().OnModal(p.chooser, [&](ui::Form& f) {
       chooser = &f;
       // Everything was deselected before the chooser opened.
       EXPECT_FALSE(G.Elements[2].Selected);
-      EXPECT_FALSE(Sheet().Cut.Enabled);
-      EXPECT_FALSE(Sheet().Copy.Enabled);
+      EXPECT_FALSE(windows::Sheet().Cut.Enabled);
+      EXPECT_FALSE(windows::Sheet().Copy.Enabled);
       hl::Click(Button(f, p.button));
     });
     platform().OnModal(p.prompt, [&](ui::Form& f) {
@@ -176,8 +178,8 @@ TEST_F(CaseDialogs, EachPictureButtonStartsItsCaseAndShowsItsFirstPrompt) {
     EXPECT_EQ(p.torsion ? G.ManualCw : G.ManualJ, 0);  // the other family is not touched
     EXPECT_EQ(p.torsion ? G.WarpPickStep : G.TorsionPickStep, 2);
     // Until its picks are made the case neither changes the caption nor says anything.
-    EXPECT_EQ(Sheet().Torsional.Caption, SetTorsionalCaption);
-    EXPECT_EQ(Sheet().Warping.Caption, SetWarpingCaption);
+    EXPECT_EQ(windows::Sheet().Torsional.Caption, windows::SetTorsionalCaption);
+    EXPECT_EQ(windows::Sheet().Warping.Caption, windows::SetWarpingCaption);
     EXPECT_TRUE(platform().Messages.empty());
   }
 }
@@ -229,8 +231,8 @@ TEST_F(CaseDialogs, ClosingAChooserOrCancellingItsPromptLeavesNoCase) {
   }
   EXPECT_TRUE(platform().PendingScripts().empty());
   EXPECT_TRUE(platform().Messages.empty());
-  EXPECT_EQ(Sheet().Torsional.Caption, SetTorsionalCaption);
-  EXPECT_EQ(Sheet().Warping.Caption, SetWarpingCaption);
+  EXPECT_EQ(windows::Sheet().Torsional.Caption, windows::SetTorsionalCaption);
+  EXPECT_EQ(windows::Sheet().Warping.Caption, windows::SetWarpingCaption);
 }
 
 // A finished square box on a 250 x 10 plate: J = (250 - 10)^3 x 10 = 138240000; a finished
@@ -241,7 +243,7 @@ void FinishSquareBox() {
   G.TorsionPickStep = 1;
   G.TorsionPicks[1].Width = 250;
   G.TorsionPicks[1].Depth = 10;
-  Sheet().Torsional.Caption = ResetTorsionalCaption;
+  windows::Sheet().Torsional.Caption = windows::ResetTorsionalCaption;
 }
 
 void FinishWideFlange() {
@@ -251,7 +253,7 @@ void FinishWideFlange() {
   G.WarpPicks[1].Depth = 20;
   G.WarpPicks[2].Width = 10;
   G.WarpPicks[2].Depth = 500;
-  Sheet().Warping.Caption = ResetWarpingCaption;
+  windows::Sheet().Warping.Caption = windows::ResetWarpingCaption;
 }
 
 TEST_F(CaseDialogs, ChosenAgainTheCommandShowsTheSumThenSaysSoAndRestoresItsCaption) {
@@ -266,17 +268,17 @@ TEST_F(CaseDialogs, ChosenAgainTheCommandShowsTheSumThenSaysSoAndRestoresItsCapt
   EXPECT_EQ(platform().JAtMessage, std::vector<float>{3000});
   EXPECT_EQ(G.ManualJ, 0);
   EXPECT_EQ(G.TorsionPickStep, 1);  // the picks stay as they were
-  EXPECT_EQ(Sheet().Torsional.Caption, SetTorsionalCaption);
+  EXPECT_EQ(windows::Sheet().Torsional.Caption, windows::SetTorsionalCaption);
   // The warping case is not touched.
   EXPECT_EQ(G.ManualCw, 2);
-  EXPECT_EQ(Sheet().Warping.Caption, ResetWarpingCaption);
+  EXPECT_EQ(windows::Sheet().Warping.Caption, windows::ResetWarpingCaption);
   EXPECT_NEAR(G.SecCw, 6.0868e12, 0.0001e12);
 
   Warping_Click();
   EXPECT_EQ(platform().Messages.back(), "Warping Constant Reverted to Default");
   EXPECT_EQ(platform().CwAtMessage.back(), 5e9f);
   EXPECT_EQ(G.ManualCw, 0);
-  EXPECT_EQ(Sheet().Warping.Caption, SetWarpingCaption);
+  EXPECT_EQ(windows::Sheet().Warping.Caption, windows::SetWarpingCaption);
   EXPECT_TRUE(platform().ModalShown.empty());
   EXPECT_FALSE(G.Modified);
 }
@@ -302,7 +304,7 @@ TEST_F(CaseDialogs, ACaseOutlivingEveryElementCanStillBeReverted) {
   EXPECT_EQ(platform().Messages, std::vector<std::string>{"Torsional Constant Reverted to Default"});
   EXPECT_EQ(platform().JAtMessage, std::vector<float>{0});  // the sum over no elements
   EXPECT_EQ(G.ManualJ, 0);
-  EXPECT_EQ(Sheet().Torsional.Caption, SetTorsionalCaption);
+  EXPECT_EQ(windows::Sheet().Torsional.Caption, windows::SetTorsionalCaption);
   EXPECT_TRUE(platform().ModalShown.empty());
 }
 
@@ -312,8 +314,8 @@ TEST_F(CaseDialogs, TheResetEndsBothCasesAndRestoresBothCaptions) {
   ResetTorsionWarpingCases();
   EXPECT_EQ(G.ManualJ, 0);
   EXPECT_EQ(G.ManualCw, 0);
-  EXPECT_EQ(Sheet().Torsional.Caption, SetTorsionalCaption);
-  EXPECT_EQ(Sheet().Warping.Caption, SetWarpingCaption);
+  EXPECT_EQ(windows::Sheet().Torsional.Caption, windows::SetTorsionalCaption);
+  EXPECT_EQ(windows::Sheet().Warping.Caption, windows::SetWarpingCaption);
   view::RedrawDrawing();
   EXPECT_EQ(G.SecJ, 3000);
   EXPECT_EQ(G.SecCw, 5e9f);
@@ -321,4 +323,4 @@ TEST_F(CaseDialogs, TheResetEndsBothCasesAndRestoresBothCaptions) {
 }
 
 }  // namespace
-}  // namespace model
+}  // namespace dialogs

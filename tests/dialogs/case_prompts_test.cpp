@@ -14,7 +14,8 @@
 #include "ui/input.h"
 #include "windows/case_pictures.h"
 
-namespace model {
+namespace dialogs {
+using namespace model;
 namespace {
 
 namespace hl = ui::headless;
@@ -40,14 +41,14 @@ std::vector<PromptCase> AllPrompts() {
   const char* web = "Click Continue to select the Web section:";
   return {
       {"frmPlate1", 0, ShowPlate1Prompt, "Select Plate t1", 4965, 1710, "Label1",
-       "Click Continue to Select typical plate t1 as shown:", RectangularBoxPicture},
+       "Click Continue to Select typical plate t1 as shown:", windows::RectangularBoxPicture},
       {"frmPlate2", 0, ShowPlate2Prompt, "Form1", 4965, 1710, "Label1",
-       "Click Continue to Select typical plate t2 as shown:", RectangularBoxPicture},
+       "Click Continue to Select typical plate t2 as shown:", windows::RectangularBoxPicture},
       {"frmCrane", 1, [] { ShowWarpPrompt("Click Continue to select the Channel section as shown:"); }, "Select...",
-       4875, 1710, "lbl1", "Click Continue to select the Channel section as shown:", CraneGirderPicture},
-      {"frmWF", 2, [web] { ShowWarpPrompt(web); }, "Select...", 4725, 1650, "lbl1", web, WideFlangePicture},
-      {"frmZed", 3, [web] { ShowWarpPrompt(web); }, "Select...", 4635, 1560, "lbl1", web, ZedPicture},
-      {"frmChannel", 4, [web] { ShowWarpPrompt(web); }, "Select...", 4785, 1620, "lbl1", web, ChannelPicture},
+       4875, 1710, "lbl1", "Click Continue to select the Channel section as shown:", windows::CraneGirderPicture},
+      {"frmWF", 2, [web] { ShowWarpPrompt(web); }, "Select...", 4725, 1650, "lbl1", web, windows::WideFlangePicture},
+      {"frmZed", 3, [web] { ShowWarpPrompt(web); }, "Select...", 4635, 1560, "lbl1", web, windows::ZedPicture},
+      {"frmChannel", 4, [web] { ShowWarpPrompt(web); }, "Select...", 4785, 1620, "lbl1", web, windows::ChannelPicture},
   };
 }
 
@@ -158,10 +159,10 @@ TEST(CasePictures, EachSketchShowsItsCase) {
   };
   const std::vector<Sketch> sketches = {
       // Square tube: four walls round an open middle.
-      {"square", SquareBoxPicture, {{20, 40, true}, {70, 40, true}, {44, 66, true}, {44, 40, false}}},
+      {"square", windows::SquareBoxPicture, {{20, 40, true}, {70, 40, true}, {44, 66, true}, {44, 40, false}}},
       // Side walls from top to bottom, the top and bottom walls between them.
       {"rectangle",
-       RectangularBoxPicture,
+       windows::RectangularBoxPicture,
        {{10, 20, true},
         {10, 63, true},
         {78, 20, true},
@@ -172,7 +173,7 @@ TEST(CasePictures, EachSketchShowsItsCase) {
         {30, 12, false}}},
       // The channel's flanges hang outside the I-section's flange edges; the web below.
       {"crane",
-       CraneGirderPicture,
+       windows::CraneGirderPicture,
        {{16, 40, true},
         {72, 40, true},
         {20, 40, false},
@@ -181,7 +182,7 @@ TEST(CasePictures, EachSketchShowsItsCase) {
         {30, 75, true},
         {30, 55, false}}},
       {"wide flange",
-       WideFlangePicture,
+       windows::WideFlangePicture,
        {{25, 15, true},
         {64, 15, true},
         {25, 67, true},
@@ -190,9 +191,11 @@ TEST(CasePictures, EachSketchShowsItsCase) {
         {25, 40, false},
         {64, 40, false}}},
       // Top flange to the left of the web only, bottom flange to the right only.
-      {"zed", ZedPicture, {{20, 15, true}, {60, 15, false}, {60, 67, true}, {20, 67, false}, {44, 40, true}}},
+      {"zed", windows::ZedPicture, {{20, 15, true}, {60, 15, false}, {60, 67, true}, {20, 67, false}, {44, 40, true}}},
       // Web on the left, both flanges to the right, open on the right.
-      {"channel", ChannelPicture, {{27, 40, true}, {60, 15, true}, {60, 67, true}, {60, 40, false}, {18, 15, false}}},
+      {"channel",
+       windows::ChannelPicture,
+       {{27, 40, true}, {60, 15, true}, {60, 67, true}, {60, 40, false}, {18, 15, false}}},
   };
   for (const Sketch& s : sketches) {
     SCOPED_TRACE(s.name);
@@ -207,4 +210,4 @@ TEST(CasePictures, EachSketchShowsItsCase) {
 }
 
 }  // namespace
-}  // namespace model
+}  // namespace dialogs

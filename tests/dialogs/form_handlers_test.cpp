@@ -17,14 +17,15 @@
 #include "ui/input.h"
 #include "windows/sheet.h"
 
-namespace model {
+namespace dialogs {
+using namespace model;
 namespace {
 
 class FormHandlers : public ::testing::Test {
  protected:
   void SetUp() override {
     G = Globals{};
-    ResetSheet();
+    windows::ResetSheet();
   }
   // The key left after the form's own handler, and whether the form is still open.
   template <typename FormT>
@@ -98,4 +99,4 @@ TEST_F(FormHandlers, TheOkWindowsTakeEnterAsOkAndEscAsCancel) {
 }
 
 }  // namespace
-}  // namespace model
+}  // namespace dialogs

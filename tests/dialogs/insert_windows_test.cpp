@@ -15,7 +15,7 @@
 #include "ui/headless/headless_platform.h"
 #include "windows/shape_icons.h"
 
-namespace model {
+namespace dialogs {
 namespace {
 
 struct Place {
@@ -79,8 +79,8 @@ TEST(InsertWindows, ShapeFamilyWindow) {
     EXPECT_EQ(b->Picture.Width, 24) << b->Name();
     EXPECT_EQ(b->Picture.Height, 24) << b->Name();
   }
-  EXPECT_EQ(f.WFCmd.Picture.Pixels, WideFlangeIcon().Pixels);
-  EXPECT_EQ(f.CHSCmd.Picture.Pixels, RingIcon().Pixels);
+  EXPECT_EQ(f.WFCmd.Picture.Pixels, windows::WideFlangeIcon().Pixels);
+  EXPECT_EQ(f.CHSCmd.Picture.Pixels, windows::RingIcon().Pixels);
 }
 
 TEST(InsertWindows, ListAndSectionOptions) {
@@ -155,42 +155,43 @@ int InkInColumn(const ui::Image& image, int x) {
 
 TEST(ShapeIcons, ShowEachFamilyTheWayItIsDrawn) {
   // Only ink and the button face: silhouettes.
-  for (const ui::Image& image : {WideFlangeIcon(), ChannelIcon(), AngleIcon(), TeeIcon(), SquareHssIcon(), RingIcon()})
+  for (const ui::Image& image : {windows::WideFlangeIcon(), windows::ChannelIcon(), windows::AngleIcon(),
+                                 windows::TeeIcon(), windows::SquareHssIcon(), windows::RingIcon()})
     for (int32_t p : image.Pixels) EXPECT_TRUE(p == ui::ColourBlack || p == ui::SystemButtonFace);
 
-  const ui::Image i = WideFlangeIcon();
+  const ui::Image i = windows::WideFlangeIcon();
   EXPECT_TRUE(MirrorsLeftRight(i));
   EXPECT_TRUE(MirrorsTopBottom(i));
   EXPECT_TRUE(Ink(i, 4, 4) && Ink(i, 4, 19) && Ink(i, 11, 12));  // flange tips and web
   EXPECT_FALSE(Ink(i, 4, 12));
 
-  const ui::Image c = ChannelIcon();
+  const ui::Image c = windows::ChannelIcon();
   EXPECT_TRUE(MirrorsTopBottom(c));
   EXPECT_TRUE(Ink(c, 6, 12));                        // web on the left
   EXPECT_FALSE(Ink(c, 17, 12));                      // open to the right
   EXPECT_GT(InkInColumn(c, 9), InkInColumn(c, 18));  // flanges thin towards their tips
   EXPECT_GT(InkInColumn(c, 18), 0);
 
-  const ui::Image l = AngleIcon();
+  const ui::Image l = windows::AngleIcon();
   EXPECT_TRUE(Ink(l, 6, 4));    // leg upwards
   EXPECT_TRUE(Ink(l, 18, 19));  // leg to the right
   EXPECT_FALSE(Ink(l, 18, 4));
   EXPECT_FALSE(Ink(l, 12, 10));
 
-  const ui::Image t = TeeIcon();
+  const ui::Image t = windows::TeeIcon();
   EXPECT_TRUE(MirrorsLeftRight(t));
   EXPECT_TRUE(Ink(t, 4, 4) && Ink(t, 19, 4));  // flange on top
   EXPECT_TRUE(Ink(t, 11, 19));                 // stem downwards
   EXPECT_FALSE(Ink(t, 4, 19));
 
-  const ui::Image s = SquareHssIcon();
+  const ui::Image s = windows::SquareHssIcon();
   EXPECT_TRUE(MirrorsLeftRight(s));
   EXPECT_TRUE(MirrorsTopBottom(s));
   EXPECT_TRUE(Ink(s, 4, 12) && Ink(s, 12, 4));
   EXPECT_FALSE(Ink(s, 12, 12));
   EXPECT_EQ(InkInColumn(s, 4), InkInColumn(s, 12) + 12);  // a side wall 18 high, the top and bottom walls 3 thick
 
-  const ui::Image o = RingIcon();
+  const ui::Image o = windows::RingIcon();
   EXPECT_TRUE(MirrorsLeftRight(o));
   EXPECT_TRUE(MirrorsTopBottom(o));
   EXPECT_FALSE(Ink(o, 11, 11));
@@ -199,4 +200,4 @@ TEST(ShapeIcons, ShowEachFamilyTheWayItIsDrawn) {
 }
 
 }  // namespace
-}  // namespace model
+}  // namespace dialogs

@@ -19,7 +19,8 @@
 #include "ui/headless/headless_platform.h"
 #include "windows/sheet.h"
 
-namespace model {
+namespace dialogs {
+using namespace model;
 namespace {
 
 using ui::headless::Choose;
@@ -50,7 +51,7 @@ class PlaceShape : public ::testing::Test {
  protected:
   void SetUp() override {
     G = Globals{};
-    ResetSheet();
+    windows::ResetSheet();
     G.AppPath = QUORVANE_DATA_DIR;
     G.UnitStatus = True;
     G.ElementCount = 2;
@@ -71,8 +72,8 @@ class PlaceShape : public ::testing::Test {
     EXPECT_EQ(G.PlaceMode, False);
     EXPECT_EQ(G.Elements[3].NameSI, slot3.NameSI);
     EXPECT_EQ(G.Elements[3].ShapeType, 0);
-    EXPECT_EQ(Sheet().TextEntry.BackColor, ButtonFace);
-    EXPECT_TRUE(Sheet().TextEntry.Locked);
+    EXPECT_EQ(windows::Sheet().TextEntry.BackColor, ButtonFace);
+    EXPECT_TRUE(windows::Sheet().TextEntry.Locked);
     EXPECT_TRUE(h.platform.PendingScripts().empty());
   }
 
@@ -81,8 +82,8 @@ class PlaceShape : public ::testing::Test {
 };
 
 TEST_F(PlaceShape, BuildsAMirroredWShapeTurnedNinetyDegrees) {
-  model::Sheet().Left = 1000;
-  model::Sheet().Top = 2000;
+  windows::Sheet().Left = 1000;
+  windows::Sheet().Top = 2000;
   int row = 0;
   h.platform.OnModal("ShapeBar", [](ui::Form& f) {
     ShapeBarForm& bar = AsBar(f);
@@ -141,10 +142,10 @@ TEST_F(PlaceShape, BuildsAMirroredWShapeTurnedNinetyDegrees) {
   EXPECT_EQ(e.MirrorSign, -1);
   EXPECT_EQ(e.Selected, False);
 
-  EXPECT_EQ(Sheet().CurrentObject.Text, "W310X97                  ");
-  EXPECT_EQ(Sheet().TextEntry.BackColor, White);
-  EXPECT_FALSE(Sheet().TextEntry.Locked);
-  EXPECT_TRUE(Sheet().TextEntry.HasFocus());
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "W310X97                  ");
+  EXPECT_EQ(windows::Sheet().TextEntry.BackColor, White);
+  EXPECT_FALSE(windows::Sheet().TextEntry.Locked);
+  EXPECT_TRUE(windows::Sheet().TextEntry.HasFocus());
 }
 
 TEST_F(PlaceShape, InInchModeListsAndShowsTheInchDesignations) {
@@ -164,7 +165,7 @@ TEST_F(PlaceShape, InInchModeListsAndShowsTheInchDesignations) {
   EXPECT_EQ(G.Elements[3].NameSI.str(), "W310X97                  ");
   EXPECT_EQ(G.Elements[3].Angle, 0.0);
   EXPECT_EQ(G.Elements[3].MirrorSign, 1);
-  EXPECT_EQ(Sheet().CurrentObject.Text, "W12X65                   ");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "W12X65                   ");
 }
 
 TEST_F(PlaceShape, WithQuickHelpThePromptReplacesTheDesignation) {
@@ -175,7 +176,7 @@ TEST_F(PlaceShape, WithQuickHelpThePromptReplacesTheDesignation) {
   editor::BeginPlaceShape();
   EXPECT_EQ(G.ElementCount, 3);
   EXPECT_EQ(G.Elements[3].ShapeType, 8);
-  EXPECT_EQ(Sheet().CurrentObject.Text, PlacePrompt);
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, PlacePrompt);
 }
 
 struct CancelPath {
@@ -192,7 +193,7 @@ TEST_P(PlaceShapeCancel, BuildsNothing) {
   editor::BeginPlaceShape();
   ExpectNothingBuilt();
   // The prompt comes also when nothing is being placed.
-  EXPECT_EQ(Sheet().CurrentObject.Text, PlacePrompt);
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, PlacePrompt);
 }
 
 // Picks the first W row and confirms it in the list window.
@@ -271,9 +272,9 @@ class ChooseShape : public ::testing::Test {
  protected:
   void SetUp() override {
     G = Globals{};
-    ResetSheet();
+    windows::ResetSheet();
     G.UnitStatus = True;
-    folder.Write("C.DAT", std::string(testing::ChannelRow) + "\n" + testing::IRow + "\n");
+    folder.Write("C.DAT", std::string(model::testing::ChannelRow) + "\n" + model::testing::IRow + "\n");
     ASSERT_TRUE(LoadShapeFile(folder.Path("C.DAT")));
   }
 
@@ -292,7 +293,7 @@ class ChooseShape : public ::testing::Test {
   }
 
   ScopedHeadless h;
-  testing::ProgramFolder folder;
+  model::testing::ProgramFolder folder;
 };
 
 TEST_F(ChooseShape, TakesTheAngleAsTyped) {
@@ -383,12 +384,12 @@ class FamilyButtons : public ::testing::Test {
  protected:
   void SetUp() override {
     G = Globals{};
-    ResetSheet();
+    windows::ResetSheet();
     G.AppPath = folder.AppPath();
     G.UnitStatus = True;
   }
   ScopedHeadless h;
-  testing::ProgramFolder folder;
+  model::testing::ProgramFolder folder;
 };
 
 TEST_F(FamilyButtons, EachReadsItsOwnFile) {
@@ -401,7 +402,7 @@ TEST_F(FamilyButtons, EachReadsItsOwnFile) {
       {"L.DAT", [](ShapeBarForm& b) { Click(b.LCmd); }},     {"T.DAT", [](ShapeBarForm& b) { Click(b.TCmd); }},
       {"HSS.DAT", [](ShapeBarForm& b) { Click(b.HSSCmd); }}, {"CHS.DAT", [](ShapeBarForm& b) { Click(b.CHSCmd); }}};
   for (const Family& family : families) {
-    std::string row = testing::IRow;
+    std::string row = model::testing::IRow;
     row.replace(0, 7, std::string("FROM ") + family.file);
     folder.Write(family.file, row + "\n");
   }
@@ -428,13 +429,13 @@ TEST_F(FamilyButtons, ReadTheFileAgainAtEveryPress) {
     });
     editor::BeginPlaceShape();
   };
-  folder.Write("W.DAT", testing::NumberedFile(500));
+  folder.Write("W.DAT", model::testing::NumberedFile(500));
   press();
   ASSERT_EQ(listed.size(), 500u);
   EXPECT_EQ(listed[499], String25("S500").str());
   EXPECT_EQ(G.ShapeTable[1].ShapeCount, 501);
 
-  folder.Write("W.DAT", testing::NumberedRow(7) + "\n");
+  folder.Write("W.DAT", model::testing::NumberedRow(7) + "\n");
   G.UnitStatus = False;
   press();
   EXPECT_EQ(listed, std::vector<std::string>{String25("I7").str()});
@@ -443,13 +444,13 @@ TEST_F(FamilyButtons, ReadTheFileAgainAtEveryPress) {
 }
 
 TEST_F(FamilyButtons, AFileThatCannotBeLoadedOpensNoList) {
-  folder.Write("W.DAT", testing::NumberedFile(2));
+  folder.Write("W.DAT", model::testing::NumberedFile(2));
   h.platform.OnModal("ShapeBar", [](ui::Form& f) { Click(AsBar(f).WFCmd); });
   h.platform.OnModal("ListForm", [](ui::Form& f) { PressEscape(f); });
   editor::BeginPlaceShape();
   const int16_t count = G.ShapeTable[1].ShapeCount;
 
-  folder.Write("C.DAT", std::string(testing::ChannelRow) + "\n" + "C380X74,6,381");
+  folder.Write("C.DAT", std::string(model::testing::ChannelRow) + "\n" + "C380X74,6,381");
   h.platform.OnModal("ShapeBar", [](ui::Form& f) {
     Click(AsBar(f).CCmd);
     EXPECT_TRUE(f.IsLoaded());  // the user may choose another family
@@ -468,4 +469,4 @@ TEST_F(FamilyButtons, AFileThatCannotBeLoadedOpensNoList) {
 }
 
 }  // namespace
-}  // namespace model
+}  // namespace dialogs

@@ -17,7 +17,8 @@
 #include "ui/headless/headless_platform.h"
 #include "windows/sheet.h"
 
-namespace model {
+namespace dialogs {
+using namespace model;
 namespace {
 
 using ui::headless::Click;
@@ -32,7 +33,7 @@ class PlateBar : public ::testing::Test {
  protected:
   void SetUp() override {
     G = Globals{};
-    ResetSheet();
+    windows::ResetSheet();
     G.UnitStatus = True;
     h.platform.Messages.clear();
     h.platform.ModalShown.clear();
@@ -69,9 +70,9 @@ class PlateBar : public ::testing::Test {
     EXPECT_EQ(G.ElementCount, n);
     EXPECT_EQ(G.CurrentElement, n);
     EXPECT_EQ(G.PlaceMode, True);
-    EXPECT_EQ(Sheet().TextEntry.BackColor, White);
-    EXPECT_FALSE(Sheet().TextEntry.Locked);
-    EXPECT_TRUE(Sheet().TextEntry.HasFocus());
+    EXPECT_EQ(windows::Sheet().TextEntry.BackColor, White);
+    EXPECT_FALSE(windows::Sheet().TextEntry.Locked);
+    EXPECT_TRUE(windows::Sheet().TextEntry.HasFocus());
     EXPECT_TRUE(h.platform.Messages.empty());
     EXPECT_TRUE(h.platform.PendingScripts().empty());
   }
@@ -79,9 +80,9 @@ class PlateBar : public ::testing::Test {
     EXPECT_EQ(G.ElementCount, 0);
     EXPECT_EQ(G.CurrentElement, 0);
     EXPECT_EQ(G.PlaceMode, False);
-    EXPECT_EQ(Sheet().CurrentObject.Text, "");
-    EXPECT_EQ(Sheet().TextEntry.BackColor, ButtonFace);
-    EXPECT_TRUE(Sheet().TextEntry.Locked);
+    EXPECT_EQ(windows::Sheet().CurrentObject.Text, "");
+    EXPECT_EQ(windows::Sheet().TextEntry.BackColor, ButtonFace);
+    EXPECT_TRUE(windows::Sheet().TextEntry.Locked);
     EXPECT_TRUE(h.platform.PendingScripts().empty());
   }
 
@@ -137,7 +138,7 @@ TEST_F(PlateBar, Plate200By12InMillimetres) {
   EXPECT_EQ(e.Angle, 0.0);
   EXPECT_EQ(e.MirrorSign, 1);
   EXPECT_EQ(e.Selected, False);
-  EXPECT_EQ(Sheet().CurrentObject.Text, "PL 200x 12               ");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "PL 200x 12               ");
 }
 
 TEST_F(PlateBar, PlateInInchesIsRewrittenInMillimetresFirst) {
@@ -160,7 +161,7 @@ TEST_F(PlateBar, PlateInInchesIsRewrittenInMillimetresFirst) {
   EXPECT_EQ(e.ElemArea, static_cast<float>(203.2 * 12.7));
   EXPECT_EQ(e.NominalSizeSI, 13);
   EXPECT_EQ(e.NominalSizeImp, 0);  // 0.5 goes to the even 0
-  EXPECT_EQ(Sheet().CurrentObject.Text, "PL 8x .5                 ");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "PL 8x .5                 ");
 }
 
 TEST_F(PlateBar, InchSizesAreConvertedOnceWhenTheFirstOkFails) {
@@ -239,7 +240,7 @@ TEST_F(PlateBar, ZeroSizeClosesWithoutMessageOrElement) {
     Plate(c.width, c.height, c.angle);
     ExpectNothingAdded();
     EXPECT_TRUE(h.platform.Messages.empty()) << c.width << " x " << c.height;
-    EXPECT_TRUE(Sheet().TextEntry.HasFocus());  // the plate-or-bar window hands the focus on
+    EXPECT_TRUE(windows::Sheet().TextEntry.HasFocus());  // the plate-or-bar window hands the focus on
   }
   // Also with the section full.
   SetUp();
@@ -282,9 +283,9 @@ TEST_F(PlateBar, PlateRefusalsLeaveEverythingAsItWas) {
     EXPECT_EQ(G.PlaceMode, False);
     EXPECT_EQ(G.CurrentElement, 0);
     EXPECT_EQ(G.Elements[static_cast<size_t>(c.count) + (c.count < 50 ? 1 : 0)].ShapeType, 0);
-    EXPECT_EQ(Sheet().CurrentObject.Text, "");
-    EXPECT_TRUE(Sheet().TextEntry.Locked);
-    EXPECT_EQ(Sheet().TextEntry.BackColor, ButtonFace);
+    EXPECT_EQ(windows::Sheet().CurrentObject.Text, "");
+    EXPECT_TRUE(windows::Sheet().TextEntry.Locked);
+    EXPECT_EQ(windows::Sheet().TextEntry.BackColor, ButtonFace);
   }
 }
 
@@ -303,7 +304,7 @@ TEST_F(PlateBar, EnterIsOkAndEscIsCancelInTheBoxes) {
     PressEscape(d);
   });
   ExpectNothingAdded();
-  EXPECT_TRUE(Sheet().TextEntry.HasFocus());
+  EXPECT_TRUE(windows::Sheet().TextEntry.HasFocus());
 
   SetUp();
   Bar([](BarOptionsForm& d) {
@@ -328,7 +329,7 @@ TEST_F(PlateBar, EscInThePlateOrBarWindowAddsNothingAndKeepsTheFocus) {
   });
   editor::ShowPlateBar();
   ExpectNothingAdded();
-  EXPECT_FALSE(Sheet().TextEntry.HasFocus());
+  EXPECT_FALSE(windows::Sheet().TextEntry.HasFocus());
   EXPECT_EQ(h.platform.ModalShown, std::vector<std::string>{"PlateBar"});
 }
 
@@ -370,7 +371,7 @@ TEST_F(PlateBar, Bar20Millimetres) {
   EXPECT_EQ(e.Angle, 0.0);
   EXPECT_EQ(e.MirrorSign, 1);
   EXPECT_EQ(e.Selected, False);
-  EXPECT_EQ(Sheet().CurrentObject.Text, "BAR 20                   ");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "BAR 20                   ");
 }
 
 TEST_F(PlateBar, BarInInches) {
@@ -387,7 +388,7 @@ TEST_F(PlateBar, BarInInches) {
   EXPECT_EQ(G.Elements[1].Depth, 25.4f);
   EXPECT_EQ(G.Elements[1].NominalSizeSI, 25);
   EXPECT_EQ(G.Elements[1].NominalSizeImp, 1);
-  EXPECT_EQ(Sheet().CurrentObject.Text, "BAR 1                    ");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "BAR 1                    ");
 }
 
 TEST_F(PlateBar, BarRefusalsAndZero) {
@@ -413,7 +414,7 @@ TEST_F(PlateBar, BarRefusalsAndZero) {
         << c.diameter;
     EXPECT_EQ(G.ElementCount, c.count);
     EXPECT_EQ(G.PlaceMode, False);
-    EXPECT_TRUE(Sheet().TextEntry.Locked);
+    EXPECT_TRUE(windows::Sheet().TextEntry.Locked);
   }
 }
 
@@ -455,7 +456,7 @@ TEST_F(PlateBar, Plate150By8TurnedThirtyDegrees) {
   EXPECT_EQ(e.CentroidY, 4.0f);
   EXPECT_DOUBLE_EQ(e.Angle, 0.523598775);
   EXPECT_EQ(e.MirrorSign, 1);
-  EXPECT_EQ(Sheet().CurrentObject.Text, "PL 150x 8                ");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "PL 150x 8                ");
 }
 
 // An inch plate: the boxes become "63.5" and "9.525" and the record is built from them.
@@ -489,7 +490,7 @@ TEST_F(PlateBar, Plate2Point5By0Point375Inches) {
   EXPECT_FLOAT_EQ(e.ElemJ, 16584.69f);
   EXPECT_EQ(e.CentroidX, 31.75f);
   EXPECT_EQ(e.CentroidY, 9.525f / 2);
-  EXPECT_EQ(Sheet().CurrentObject.Text, "PL 2.5x .375             ");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "PL 2.5x .375             ");
 }
 
 TEST_F(PlateBar, Bar1Point25Inches) {
@@ -522,7 +523,7 @@ TEST_F(PlateBar, Bar1Point25Inches) {
   EXPECT_EQ(e.ElemJ, static_cast<float>(15.875 * 15.875 * 15.875 * 15.875 * 1.570796325));
   EXPECT_EQ(e.CentroidX, 15.875f);
   EXPECT_EQ(e.CentroidY, 15.875f);
-  EXPECT_EQ(Sheet().CurrentObject.Text, "BAR 1.25                 ");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "BAR 1.25                 ");
 }
 
 // Both nominal sizes go half to even, the inch one after the division by 25.4
@@ -549,4 +550,4 @@ TEST_F(PlateBar, NominalSizesRoundHalfToEven) {
 }
 
 }  // namespace
-}  // namespace model
+}  // namespace dialogs

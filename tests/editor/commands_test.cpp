@@ -38,7 +38,7 @@ class CommandsTest : public EditorTest {
  protected:
   // Every command reached through a menu item records its item's name instead of running.
   void RecordMenuCommands() {
-    model::SheetForm& s = sheet();
+    windows::SheetForm& s = sheet();
     for (ui::Menu* m : {&s.New, &s.Open, &s.Save, &s.Printr, &s.Exit, &s.Undo, &s.Redo, &s.Cut, &s.Copy, &s.Paste,
                         &s.SelectAll, &s.Contents})
       m->Click = [this, m] { ran.push_back(m->Name()); };

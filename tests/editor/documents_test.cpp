@@ -32,7 +32,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 using testing_files::ReadFileText;
 using testing_files::WriteFileText;
@@ -71,7 +71,7 @@ class Documents : public ::testing::Test {
  protected:
   void SetUp() override {
     G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     app::ApplySettingDefaults();
     app::WireMainWindow();
     G.InitialScaleWidth = 1200;

@@ -26,7 +26,7 @@ class EditorTest : public view::testing::DefaultView {
     app::WireMainWindow();
     sheet().Base.SetFocus();
   }
-  model::SheetForm& sheet() { return model::Sheet(); }
+  windows::SheetForm& sheet() { return windows::Sheet(); }
   ui::headless::HeadlessPlatform& platform() { return headless_.platform; }
   ui::ToolbarButton& button(int index) { return sheet().tbToolBar.Button(index); }
 };

@@ -44,9 +44,9 @@ class InterruptedModes : public EditingTest {
   // A plate of the given size through the plate-or-bar window and the plate dialog.
   void BuildPlate(const std::string& width, const std::string& height) {
     platform().OnModal("PlateBar",
-                       [](ui::Form& f) { ui::headless::Click(static_cast<model::PlateBarForm&>(f).PlateCmd); });
+                       [](ui::Form& f) { ui::headless::Click(static_cast<dialogs::PlateBarForm&>(f).PlateCmd); });
     platform().OnModal("PlateOptions", [=](ui::Form& f) {
-      auto& d = static_cast<model::PlateOptionsForm&>(f);
+      auto& d = static_cast<dialogs::PlateOptionsForm&>(f);
       ui::headless::Type(d.Text1, "0");
       ui::headless::Type(d.Text2, width);
       ui::headless::Type(d.Text3, height);
@@ -161,15 +161,16 @@ TEST_F(InterruptedModes, AShapeChosenWhilePlacingTakesThePlaceOfTheElementNotYet
   G.AppPath = QUORVANE_DATA_DIR;
   G.Elements[1].Selected = model::False;
   StartPlacing(Plate(100, 50, 0, 0));
-  platform().OnModal("ShapeBar", [](ui::Form& f) { ui::headless::Click(static_cast<model::ShapeBarForm&>(f).WFCmd); });
+  platform().OnModal("ShapeBar",
+                     [](ui::Form& f) { ui::headless::Click(static_cast<dialogs::ShapeBarForm&>(f).WFCmd); });
   platform().OnModal("ListForm", [](ui::Form& f) {
-    auto& list = static_cast<model::ListFormForm&>(f);
+    auto& list = static_cast<dialogs::ListFormForm&>(f);
     ui::headless::SelectItem(list.ShapeList, 0);
     ui::headless::Click(list.Command1);
   });
   platform().OnModal("SectionOptions", [](ui::Form& f) {
     EXPECT_EQ(G.ElementCount, 2);  // the plate being placed is gone, the shape not yet counted
-    ui::headless::Click(static_cast<model::SectionOptionsForm&>(f).Command1);
+    ui::headless::Click(static_cast<dialogs::SectionOptionsForm&>(f).Command1);
   });
   BeginPlaceShape();
   EXPECT_TRUE(platform().PendingScripts().empty());

@@ -30,8 +30,8 @@ class Picks : public EditingTest {
   // The prompt window answers Continue; its prompt text is kept.
   void ContinueIn(const std::string& form) {
     platform().OnModal(form, [this](ui::Form& f) {
-      prompts.push_back(static_cast<model::CasePromptForm&>(f).Prompt.Caption);
-      ui::headless::Click(static_cast<model::CasePromptForm&>(f).cmdContinue);
+      prompts.push_back(static_cast<dialogs::CasePromptForm&>(f).Prompt.Caption);
+      ui::headless::Click(static_cast<dialogs::CasePromptForm&>(f).cmdContinue);
     });
   }
   void ClickFirst() { Click(150, 605); }
@@ -124,7 +124,7 @@ TEST_F(Picks, AClickOnNothingOrAClickInAModePicksNothing) {
 TEST_F(Picks, CancelInThePromptEndsTheCaseAndLaterClicksPickNothing) {
   G.ManualJ = 1;
   platform().OnModal("frmPlate2",
-                     [](ui::Form& f) { ui::headless::Click(static_cast<model::CasePromptForm&>(f).Command1); });
+                     [](ui::Form& f) { ui::headless::Click(static_cast<dialogs::CasePromptForm&>(f).Command1); });
   ClickFirst();
   EXPECT_EQ(G.ManualJ, 0);
   EXPECT_EQ(G.TorsionPickStep, 0);

@@ -238,7 +238,7 @@ TEST_F(UndoTest, UndoAndRedoMarkTheDocumentChanged) {
 
 TEST(ShowTitle, FollowsPathAndModifiedState) {
   ui::headless::ScopedHeadless h;
-  model::ResetSheet();
+  windows::ResetSheet();
   struct Case {
     const char* file;
     model::Bool16 modified;
@@ -251,7 +251,7 @@ TEST(ShowTitle, FollowsPathAndModifiedState) {
     G.FileName = c.file;
     G.Modified = c.modified;
     ShowTitle();
-    EXPECT_EQ(model::Sheet().Caption, c.title);
+    EXPECT_EQ(windows::Sheet().Caption, c.title);
   }
   G = model::Globals{};
 }

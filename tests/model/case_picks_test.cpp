@@ -35,8 +35,8 @@ class CasePicks : public ::testing::Test {
  protected:
   void SetUp() override {
     G = Globals{};
-    ResetSheet();
-    ui::ShowModeless(Sheet());
+    windows::ResetSheet();
+    ui::ShowModeless(windows::Sheet());
     app::WireMainWindow();
     G.UnitStatus = True;
     G.RotAxis = True;
@@ -67,7 +67,7 @@ class CasePicks : public ::testing::Test {
   // A click at the middle of element k's box, through the pixel grid of the drawing area.
   void ClickOn(int k) {
     const ElementRecord& e = G.Elements[k];
-    ui::PictureBox& base = Sheet().Base;
+    ui::PictureBox& base = windows::Sheet().Base;
     const double x = e.PosX + e.Width / 2.0, y = e.PosY + e.Depth / 2.0;
     hl::MouseDown(base, static_cast<int>(std::lround(base.ToPixelX(x))),
                   static_cast<int>(std::lround(base.ToPixelY(y))));
@@ -171,10 +171,10 @@ const std::vector<CaseRun>& Runs() {
 TEST_F(CasePicks, EachCaseFromTheToolsMenuToItsValueAndBack) {
   for (const CaseRun& r : Runs()) {
     SCOPED_TRACE(r.name);
-    SheetForm& s = Sheet();
+    windows::SheetForm& s = windows::Sheet();
     ui::Menu& item = r.torsion ? s.Torsional : s.Warping;
-    const char* setText = r.torsion ? SetTorsionalCaption : SetWarpingCaption;
-    const char* resetText = r.torsion ? ResetTorsionalCaption : ResetWarpingCaption;
+    const char* setText = r.torsion ? windows::SetTorsionalCaption : windows::SetWarpingCaption;
+    const char* resetText = r.torsion ? windows::ResetTorsionalCaption : windows::ResetWarpingCaption;
     auto value = [&] { return r.torsion ? G.SecJ : G.SecCw; };
     const float sum = r.torsion ? JSum : CwSum;
     G.Modified = False;
@@ -237,7 +237,7 @@ TEST_F(CasePicks, CancelBetweenThePicksLeavesTheCaseUnset) {
     if (!r.secondPrompt) continue;
     for (const char* cancel : {"Command1", "Esc"}) {
       SCOPED_TRACE(std::string(r.name) + " " + cancel);
-      ui::Menu& item = r.torsion ? Sheet().Torsional : Sheet().Warping;
+      ui::Menu& item = r.torsion ? windows::Sheet().Torsional : windows::Sheet().Warping;
       h.platform.Messages.clear();
       Choose(item, r.torsion ? "frmSetTorsion" : "frmSetWarping", r.button, r.firstPrompt);
       std::string label;
@@ -250,7 +250,7 @@ TEST_F(CasePicks, CancelBetweenThePicksLeavesTheCaseUnset) {
       // The next click picks nothing: no prompt (none is scripted), no message.
       ClickOn(r.picks[1]);
       EXPECT_TRUE(h.platform.Messages.empty());
-      EXPECT_EQ(item.Caption, r.torsion ? SetTorsionalCaption : SetWarpingCaption);
+      EXPECT_EQ(item.Caption, r.torsion ? windows::SetTorsionalCaption : windows::SetWarpingCaption);
       EXPECT_EQ(r.torsion ? G.SecJ : G.SecCw, r.torsion ? JSum : CwSum);
       // Chosen again, the command opens the chooser (no revert message): here it is left.
       h.platform.OnModal(r.torsion ? "frmSetTorsion" : "frmSetWarping", [](ui::Form& f) { hl::PressEscape(f); });
@@ -263,7 +263,7 @@ TEST_F(CasePicks, CancelBetweenThePicksLeavesTheCaseUnset) {
 }
 
 TEST_F(CasePicks, OneClickServesAWaitingTorsionCaseAndAWaitingWarpingCase) {
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   Choose(s.Torsional, "frmSetTorsion", "pctRectangle", "frmPlate1");
   Choose(s.Warping, "frmSetWarping", "pctWF", "frmWF");
   h.platform.ModalShown.clear();
@@ -279,14 +279,14 @@ TEST_F(CasePicks, OneClickServesAWaitingTorsionCaseAndAWaitingWarpingCase) {
   // F as t1 (20, 300), W as t2 (10, 500): 2 x 310^2 x 480^2 / (480 / 10 + 310 / 20) = 44282880000 / 63.5.
   EXPECT_NEAR(G.SecJ, 44282880000.0 / 63.5, 20);
   EXPECT_NEAR(G.SecCw, 6.08682e12, 1e7);
-  EXPECT_EQ(s.Torsional.Caption, ResetTorsionalCaption);
-  EXPECT_EQ(s.Warping.Caption, ResetWarpingCaption);
+  EXPECT_EQ(s.Torsional.Caption, windows::ResetTorsionalCaption);
+  EXPECT_EQ(s.Warping.Caption, windows::ResetWarpingCaption);
 }
 
 // Esc ends the drawing area's modes, not a case: one waiting for its second pick waits
 // on, and the next pick finishes it.
 TEST_F(CasePicks, EscInTheDrawingAreaKeepsACaseWaitingForItsNextPick) {
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   for (const CaseRun& r : Runs()) {
     if (!r.secondPrompt) continue;
     SCOPED_TRACE(r.name);
@@ -305,7 +305,7 @@ TEST_F(CasePicks, EscInTheDrawingAreaKeepsACaseWaitingForItsNextPick) {
     ASSERT_FALSE(h.platform.Messages.empty());
     EXPECT_EQ(h.platform.Messages.back(),
               r.torsion ? "Torsional Constant Has Been Modified" : "Warping Constant Has Been Modified");
-    EXPECT_EQ(item.Caption, r.torsion ? ResetTorsionalCaption : ResetWarpingCaption);
+    EXPECT_EQ(item.Caption, r.torsion ? windows::ResetTorsionalCaption : windows::ResetWarpingCaption);
     EXPECT_NEAR(r.torsion ? G.SecJ : G.SecCw, r.value, r.value * 2e-5);
     // Back to the sum for the next case.
     item.Click();
@@ -343,7 +343,7 @@ TEST_F(CasePicks, EscLeavesEveryCaseAsItIs) {
 // With a Move under way the Tools command first cancels the Move; the waiting case waits
 // through that cancel, so the command reverts it instead of opening the chooser.
 TEST_F(CasePicks, TheToolsCommandDuringAMoveRevertsAWaitingCase) {
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   for (const CaseRun& r : Runs()) {
     if (!r.secondPrompt) continue;
     SCOPED_TRACE(r.name);
@@ -363,13 +363,13 @@ TEST_F(CasePicks, TheToolsCommandDuringAMoveRevertsAWaitingCase) {
     EXPECT_EQ(h.platform.Messages, std::vector<std::string>{r.torsion ? "Torsional Constant Reverted to Default"
                                                                       : "Warping Constant Reverted to Default"});
     EXPECT_EQ(r.torsion ? G.ManualJ : G.ManualCw, 0);
-    EXPECT_EQ(item.Caption, r.torsion ? SetTorsionalCaption : SetWarpingCaption);
+    EXPECT_EQ(item.Caption, r.torsion ? windows::SetTorsionalCaption : windows::SetWarpingCaption);
     EXPECT_EQ(r.torsion ? G.SecJ : G.SecCw, r.torsion ? JSum : CwSum);
   }
 }
 
 TEST_F(CasePicks, UndoAndRedoInTheMiddleOfThePicksEndTheCase) {
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   for (void (*command)() : {editor::Undo_Click, editor::Redo_Click}) {
     editor::ResetUndoHistory();
     editor::PushUndoState();  // one step back to the same drawing
@@ -382,7 +382,7 @@ TEST_F(CasePicks, UndoAndRedoInTheMiddleOfThePicksEndTheCase) {
     command();
     EXPECT_EQ(h.platform.Messages.size(), 1u);
     EXPECT_EQ(G.ManualJ, 0);
-    EXPECT_EQ(s.Torsional.Caption, SetTorsionalCaption);
+    EXPECT_EQ(s.Torsional.Caption, windows::SetTorsionalCaption);
     h.platform.Messages.clear();
     ClickOn(B);  // picks nothing
     EXPECT_TRUE(h.platform.Messages.empty());
@@ -392,7 +392,7 @@ TEST_F(CasePicks, UndoAndRedoInTheMiddleOfThePicksEndTheCase) {
 }
 
 TEST_F(CasePicks, ANewDocumentInTheMiddleOfThePicksEndsTheCase) {
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   Choose(s.Warping, "frmSetWarping", "pctCrane", "frmCrane");
   std::string label;
   AnswerNext("frmCrane", "cmdContinue", &label);
@@ -401,7 +401,7 @@ TEST_F(CasePicks, ANewDocumentInTheMiddleOfThePicksEndsTheCase) {
   const std::array<ElementRecord, MaxElements + 1> drawing = G.Elements;
   editor::New_Click();
   EXPECT_EQ(G.ManualCw, 0);
-  EXPECT_EQ(s.Warping.Caption, SetWarpingCaption);
+  EXPECT_EQ(s.Warping.Caption, windows::SetWarpingCaption);
   // The same elements drawn again: the channel is no second pick.
   G.Elements = drawing;
   G.ElementCount = Count;
@@ -413,7 +413,7 @@ TEST_F(CasePicks, ANewDocumentInTheMiddleOfThePicksEndsTheCase) {
 }
 
 TEST_F(CasePicks, TheToolsCommandDuringARotationPutsTheTurnedElementsBack) {
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   for (void (*begin)() : {editor::BeginRotate, editor::BeginMirror}) {
     ClickOn(B);  // selects B
     ASSERT_TRUE(G.Elements[B].Selected);

@@ -42,11 +42,11 @@ TEST_F(Extents, OnePlateGivesItsBoxAndCentroid) {
   EXPECT_EQ(G.SecWidth, 200);
   EXPECT_FLOAT_EQ(G.SecXBar, 100);
   EXPECT_FLOAT_EQ(G.SecYBar, 5);
-  EXPECT_EQ(Sheet().Area.Caption, " 2000");
-  EXPECT_EQ(Sheet().d.Caption, " 10");
-  EXPECT_EQ(Sheet().b.Caption, " 200");
-  EXPECT_EQ(Sheet().xBar.Caption, " 100");
-  EXPECT_EQ(Sheet().yBar.Caption, " 5");
+  EXPECT_EQ(windows::Sheet().Area.Caption, " 2000");
+  EXPECT_EQ(windows::Sheet().d.Caption, " 10");
+  EXPECT_EQ(windows::Sheet().b.Caption, " 200");
+  EXPECT_EQ(windows::Sheet().xBar.Caption, " 100");
+  EXPECT_EQ(windows::Sheet().yBar.Caption, " 5");
 }
 
 TEST_F(Extents, AMirroredPlateRunsToTheLeft) {
@@ -136,7 +136,7 @@ TEST_F(Extents, CentroidOfATeeOfTwoPlates) {
   // (1900 x 95 + 2000 x 195) / 3900
   EXPECT_NEAR(G.SecYBar, 146.28205, 1e-4);
   EXPECT_FLOAT_EQ(G.SecXBar, 100);
-  EXPECT_EQ(Sheet().yBar.Caption, " 146.28");
+  EXPECT_EQ(windows::Sheet().yBar.Caption, " 146.28");
 }
 
 TEST_F(Extents, AnEmptyOrAreaLessSectionHasItsCentroidAtTheCorner) {
@@ -145,7 +145,7 @@ TEST_F(Extents, AnEmptyOrAreaLessSectionHasItsCentroidAtTheCorner) {
   EXPECT_EQ(G.YMax, 0);
   EXPECT_EQ(G.SecArea, 0);
   EXPECT_EQ(G.SecXBar, 0);
-  EXPECT_EQ(Sheet().Area.Caption, " 0");
+  EXPECT_EQ(windows::Sheet().Area.Caption, " 0");
   ElementRecord e = Plate(100, 10, 50, 50);
   e.ElemArea = 0;
   Add(e);
@@ -164,7 +164,7 @@ TEST_F(Extents, BadNumbersGiveZeroNotANonNumber) {
   Add(far);
   Run();
   EXPECT_EQ(G.SecArea, 0);
-  EXPECT_EQ(Sheet().Area.Caption, " 0");
+  EXPECT_EQ(windows::Sheet().Area.Caption, " 0");
   EXPECT_TRUE(std::isfinite(G.SecDepth));
   EXPECT_TRUE(std::isfinite(G.SecWidth));
   EXPECT_EQ(G.SecXBar, 0);

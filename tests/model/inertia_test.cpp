@@ -47,13 +47,13 @@ TEST_F(Inertia, OnePlate) {
   EXPECT_FLOAT_EQ(G.SecSy, 6666666.7f / 100);
   EXPECT_NEAR(G.SecRx, std::sqrt(16666.667 / 2000), 1e-5);
   EXPECT_NEAR(G.SecRy, std::sqrt(6666666.7 / 2000), 1e-4);
-  EXPECT_EQ(Sheet().Ix.Caption, " 16666.67");
+  EXPECT_EQ(windows::Sheet().Ix.Caption, " 16666.67");
   // 6666666.5 held as a single; scaled by 100 it is 666666624 in single precision, so
   // the rounding to 2 decimals keeps 6666666.
-  EXPECT_EQ(Sheet().Iy.Caption, " 6666666");
-  EXPECT_EQ(Sheet().Sx.Caption, " 3333.33");
-  EXPECT_EQ(Sheet().rx.Caption, " 2.89");
-  EXPECT_EQ(Sheet().ry.Caption, " 57.74");
+  EXPECT_EQ(windows::Sheet().Iy.Caption, " 6666666");
+  EXPECT_EQ(windows::Sheet().Sx.Caption, " 3333.33");
+  EXPECT_EQ(windows::Sheet().rx.Caption, " 2.89");
+  EXPECT_EQ(windows::Sheet().ry.Caption, " 57.74");
 }
 
 TEST_F(Inertia, AQuarterTurnExchangesTheMoments) {
@@ -109,7 +109,7 @@ TEST_F(Inertia, TwoPlateTee) {
   // The fibre farther from the centroid is the bottom one, 146.28 below.
   EXPECT_NEAR(G.SecSx, 15476089.7 / 146.282051, 0.1);
   EXPECT_NEAR(G.SecSy, 6682500.0 / 100, 0.01);
-  EXPECT_EQ(Sheet().Ix.Caption, " 1.547609E+07");
+  EXPECT_EQ(windows::Sheet().Ix.Caption, " 1.547609E+07");
   // Upside down, the farther fibre is the top one; the same modulus.
   G.Elements[1] = Plate(200, 10, 0, 0);
   G.Elements[2] = Plate(10, 190, 95, 10);
@@ -192,7 +192,8 @@ TEST_F(Inertia, AnEmptySectionShowsZeros) {
   EXPECT_EQ(G.SecPhi, 0);
   EXPECT_EQ(G.SecSx, 0);
   EXPECT_EQ(G.SecRy, 0);
-  for (const ui::Label* l : {&Sheet().Ix, &Sheet().Iy, &Sheet().Sx, &Sheet().Sy, &Sheet().rx, &Sheet().ry})
+  for (const ui::Label* l : {&windows::Sheet().Ix, &windows::Sheet().Iy, &windows::Sheet().Sx, &windows::Sheet().Sy,
+                             &windows::Sheet().rx, &windows::Sheet().ry})
     EXPECT_EQ(l->Caption, " 0");
 }
 
@@ -216,7 +217,8 @@ TEST_F(Inertia, QuantitiesThatCannotBeFormedAreZero) {
   Run();
   for (float v : {G.SecIx, G.SecIy, G.SecIxy, G.SecPhi, G.SecSx, G.SecSy, G.SecRx, G.SecRy})
     EXPECT_TRUE(std::isfinite(v));
-  for (const ui::Label* l : {&Sheet().Ix, &Sheet().Iy, &Sheet().Sx, &Sheet().Sy, &Sheet().rx, &Sheet().ry})
+  for (const ui::Label* l : {&windows::Sheet().Ix, &windows::Sheet().Iy, &windows::Sheet().Sx, &windows::Sheet().Sy,
+                             &windows::Sheet().rx, &windows::Sheet().ry})
     EXPECT_EQ(l->Caption.find_first_of("NIa"), std::string::npos) << l->Caption;
 }
 

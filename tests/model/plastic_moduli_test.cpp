@@ -170,20 +170,20 @@ TEST_F(Plastic, ShowsBothModuliInTheirUnits) {
   G.SIZyTol = 3;
   G.SIPrec = 1;
   ComputePlasticModuli();
-  EXPECT_EQ(Sheet().Zx.Caption, " 5000");
-  EXPECT_EQ(Sheet().Zy.Caption, " 100E3");
+  EXPECT_EQ(windows::Sheet().Zx.Caption, " 5000");
+  EXPECT_EQ(windows::Sheet().Zy.Caption, " 100E3");
   G.UnitStatus = False;
   G.ImpZxTol = 0;
   G.ImpPrec = 3;
   ComputePlasticModuli();
   // 5000 / 25.4^3
-  EXPECT_EQ(Sheet().Zx.Caption, " .305");
+  EXPECT_EQ(windows::Sheet().Zx.Caption, " .305");
 }
 
 TEST_F(Plastic, NothingToHalveGivesZero) {
   ComputePlasticModuli();
   EXPECT_EQ(G.SecZx, 0);
-  EXPECT_EQ(Sheet().Zy.Caption, " 0");
+  EXPECT_EQ(windows::Sheet().Zy.Caption, " 0");
   Add(Plate(100, 0, 0, 0));
   Add(Shape(33, 100, 100, 10, 10));  // a code of no group
   ComputePlasticModuli();
@@ -201,7 +201,7 @@ TEST_F(Plastic, ANonNumberGivesZero) {
   ComputePlasticModuli();
   EXPECT_EQ(G.SecZx, 0);
   EXPECT_EQ(G.SecZy, 0);
-  EXPECT_EQ(Sheet().Zx.Caption, " 0");
+  EXPECT_EQ(windows::Sheet().Zx.Caption, " 0");
   Load({Plate(3e38f, 3e38f, 0, 0)});  // beyond the single range
   ComputePlasticModuli();
   EXPECT_TRUE(std::isfinite(G.SecZx));

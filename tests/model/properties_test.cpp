@@ -25,9 +25,9 @@ class Recalc : public SectionTest {
  protected:
   void SetUp() override {
     SectionTest::SetUp();
-    Sheet().Base.Cls();
+    windows::Sheet().Base.Cls();
   }
-  ui::Canvas& Base() { return Sheet().Base; }
+  ui::Canvas& Base() { return windows::Sheet().Base; }
   // Whether a pixel of `colour` lies within two pixels of the drawing point (x, y): a
   // dotted pen leaves gaps of two pixels along its line.
   bool NearColour(double x, double y, int32_t colour) {
@@ -46,7 +46,7 @@ class Recalc : public SectionTest {
   double Cx() const { return G.XMin + static_cast<double>(G.SecXBar); }
   double Cy() const { return G.YMin + static_cast<double>(G.SecYBar); }
   void ExpectCaptionColours(int32_t x, int32_t y) {
-    SheetForm& s = Sheet();
+    windows::SheetForm& s = windows::Sheet();
     for (const ui::Label* l : {&s.IxL, &s.SxL, &s.rxL, &s.ZxL}) EXPECT_EQ(l->ForeColor, x) << l->Name();
     for (const ui::Label* l : {&s.IyL, &s.SyL, &s.ryL, &s.ZyL}) EXPECT_EQ(l->ForeColor, y) << l->Name();
   }
@@ -59,7 +59,7 @@ TEST_F(Recalc, PrincipalAxesAreDrawnDottedInWholeDegrees) {
   G.ShowPAxis = 1;
   G.ShowCentroid = 1;
   RecalcProperties();
-  EXPECT_EQ(Sheet().Phi.Caption, " 30");
+  EXPECT_EQ(windows::Sheet().Phi.Caption, " 30");
   ExpectCaptionColours(Blue, Red);
   EXPECT_EQ(Base().DrawStyle, ui::DrawStyleSolid);
   // Marks are drawn before the principal pass, about the centroid as drawn: restore
@@ -90,7 +90,7 @@ TEST_F(Recalc, AnAngleJustBelowAFullTurnShowsAsAFullTurn) {
   G.RotAxis = False;
   G.ShowPAxis = 1;
   RecalcProperties();
-  EXPECT_EQ(Sheet().Phi.Caption, " 360");
+  EXPECT_EQ(windows::Sheet().Phi.Caption, " 360");
 }
 
 TEST_F(Recalc, GlobalAxesMarkTheCentroidWithABlueCross) {
@@ -98,12 +98,12 @@ TEST_F(Recalc, GlobalAxesMarkTheCentroidWithABlueCross) {
   G.RotAxis = True;
   G.ShowPAxis = 1;
   G.ShowCentroid = 1;
-  Sheet().Phi.Caption = "old";
-  Sheet().IxL.ForeColor = Blue;
-  Sheet().ZyL.ForeColor = Red;
+  windows::Sheet().Phi.Caption = "old";
+  windows::Sheet().IxL.ForeColor = Blue;
+  windows::Sheet().ZyL.ForeColor = Red;
   RecalcProperties();
   ExpectCaptionColours(Black, Black);
-  EXPECT_EQ(Sheet().Phi.Caption, "old");
+  EXPECT_EQ(windows::Sheet().Phi.Caption, "old");
   const double cx = Cx(), cy = Cy();
   EXPECT_DOUBLE_EQ(cx, 500);
   EXPECT_DOUBLE_EQ(cy, 505);
@@ -124,7 +124,7 @@ TEST_F(Recalc, WithoutMarksThePrincipalPassStillRuns) {
   RecalcProperties();
   EXPECT_EQ(Count(Blue) + Count(Red), 0);
   ExpectCaptionColours(Black, Black);
-  EXPECT_EQ(Sheet().Phi.Caption, " 120");
+  EXPECT_EQ(windows::Sheet().Phi.Caption, " 120");
   // About the principal axes the plate stands upright.
   EXPECT_NEAR(G.SecIx, 10.0 * 8e6 / 12, 10);
   EXPECT_NEAR(G.SecIy, 200.0 * 1000 / 12, 10);
@@ -166,13 +166,13 @@ TEST_F(Recalc, AnAngleAndItsMirrorImageAboutTheirPrincipalAxes) {
   RecalcProperties();
   EXPECT_NEAR(G.SecIx, 6452023.8, 6.5);
   EXPECT_NEAR(G.SecIy, 1150476.2, 1.2);
-  EXPECT_EQ(Sheet().Phi.Caption, " 24");
+  EXPECT_EQ(windows::Sheet().Phi.Caption, " 24");
   const float zx = G.SecZx, zy = G.SecZy;
   G.Elements[1].MirrorSign = -1;
   RecalcProperties();
   EXPECT_NEAR(G.SecIx, 6452023.8, 6.5);
   EXPECT_NEAR(G.SecIy, 1150476.2, 1.2);
-  EXPECT_EQ(Sheet().Phi.Caption, " 336");
+  EXPECT_EQ(windows::Sheet().Phi.Caption, " 336");
   EXPECT_NEAR(G.SecZx, zx, zx * 1e-5);
   EXPECT_NEAR(G.SecZy, zy, zy * 1e-5);
 }
@@ -185,7 +185,7 @@ TEST_F(Recalc, FillsTheWholePanel) {
   G.SIPrec = 0;
   G.RotAxis = True;
   RecalcProperties();
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   EXPECT_EQ(s.Area.Caption, " 3900");
   EXPECT_EQ(s.d.Caption, " 200");
   EXPECT_EQ(s.b.Caption, " 200");
@@ -207,8 +207,8 @@ TEST_F(Recalc, AnEmptySectionShowsZerosAndMarksTheOrigin) {
   G.ShowCentroid = 1;
   G.RotAxis = False;
   RecalcProperties();
-  for (const auto& row : Sheet().ResultRows()) {
-    if (row.Value == &Sheet().Phi) continue;
+  for (const auto& row : windows::Sheet().ResultRows()) {
+    if (row.Value == &windows::Sheet().Phi) continue;
     EXPECT_EQ(row.Value->Caption, " 0") << row.Value->Name();
   }
   // The upright stroke of the cross at (0, 0), on the bottom-left edge of the drawing.
@@ -229,7 +229,7 @@ TEST_F(Recalc, NoQuantityIsEverANonNumber) {
     for (float v : {G.SecArea, G.SecDepth, G.SecWidth, G.SecXBar, G.SecYBar, G.SecIx, G.SecIy, G.SecIxy, G.SecSx,
                     G.SecSy, G.SecRx, G.SecRy, G.SecZx, G.SecZy, G.SecJ, G.SecCw, G.SecPhi})
       EXPECT_TRUE(std::isfinite(v));
-    for (const auto& row : Sheet().ResultRows()) {
+    for (const auto& row : windows::Sheet().ResultRows()) {
       EXPECT_EQ(row.Value->Caption.find_first_of("aInN"), std::string::npos) << row.Value->Name();
     }
     EXPECT_EQ(G.Elements[1].PosX, 0);

@@ -78,7 +78,7 @@ TEST_F(ResultDisplay, FollowsTheUnitsExponentAndDecimalsOfItsOwnRow) {
 }
 
 TEST_F(ResultDisplay, WritesEachPropertyIntoItsOwnLabel) {
-  SheetForm& s = Sheet();
+  windows::SheetForm& s = windows::Sheet();
   const ui::Label* labels[] = {&s.Area, &s.d,  &s.b,  &s.xBar, &s.yBar, &s.Ix, &s.Sx, &s.Zx,
                                &s.Iy,   &s.Sy, &s.Zy, &s.rx,   &s.ry,   &s.J,  &s.Cw};
   for (int k = 0; k < 15; ++k) ShowResult(static_cast<ResultItem>(k), static_cast<float>(k + 1));
@@ -88,11 +88,11 @@ TEST_F(ResultDisplay, WritesEachPropertyIntoItsOwnLabel) {
 TEST_F(ResultDisplay, NeverShowsANonNumber) {
   G.SIIxTol = -40;  // shown as -30; 1e10 / 1e-30 still lies beyond the single range
   ShowResult(ResultItem::Ix, 1e10f);
-  EXPECT_EQ(Sheet().Ix.Caption, " 0E-30");
+  EXPECT_EQ(windows::Sheet().Ix.Caption, " 0E-30");
   ShowResult(ResultItem::Iy, std::numeric_limits<float>::quiet_NaN());
-  EXPECT_EQ(Sheet().Iy.Caption, " 0");
+  EXPECT_EQ(windows::Sheet().Iy.Caption, " 0");
   ShowResult(ResultItem::Sx, std::numeric_limits<float>::infinity());
-  EXPECT_EQ(Sheet().Sx.Caption, " 0");
+  EXPECT_EQ(windows::Sheet().Sx.Caption, " 0");
 }
 
 TEST_F(ResultDisplay, ShowsExponentsBeyondTheirBoundAsTheBound) {

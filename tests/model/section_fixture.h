@@ -88,7 +88,7 @@ class SectionTest : public ::testing::Test {
  protected:
   void SetUp() override {
     G = Globals{};
-    ResetSheet();
+    windows::ResetSheet();
     G.UnitStatus = True;
     G.RotAxis = True;
     G.SIPrec = 2;

@@ -98,7 +98,7 @@ struct Worst {
 // about the global axes; its record in `row`.
 bool PlaceShippedRow(const char* file, const std::string& name, ShapeRecord& row) {
   G = Globals{};
-  ResetSheet();
+  windows::ResetSheet();
   G.UnitStatus = True;
   G.RotAxis = True;
   if (!LoadShapeFile(std::string(QUORVANE_DATA_DIR) + "Shapes/" + file)) return false;
@@ -175,7 +175,7 @@ class ShapeProperties : public ::testing::TestWithParam<const char*> {};
 TEST_P(ShapeProperties, OneElementGivesTheRowsOwnProperties) {
   ui::headless::ScopedHeadless h;
   G = Globals{};
-  ResetSheet();
+  windows::ResetSheet();
   G.UnitStatus = True;
   G.RotAxis = True;  // about the global axes: the element's own x and y at angle 0
   ASSERT_TRUE(LoadShapeFile(std::string(QUORVANE_DATA_DIR) + "Shapes/" + GetParam()));

@@ -39,8 +39,8 @@ TEST_F(TorsionWarping, WithoutACaseTheOwnValuesAreSummed) {
   ShowWarpingConstant();
   EXPECT_EQ(G.SecJ, 3000.75f);
   EXPECT_EQ(G.SecCw, 5e9f);
-  EXPECT_EQ(Sheet().J.Caption, " 3000.75");
-  EXPECT_EQ(Sheet().Cw.Caption, " 5E+09");
+  EXPECT_EQ(windows::Sheet().J.Caption, " 3000.75");
+  EXPECT_EQ(windows::Sheet().Cw.Caption, " 5E+09");
 }
 
 TEST_F(TorsionWarping, TorsionCasesOnceTheirPicksAreComplete) {
@@ -70,7 +70,7 @@ TEST_F(TorsionWarping, TorsionCasesOnceTheirPicksAreComplete) {
   G.SIJTol = 6;
   G.SIPrec = 4;
   ShowTorsionConstant();
-  EXPECT_EQ(Sheet().J.Caption, " 138.24E6");
+  EXPECT_EQ(windows::Sheet().J.Caption, " 138.24E6");
   Pick(G.TorsionPicks[1], 40, 40);
   ShowTorsionConstant();
   EXPECT_EQ(G.SecJ, 0);
@@ -151,8 +151,8 @@ TEST_F(TorsionWarping, InchesDivideByTheFourthAndSixthPowers) {
   G.Elements[2].ElemCw = 268535866.0f;
   ShowTorsionConstant();
   ShowWarpingConstant();
-  EXPECT_EQ(Sheet().J.Caption, " 1");
-  EXPECT_EQ(Sheet().Cw.Caption, " 2");
+  EXPECT_EQ(windows::Sheet().J.Caption, " 1");
+  EXPECT_EQ(windows::Sheet().Cw.Caption, " 2");
 }
 
 TEST_F(TorsionWarping, DegeneratePicksGiveZeroAndNoCrash) {
@@ -162,7 +162,7 @@ TEST_F(TorsionWarping, DegeneratePicksGiveZeroAndNoCrash) {
   Pick(G.TorsionPicks[2], 0, 300);
   ShowTorsionConstant();
   EXPECT_EQ(G.SecJ, 0);
-  EXPECT_EQ(Sheet().J.Caption, " 0");
+  EXPECT_EQ(windows::Sheet().J.Caption, " 0");
   G.WarpPickStep = 2;
   G.WarpPicks[1] = ElementRecord{};
   G.WarpPicks[2] = ElementRecord{};
@@ -170,7 +170,7 @@ TEST_F(TorsionWarping, DegeneratePicksGiveZeroAndNoCrash) {
     G.ManualCw = c;
     ShowWarpingConstant();
     EXPECT_EQ(G.SecCw, 0) << c;
-    EXPECT_EQ(Sheet().Cw.Caption, " 0") << c;
+    EXPECT_EQ(windows::Sheet().Cw.Caption, " 0") << c;
   }
   // The channel case still reports its e0, which cannot be formed either.
   ASSERT_EQ(h.platform.Messages.size(), 1u);

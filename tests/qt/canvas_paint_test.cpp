@@ -30,7 +30,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 // Empty when the two images show the same pixels outside `covered`; else how they differ.
 std::string Difference(const QImage& shown, const QImage& expected, const QRegion& covered = {}) {

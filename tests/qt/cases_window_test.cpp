@@ -25,7 +25,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 model::ElementRecord Plate(float w, float d, int32_t x, int32_t y) {
   model::ElementRecord e;

@@ -28,7 +28,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 class CommandsWindowTest : public qt_testing::StartedWindowTest {
  protected:
@@ -254,7 +254,7 @@ TEST_F(CommandsWindowTest, CopyAndPasteThroughTheSystemClipboard) {
 }
 
 TEST_F(CommandsWindowTest, EachKeyInTheDrawingAreaRunsItsCommandOnce) {
-  model::SheetForm& s = Sheet();
+  windows::SheetForm& s = Sheet();
   std::map<std::string, int> runs;
   for (ui::Menu* m : {&s.New, &s.Open, &s.Save, &s.Printr, &s.Exit, &s.Undo, &s.Redo, &s.Cut, &s.Copy, &s.Paste,
                       &s.SelectAll, &s.Contents}) {

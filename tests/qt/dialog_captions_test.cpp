@@ -43,7 +43,7 @@ class DialogCaptionsTest : public ::testing::Test {
 
 TEST_F(DialogCaptionsTest, TheSizeAndAngleCaptionsOfThePlacingDialogsShowWhole) {
   {
-    model::PlateOptionsForm plate;
+    dialogs::PlateOptionsForm plate;
     plate.EnsureLoaded();
     plate.Label2.Caption = "Width (mm)";
     plate.Label3.Caption = "Height (mm)";
@@ -52,11 +52,11 @@ TEST_F(DialogCaptionsTest, TheSizeAndAngleCaptionsOfThePlacingDialogsShowWhole) 
   {
     ui::Form opener("Opener");
     ui::ListBox shapes{opener, "List1"};
-    model::SectionOptionsForm section(shapes, 1);
+    dialogs::SectionOptionsForm section(shapes, 1);
     ExpectCaptionsFit(section);
   }
   {
-    model::BarOptionsForm bar;
+    dialogs::BarOptionsForm bar;
     bar.EnsureLoaded();
     bar.Label1.Caption = "Diameter (mm)";
     ExpectCaptionsFit(bar);

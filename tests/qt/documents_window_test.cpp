@@ -29,7 +29,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 class DocumentsWindowTest : public qt_testing::StartedWindowTest {
  protected:
@@ -37,7 +37,7 @@ class DocumentsWindowTest : public qt_testing::StartedWindowTest {
   std::vector<std::string> Shown() {
     qt.platform.SyncAll();
     std::vector<std::string> rows;
-    for (const model::ResultRow& r : Sheet().ResultRows())
+    for (const windows::ResultRow& r : Sheet().ResultRows())
       rows.push_back(r.Caption->Caption + r.Value->Caption + r.Unit->Caption + (r.Value->Visible ? "" : " hidden"));
     return rows;
   }

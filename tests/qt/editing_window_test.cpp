@@ -29,7 +29,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 class EditingWindowTest : public qt_testing::StartedWindowTest {
  protected:
@@ -70,9 +70,9 @@ TEST_F(EditingWindowTest, APlateIsBuiltPlacedMovedTurnedAndTheTurnUndone) {
   G.OLapStatus = 1;
   // The plate window, then the plate dialog: 200 wide, 12 high.
   QTimer::singleShot(0, [&] {
-    model::PlateBarForm& bar = ActiveForm<model::PlateBarForm>();
+    dialogs::PlateBarForm& bar = ActiveForm<dialogs::PlateBarForm>();
     QTimer::singleShot(0, [&] {
-      model::PlateOptionsForm& dlg = ActiveForm<model::PlateOptionsForm>();
+      dialogs::PlateOptionsForm& dlg = ActiveForm<dialogs::PlateOptionsForm>();
       ui::qt::FormWindow* w = qt.platform.WindowOf(dlg);
       for (auto [box, text] : {std::pair{&dlg.Text2, "200"}, std::pair{&dlg.Text3, "12"}}) {
         auto* edit = qobject_cast<QLineEdit*>(w->WidgetOf(box));

@@ -31,7 +31,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 class ElementWindows : public qt_testing::StartedWindowTest {
  protected:
@@ -95,9 +95,9 @@ class ElementWindows : public qt_testing::StartedWindowTest {
 };
 
 TEST_F(ElementWindows, APlateGoesToThePointTypedRightAfterItsDialog) {
-  Toolbar("Bar", {[&] { Press(Modal<model::PlateBarForm>(), Modal<model::PlateBarForm>().PlateCmd); },
+  Toolbar("Bar", {[&] { Press(Modal<dialogs::PlateBarForm>(), Modal<dialogs::PlateBarForm>().PlateCmd); },
                   [&] {
-                    auto& d = Modal<model::PlateOptionsForm>();
+                    auto& d = Modal<dialogs::PlateOptionsForm>();
                     TypeInto(d, d.Text2, "300");
                     TypeInto(d, d.Text3, "20");
                     Press(d, d.Command1);
@@ -109,9 +109,9 @@ TEST_F(ElementWindows, APlateGoesToThePointTypedRightAfterItsDialog) {
 }
 
 TEST_F(ElementWindows, ABarGoesToThePointTypedRightAfterItsDialog) {
-  Toolbar("Bar", {[&] { Press(Modal<model::PlateBarForm>(), Modal<model::PlateBarForm>().BarCmd); },
+  Toolbar("Bar", {[&] { Press(Modal<dialogs::PlateBarForm>(), Modal<dialogs::PlateBarForm>().BarCmd); },
                   [&] {
-                    auto& d = Modal<model::BarOptionsForm>();
+                    auto& d = Modal<dialogs::BarOptionsForm>();
                     TypeInto(d, d.Text1, "20");
                     Press(d, d.Command1);
                   }});
@@ -121,15 +121,15 @@ TEST_F(ElementWindows, ABarGoesToThePointTypedRightAfterItsDialog) {
 }
 
 TEST_F(ElementWindows, AShapeGoesToThePointTypedRightAfterTheListWindow) {
-  Toolbar("Shape", {[&] { Press(Modal<model::ShapeBarForm>(), Modal<model::ShapeBarForm>().WFCmd); },
+  Toolbar("Shape", {[&] { Press(Modal<dialogs::ShapeBarForm>(), Modal<dialogs::ShapeBarForm>().WFCmd); },
                     [&] {
-                      auto& list = Modal<model::ListFormForm>();
+                      auto& list = Modal<dialogs::ListFormForm>();
                       auto* items = qobject_cast<QListWidget*>(WidgetIn(list, list.ShapeList));
                       items->setCurrentRow(0);
                       Press(list, list.Command1);
                     },
                     [&] {
-                      auto& d = Modal<model::SectionOptionsForm>();
+                      auto& d = Modal<dialogs::SectionOptionsForm>();
                       Press(d, d.Command1);
                     }});
   TypeAtOnce("2.5,307");
@@ -137,9 +137,9 @@ TEST_F(ElementWindows, AShapeGoesToThePointTypedRightAfterTheListWindow) {
 }
 
 TEST_F(ElementWindows, CancelInThePlateDialogAlsoLeavesTheFocusInTheEntryBox) {
-  Toolbar("Bar", {[&] { Press(Modal<model::PlateBarForm>(), Modal<model::PlateBarForm>().PlateCmd); },
+  Toolbar("Bar", {[&] { Press(Modal<dialogs::PlateBarForm>(), Modal<dialogs::PlateBarForm>().PlateCmd); },
                   [&] {
-                    auto& d = Modal<model::PlateOptionsForm>();
+                    auto& d = Modal<dialogs::PlateOptionsForm>();
                     Press(d, d.Command2);
                   }});
   QApplication::processEvents();
@@ -153,9 +153,9 @@ TEST_F(ElementWindows, CancelInThePlateDialogAlsoLeavesTheFocusInTheEntryBox) {
 TEST_F(ElementWindows, ThePlateDialogReadsTheLocalesDecimalComma) {
   const QLocale before;
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  Toolbar("Bar", {[&] { Press(Modal<model::PlateBarForm>(), Modal<model::PlateBarForm>().PlateCmd); },
+  Toolbar("Bar", {[&] { Press(Modal<dialogs::PlateBarForm>(), Modal<dialogs::PlateBarForm>().PlateCmd); },
                   [&] {
-                    auto& d = Modal<model::PlateOptionsForm>();
+                    auto& d = Modal<dialogs::PlateOptionsForm>();
                     TypeInto(d, d.Text2, "300,5");
                     TypeInto(d, d.Text3, "20.5");
                     Press(d, d.Command1);

@@ -18,7 +18,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 model::ElementRecord Plate(float W, float D, int32_t x, int32_t y) {
   model::ElementRecord e = model::testing::Plate(W, D, x, y);

@@ -36,8 +36,8 @@
 namespace {
 
 using model::G;
-using model::Sheet;
 using model::testing::Plate;
+using windows::Sheet;
 
 class InterruptionsWindowTest : public qt_testing::StartedWindowTest {
  protected:
@@ -175,9 +175,9 @@ TEST_F(InterruptionsWindowTest, AShapeInsertionCancelledAfterAResizeLeavesTheSec
     const std::string name = w->form()->Name();
     shown.push_back(name);
     if (name == "ShapeBar") {
-      QTest::mouseClick(w->WidgetOf(&static_cast<model::ShapeBarForm*>(w->form())->WFCmd), Qt::LeftButton);
+      QTest::mouseClick(w->WidgetOf(&static_cast<dialogs::ShapeBarForm*>(w->form())->WFCmd), Qt::LeftButton);
     } else if (name == "ListForm") {
-      auto* list = static_cast<model::ListFormForm*>(w->form());
+      auto* list = static_cast<dialogs::ListFormForm*>(w->form());
       list->ShapeList.ListIndex = 0;
       qt.platform.SyncAll();
       QTest::mouseClick(w->WidgetOf(&list->Command1), Qt::LeftButton);
@@ -186,7 +186,7 @@ TEST_F(InterruptionsWindowTest, AShapeInsertionCancelledAfterAResizeLeavesTheSec
       qt.platform.SyncAll();
       areaWhileOpen = ShownText(Sheet().Area);
       erasedPixelWhileOpen = PixelAt(150, 450);
-      QTest::mouseClick(w->WidgetOf(&static_cast<model::SectionOptionsForm*>(w->form())->Command2), Qt::LeftButton);
+      QTest::mouseClick(w->WidgetOf(&static_cast<dialogs::SectionOptionsForm*>(w->form())->Command2), Qt::LeftButton);
     }
   });
   Toolbar("Shape");

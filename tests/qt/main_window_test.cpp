@@ -22,14 +22,14 @@
 
 namespace {
 
-using model::Sheet;
-using model::SheetForm;
+using windows::Sheet;
+using windows::SheetForm;
 
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
     model::G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     SheetForm& s = Sheet();
     s.Resize = view::Form_Resize;
     ui::ShowModeless(s);

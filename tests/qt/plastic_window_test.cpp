@@ -19,7 +19,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 using PlasticWindowTest = qt_testing::StartedWindowTest;
 

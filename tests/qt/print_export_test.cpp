@@ -34,7 +34,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 using testing_files::ReadFileText;
 

@@ -26,7 +26,7 @@
 namespace {
 
 using model::G;
-using model::Sheet;
+using windows::Sheet;
 
 class SettingsSession : public ::testing::Test {
  protected:
@@ -42,7 +42,7 @@ class SettingsSession : public ::testing::Test {
   // A program run: fresh state with one 254 x 127 mm plate (10 x 5 in), started by showing the window.
   void Start() {
     G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     G.Elements[1] = model::testing::Plate(254, 127, 100, 100);
     G.ElementCount = 1;
     app::WireMainWindow();
@@ -67,7 +67,7 @@ class SettingsSession : public ::testing::Test {
 TEST_F(SettingsSession, InchesChosenInSettingsShowInThePanelAndStaySetForTheNextStart) {
   Start();
   ASSERT_NE(window(), nullptr);
-  model::SheetForm& s = Sheet();
+  windows::SheetForm& s = Sheet();
   EXPECT_EQ(shown(s.AunitL), "mm");
   EXPECT_EQ(shown(s.Area), " 32258");
   EXPECT_EQ(shown(s.b), " 254");
@@ -116,7 +116,7 @@ TEST_F(SettingsSession, InchesChosenInSettingsShowInThePanelAndStaySetForTheNext
 TEST_F(SettingsSession, MinusOneDecimalsRoundThePanelToTens) {
   Start();
   ASSERT_NE(window(), nullptr);
-  model::SheetForm& s = Sheet();
+  windows::SheetForm& s = Sheet();
   ASSERT_EQ(shown(s.Area), " 32258");
 
   QTimer::singleShot(0, [this] {

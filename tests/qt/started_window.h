@@ -67,17 +67,17 @@ class StartedWindowTest : public ::testing::Test {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QSettings("Quorvane", "Quorvane").setValue("Settings/SplashRead", "0");
     model::G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     app::WireMainWindow();
-    ui::ShowModeless(model::Sheet());  // start-up, through the main window's Load
+    ui::ShowModeless(windows::Sheet());  // start-up, through the main window's Load
     QApplication::processEvents();
   }
   void TearDown() override {
     model::G.Modified = model::False;  // closes without the discard question
-    model::Sheet().Unload();
+    windows::Sheet().Unload();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   }
-  ui::qt::FormWindow* window() { return qt.platform.WindowOf(model::Sheet()); }
+  ui::qt::FormWindow* window() { return qt.platform.WindowOf(windows::Sheet()); }
   QAction* MenuAction(const QString& text) { return FindMenuItem(window(), text); }
   // The toolbar button `key` pressed, as a click on it does, and its events run.
   void PressToolbarButton(const char* key) {
@@ -102,7 +102,7 @@ class StartedWindowTest : public ::testing::Test {
   // The drawing area widget's pixel for a drawing position: the design's rounding onto the
   // inner pixels, inside the 2-pixel frame.
   QPoint PixelOf(double x, double y) {
-    const ui::PictureBox& base = model::Sheet().Base;
+    const ui::PictureBox& base = windows::Sheet().Base;
     return {static_cast<int>(std::floor(base.ToPixelX(x) + 0.5)) + 2,
             static_cast<int>(std::floor(base.ToPixelY(y) + 0.5)) + 2};
   }

@@ -51,7 +51,7 @@ inline Listing List(const shapes::Outline& o) {
 class ShapeTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    model::ResetSheet();
+    windows::ResetSheet();
     model::G = model::Globals{};
     model::G.ElementCount = 1;
   }

@@ -19,7 +19,7 @@ namespace drawtest {
 // The main window's drawing area, w by h pixels inside its frame, cleared to white, with
 // the user scale given.
 inline ui::PictureBox& DrawingArea(int w, int h, float left, float top, float width, float height) {
-  ui::PictureBox& base = model::Sheet().Base;
+  ui::PictureBox& base = windows::Sheet().Base;
   base.Width = static_cast<float>((w + 4) * ui::TwipsPerPixel);
   base.Height = static_cast<float>((h + 4) * ui::TwipsPerPixel);
   base.BackColor = model::White;

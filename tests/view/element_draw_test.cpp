@@ -24,7 +24,7 @@ using model::G;
 class Dispatch : public ::testing::Test {
  protected:
   void SetUp() override {
-    model::ResetSheet();
+    windows::ResetSheet();
     G = model::Globals{};
   }
   // Appends an element and returns its index.
@@ -135,7 +135,7 @@ TEST_F(Dispatch, UnselectedElementLeavesThePenAlone) {
   const int i = Add(50, 20, 10);
   Recorder rec;
   DrawElement(0, 0, i, 0);
-  EXPECT_EQ(model::Sheet().Base.DrawWidth, 3);
+  EXPECT_EQ(windows::Sheet().Base.DrawWidth, 3);
 }
 
 TEST_F(Dispatch, CircularHollowSectionAndBar) {

@@ -52,12 +52,12 @@ TEST_F(GridAndAxes, AViewBeyondABillionUnitsOrNotFiniteHasNoGridAndNoAxes) {
   for (const auto& v : views) {
     SetUp();
     Base().SetScale(v.left, v.top, v.width, v.height);
-    model::Sheet().XaxisL.Left = 7;
+    windows::Sheet().XaxisL.Left = 7;
     DrawGrid();
     DrawAxes();
     EXPECT_TRUE(PixelsOf(Base(), model::Blue).empty()) << v.left << " " << v.top << " " << v.width << " " << v.height;
     EXPECT_TRUE(PixelsOf(Base(), model::Black).empty()) << v.left << " " << v.top << " " << v.width << " " << v.height;
-    EXPECT_FLOAT_EQ(model::Sheet().XaxisL.Left, 7);
+    EXPECT_FLOAT_EQ(windows::Sheet().XaxisL.Left, 7);
   }
   // A billion units is still a view.
   SetUp();
@@ -90,7 +90,7 @@ TEST_F(GridAndAxes, AGridWhoseDotsWouldLieCloserThanTwoPixelsIsNotDrawn) {
 }
 
 TEST_F(GridAndAxes, GlobalAxesGlyphSitsAtItsOrigin) {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   DrawAxes();
   // Origin (65, 100): dotted black lines up to (65, 200) and right to (165, 100).
   const std::set<Pixel> black = PixelsOf(Base(), model::Black);
@@ -111,7 +111,7 @@ TEST_F(GridAndAxes, GlobalAxesGlyphSitsAtItsOrigin) {
 }
 
 TEST_F(GridAndAxes, PrincipalModeAddsTheTiltedSymbolAndItsLabels) {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   G.RotAxis = model::False;
   DrawAxes();
   EXPECT_FALSE(sheet.XaxisL.Visible);
@@ -138,11 +138,11 @@ TEST_F(GridAndAxes, ZoomedGlyphScalesWithZoomScale) {
   DrawAxes();
   // Origin (300 + 32.5, 250 + 50) = (332.5, 300): column 65, row 900 again.
   EXPECT_EQ(Base().PixelAt(65, 900), model::Black);
-  EXPECT_FLOAT_EQ(model::Sheet().YaxisL.Left, 332.5f - 12.5f);
+  EXPECT_FLOAT_EQ(windows::Sheet().YaxisL.Left, 332.5f - 12.5f);
 }
 
 TEST_F(GridAndAxes, HiddenGlyphLeavesLabelsAsTheyWere) {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   G.ShowXY = 0;
   sheet.XaxisL.Visible = false;
   sheet.XaxisL.Left = 7;
@@ -153,7 +153,7 @@ TEST_F(GridAndAxes, HiddenGlyphLeavesLabelsAsTheyWere) {
 }
 
 TEST_F(GridAndAxes, RedrawSetsPasteFromTheClipboardText) {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   headless_.platform.Clipboard = "Shape::,PL 200x 12#";
   RedrawDrawing();
   EXPECT_TRUE(sheet.Paste.Enabled);

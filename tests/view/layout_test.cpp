@@ -12,17 +12,17 @@ namespace {
 class LayoutTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    model::ResetSheet();
+    windows::ResetSheet();
     model::G = model::Globals{};
   }
   // The redraw ends every resize: it clears the drawing area, so a dot left there beforehand
   // tells whether it ran.
   void MarkDrawingArea() {
-    model::Sheet().Base.ScaleMode = ui::ScaleModes::Pixel;
-    model::Sheet().Base.PSet(1, 1, model::Red);
-    model::Sheet().Base.ScaleMode = ui::ScaleModes::User;
+    windows::Sheet().Base.ScaleMode = ui::ScaleModes::Pixel;
+    windows::Sheet().Base.PSet(1, 1, model::Red);
+    windows::Sheet().Base.ScaleMode = ui::ScaleModes::User;
   }
-  bool Redrawn() { return model::Sheet().Base.PixelAt(1, 1) != model::Red; }
+  bool Redrawn() { return windows::Sheet().Base.PixelAt(1, 1) != model::Red; }
   ui::headless::ScopedHeadless h;
 };
 
@@ -37,7 +37,7 @@ TEST(SeparatorCount, RoundsHalvesToEven) {
 }
 
 TEST_F(LayoutTest, AppliesTheRulesToTheOuterSize) {
-  model::SheetForm& s = model::Sheet();
+  windows::SheetForm& s = windows::Sheet();
   s.Width = 19200;
   s.Height = 12000;
   MarkDrawingArea();
@@ -57,7 +57,7 @@ TEST_F(LayoutTest, AppliesTheRulesToTheOuterSize) {
 }
 
 TEST_F(LayoutTest, EachTestIsStrictAndAFailedTestKeepsTheControl) {
-  model::SheetForm& s = model::Sheet();
+  windows::SheetForm& s = windows::Sheet();
   s.Width = 12500;
   s.Height = 9500;
   Form_Resize();
@@ -88,7 +88,7 @@ TEST_F(LayoutTest, EachTestIsStrictAndAFailedTestKeepsTheControl) {
 }
 
 TEST_F(LayoutTest, AMinimisedWindowOnlyRedraws) {
-  model::SheetForm& s = model::Sheet();
+  windows::SheetForm& s = windows::Sheet();
   s.WindowState = ui::WindowMinimized;
   s.Width = 19200;
   s.Height = 12000;
@@ -102,7 +102,7 @@ TEST_F(LayoutTest, AMinimisedWindowOnlyRedraws) {
 }
 
 TEST_F(LayoutTest, DrawsBlueSeparatorsEvery355TwipsWithoutClearing) {
-  model::SheetForm& s = model::Sheet();
+  windows::SheetForm& s = windows::Sheet();
   s.Width = 12500;
   s.Height = 9500;  // panel 8325 twips: 555 pixels, 551 inside, 8265 twips: 23 lines
   s.CalcBox.SetPixel(5, 5, model::Red);

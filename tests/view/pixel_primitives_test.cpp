@@ -21,7 +21,7 @@ using model::G;
 class PixelPrimitives : public ::testing::Test {
  protected:
   void SetUp() override {
-    model::ResetSheet();
+    windows::ResetSheet();
     G = model::Globals{};
   }
   ui::headless::ScopedHeadless headless_;

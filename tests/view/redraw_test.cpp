@@ -52,19 +52,19 @@ TEST_F(Redraw, DrawsEveryElementInBlackAndRecalculates) {
   EXPECT_EQ(Base().PixelAt(710, 440), model::White);  // inside a plate
   EXPECT_FALSE(G.IsRedrawing);
   EXPECT_FLOAT_EQ(G.SecArea, 40000);
-  EXPECT_EQ(model::Sheet().Area.Caption, " 40000");
+  EXPECT_EQ(windows::Sheet().Area.Caption, " 40000");
 }
 
 TEST_F(Redraw, WithNoElementsTheResultsPanelKeepsWhatItShowed) {
-  model::Sheet().Area.Caption = " 123";
+  windows::Sheet().Area.Caption = " 123";
   G.SecArea = 123;
   RedrawDrawing();
-  EXPECT_EQ(model::Sheet().Area.Caption, " 123");
+  EXPECT_EQ(windows::Sheet().Area.Caption, " 123");
   EXPECT_FLOAT_EQ(G.SecArea, 123);
 }
 
 TEST_F(Redraw, OnlyEverEnablesCutAndCopy) {
-  model::SheetForm& sheet = model::Sheet();
+  windows::SheetForm& sheet = windows::Sheet();
   AddPlate(600, 500);
   sheet.Cut.Enabled = sheet.Copy.Enabled = false;  // as a command that deselects leaves them
   RedrawDrawing();
@@ -113,11 +113,11 @@ TEST_F(Redraw, ACountBeyondTheArrayDrawsTheFiftyElements) {
     for (int i = 1; i < model::MaxElements; ++i) AddPlate(10, 20);
     AddPlate(610, 510);  // the fiftieth, off the grid
     G.ElementCount = count;
-    model::Sheet().Cut.Enabled = false;  // as a command that deselects leaves it
+    windows::Sheet().Cut.Enabled = false;  // as a command that deselects leaves it
     RedrawDrawing();
     EXPECT_EQ(Base().PixelAt(10, 980), model::Black) << count;  // the first plate's corner
     EXPECT_EQ(Base().PixelAt(610, 490), model::Black) << count;
-    EXPECT_FALSE(model::Sheet().Cut.Enabled) << count;
+    EXPECT_FALSE(windows::Sheet().Cut.Enabled) << count;
   }
 }
 
@@ -151,7 +151,7 @@ TEST_F(RedrawDuringAMessage, WaitsForTheRecalculationAndThenRunsOnce) {
     deepest = std::max(deepest, open);
     anglesWhileOpen.emplace_back(G.Elements[1].Angle, G.Elements[2].Angle);
     if (resized++ == 0) {
-      model::Sheet().Width += 600;  // the user widens the window behind the box
+      windows::Sheet().Width += 600;  // the user widens the window behind the box
       Form_Resize();
     }
     --open;
@@ -175,7 +175,7 @@ TEST_F(RedrawDuringAMessage, WaitsForTheRecalculationAndThenRunsOnce) {
   EXPECT_FALSE(G.RedrawRunning);
   EXPECT_FALSE(G.RedrawRequested);
   // The layout of the resize took effect at once.
-  EXPECT_FLOAT_EQ(model::Sheet().Base.Width, model::Sheet().Width - 2700);
+  EXPECT_FLOAT_EQ(windows::Sheet().Base.Width, windows::Sheet().Width - 2700);
 }
 
 // A recalculation asked for directly (Undo, Cut) while one runs does nothing: the running

@@ -15,7 +15,7 @@ class DefaultView : public ::testing::Test {
  protected:
   void SetUp() override {
     model::G = model::Globals{};
-    model::ResetSheet();
+    windows::ResetSheet();
     model::G.ZoomScale = 1;
     model::G.GridSpacing = 100;
     model::G.ShowGrid = 1;
@@ -23,7 +23,7 @@ class DefaultView : public ::testing::Test {
     model::G.RotAxis = model::True;
     drawtest::DrawingArea(1200, 1000, 0, 1000, 1200, -1000);
   }
-  ui::PictureBox& Base() { return model::Sheet().Base; }
+  ui::PictureBox& Base() { return windows::Sheet().Base; }
   ui::headless::ScopedHeadless headless_;
 };
 

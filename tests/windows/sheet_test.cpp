@@ -6,13 +6,13 @@
 #include "model/quick_help.h"
 #include "ui/headless/headless_platform.h"
 
-namespace model {
+namespace windows {
 namespace {
 
 TEST(Sheet, CarriesTheNamedControls) {
   ui::headless::ScopedHeadless h;
-  ResetSheet();
-  SheetForm& s = Sheet();
+  windows::ResetSheet();
+  windows::SheetForm& s = windows::Sheet();
   for (const char* name : {"Base",    "TextEntry", "CurrentObject",
                            "Coord",   "Label1",    "CalcBox",
                            "Area",    "yBar",      "xBar",
@@ -33,16 +33,16 @@ TEST(Sheet, CarriesTheNamedControls) {
 
 TEST(ShowQuickHelp, WritesThePromptOnlyWhileHelpIsOn) {
   ui::headless::ScopedHeadless h;
-  ResetSheet();
-  G = Globals{};
-  Sheet().CurrentObject.Text = "W310X97";
-  G.ShowHelp = False;
-  ShowQuickHelp("Click in Drawing Area to set rotation pivot point.");
-  EXPECT_EQ(Sheet().CurrentObject.Text, "W310X97");
-  G.ShowHelp = True;
-  ShowQuickHelp("Click in Drawing Area to set rotation pivot point.");
-  EXPECT_EQ(Sheet().CurrentObject.Text, "Click in Drawing Area to set rotation pivot point.");
+  windows::ResetSheet();
+  model::G = model::Globals{};
+  windows::Sheet().CurrentObject.Text = "W310X97";
+  model::G.ShowHelp = model::False;
+  model::ShowQuickHelp("Click in Drawing Area to set rotation pivot point.");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "W310X97");
+  model::G.ShowHelp = model::True;
+  model::ShowQuickHelp("Click in Drawing Area to set rotation pivot point.");
+  EXPECT_EQ(windows::Sheet().CurrentObject.Text, "Click in Drawing Area to set rotation pivot point.");
 }
 
 }  // namespace
-}  // namespace model
+}  // namespace windows

@@ -7,7 +7,7 @@
 #include "ui/headless/headless_platform.h"
 #include "windows/sheet.h"
 
-namespace editor {
+namespace windows {
 namespace {
 
 // The opaque pixels of a picture, as a mask.
@@ -21,9 +21,9 @@ TEST(ToolbarIcons, TwentyOneDistinctPicturesAtSixteenAndTwentyFourPixels) {
   for (int size : {16, 24}) {
     SCOPED_TRACE(size);
     std::vector<ui::Image> seen;
-    for (int i = 1; i <= ToolbarIconCount; ++i) {
+    for (int i = 1; i <= windows::ToolbarIconCount; ++i) {
       SCOPED_TRACE(i);
-      const ui::Image image = ToolbarIcon(i, size);
+      const ui::Image image = windows::ToolbarIcon(i, size);
       ASSERT_EQ(image.Width, size);
       ASSERT_EQ(image.Height, size);
       ASSERT_EQ(image.Pixels.size(), static_cast<size_t>(size * size));
@@ -40,15 +40,15 @@ TEST(ToolbarIcons, TwentyOneDistinctPicturesAtSixteenAndTwentyFourPixels) {
       seen.push_back(image);
     }
   }
-  EXPECT_TRUE(ToolbarIcon(0, 16).Empty());
-  EXPECT_TRUE(ToolbarIcon(22, 16).Empty());
+  EXPECT_TRUE(windows::ToolbarIcon(0, 16).Empty());
+  EXPECT_TRUE(windows::ToolbarIcon(22, 16).Empty());
 }
 
 TEST(ToolbarIcons, TheTurnedPicturesAreExactTurnsOfEachOther) {
   const int n = 24;
-  const ui::Image undo = ToolbarIcon(5, n), redo = ToolbarIcon(6, n);
-  const ui::Image up = ToolbarIcon(18, n), down = ToolbarIcon(19, n), left = ToolbarIcon(20, n),
-                  right = ToolbarIcon(21, n);
+  const ui::Image undo = windows::ToolbarIcon(5, n), redo = windows::ToolbarIcon(6, n);
+  const ui::Image up = windows::ToolbarIcon(18, n), down = windows::ToolbarIcon(19, n),
+                  left = windows::ToolbarIcon(20, n), right = windows::ToolbarIcon(21, n);
   auto at = [n](const ui::Image& im, int x, int y) { return im.Alpha[static_cast<size_t>(y * n + x)]; };
   int differ = 0;
   for (int y = 0; y < n; ++y)
@@ -66,19 +66,19 @@ TEST(ToolbarIcons, TheTurnedPicturesAreExactTurnsOfEachOther) {
 
 TEST(ToolbarIcons, EveryButtonWithAKeyCarriesItsPictureInOrder) {
   ui::headless::ScopedHeadless h;
-  model::ResetSheet();
+  windows::ResetSheet();
   int image = 0;
-  for (const ui::ToolbarButton& b : model::Sheet().tbToolBar.Buttons) {
+  for (const ui::ToolbarButton& b : windows::Sheet().tbToolBar.Buttons) {
     if (b.Separator) {
       EXPECT_TRUE(b.Picture.Empty()) << b.Index;
       continue;
     }
-    const ui::Image expected = ToolbarIcon(++image, 24);
+    const ui::Image expected = windows::ToolbarIcon(++image, 24);
     EXPECT_EQ(b.Picture.Pixels, expected.Pixels) << b.Key;
     EXPECT_EQ(b.Picture.Alpha, expected.Alpha) << b.Key;
   }
-  EXPECT_EQ(image, ToolbarIconCount);
+  EXPECT_EQ(image, windows::ToolbarIconCount);
 }
 
 }  // namespace
-}  // namespace editor
+}  // namespace windows
