@@ -322,7 +322,8 @@ TEST_F(CommandsWindowTest, EachKeyInTheDrawingAreaRunsItsCommandOnce) {
 // that ran it is not taken again by the main window once the window it opened has gone.
 TEST_F(CommandsWindowTest, AKeyWhoseCommandOpensAWindowRunsItOnce) {
   model::SheetForm& s = Sheet();
-  // The help page's fallback: where no program shows the page, a message says where it is.
+  // F1 ends in the help page's fallback message, as on a desktop with no program for the
+  // page (the test must not start a browser).
   s.Contents.Click = [] { ui::MsgBox("The help page could not be opened."); };
   struct Key {
     Qt::Key key;
