@@ -8,14 +8,18 @@
 #include <QClipboard>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 #include <map>
 #include <string>
 #include <vector>
 
+#include "editor/clip_text.h"
 #include "editor/undo.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
@@ -40,6 +44,36 @@ class CommandsWindowTest : public qt_testing::StartedWindowTest {
     qt.platform.SyncAll();
   }
   QToolBar* toolbar() { return static_cast<QToolBar*>(window()->WidgetOf(&Sheet().tbToolBar)); }
+  // A key pressed once, as the window system delivers it: the press and then the release
+  // to the main window, each reaching the widget that holds its focus then.
+  void PressOnce(Qt::Key key, Qt::KeyboardModifiers mods) {
+    QTest::keyPress(window()->windowHandle(), key, mods);
+    QTest::keyRelease(window()->windowHandle(), key, mods);
+    QApplication::processEvents();
+  }
+};
+
+// Counts the modal windows that open and closes each with Esc, as a user would.
+class ModalWindowsEscaped {
+ public:
+  ModalWindowsEscaped() {
+    watch_.setInterval(0);
+    QObject::connect(&watch_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || modal == last_ || !modal->windowHandle()) return;
+      last_ = modal;
+      ++opened;
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) texts.push_back(box->text().toStdString());
+      QTest::keyClick(modal->windowHandle(), Qt::Key_Escape);
+    });
+    watch_.start();
+  }
+  int opened = 0;
+  std::vector<std::string> texts;
+
+ private:
+  QTimer watch_;
+  QPointer<QWidget> last_;
 };
 
 TEST_F(CommandsWindowTest, TheToolbarShows27EntriesWithTipsPicturesAndStartStates) {
@@ -282,6 +316,50 @@ TEST_F(CommandsWindowTest, EachKeyInTheDrawingAreaRunsItsCommandOnce) {
     QApplication::processEvents();
     EXPECT_EQ(runs, (std::map<std::string, int>{{k.item, 1}}));
   }
+}
+
+// A command that opens a window from a key of the drawing area runs once: the release
+// that ran it is not taken again by the main window once the window it opened has gone.
+TEST_F(CommandsWindowTest, AKeyWhoseCommandOpensAWindowRunsItOnce) {
+  windows::SheetForm& s = Sheet();
+  // F1 ends in the help page's fallback message, as on a desktop with no program for the
+  // page (the test must not start a browser).
+  s.Contents.Click = [] { ui::MsgBox("The help page could not be opened."); };
+  struct Key {
+    Qt::Key key;
+    Qt::KeyboardModifiers mods;
+    const char* command;
+  };
+  for (const Key& k : {Key{Qt::Key_O, Qt::ControlModifier, "Open"}, Key{Qt::Key_F1, Qt::NoModifier, "Contents"},
+                       Key{Qt::Key_Q, Qt::ControlModifier, "Exit with changes"}}) {
+    SCOPED_TRACE(k.command);
+    G.Modified = model::True;  // Exit asks first; Esc keeps the window
+    ModalWindowsEscaped modals;
+    PressOnce(k.key, k.mods);
+    EXPECT_EQ(modals.opened, 1);
+    ASSERT_TRUE(Sheet().IsLoaded());
+  }
+  G.Modified = model::False;
+}
+
+// Ctrl+V of a clipboard text with one good and one unreadable entry pastes the good one
+// once and tells of the other once.
+TEST_F(CommandsWindowTest, CtrlVWithARefusedEntryPastesTheGoodOneOnce) {
+  model::ElementRecord copied[2];  // the copy's elements 1..count, as in the section
+  copied[1] = model::testing::Plate(300, 20, 100, 100);
+  copied[1].Selected = model::True;
+  std::string text = editor::WriteClipText(copied, 1);
+  text.pop_back();               // the closing "#"
+  text += "Shape::, abc, 50,#";  // cut off after a value that reads as no number
+  QApplication::clipboard()->setText(QString::fromStdString(text));
+  view::RedrawDrawing();  // offers Paste from the clipboard
+  qt.platform.SyncAll();
+  ModalWindowsEscaped modals;
+  PressOnce(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(modals.opened, 1);
+  ASSERT_EQ(G.ElementCount, 1);
+  EXPECT_FLOAT_EQ(G.SecArea, 300 * 20);
+  G.Modified = model::False;
 }
 
 }  // namespace

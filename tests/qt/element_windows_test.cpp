@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWindow>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -75,6 +76,34 @@ class ElementWindows : public qt_testing::StartedWindowTest {
     (*next)(0);
     PressToolbarButton(key);
   }
+  // Insert Plate or Bar, plate, 300 by 20; the plate dialog confirmed by `confirm`.
+  void InsertPlate(const std::function<void(dialogs::PlateOptionsForm&)>& confirm) {
+    Toolbar("Bar", {[&] { Press(Modal<dialogs::PlateBarForm>(), Modal<dialogs::PlateBarForm>().PlateCmd); },
+                    [&] {
+                      auto& d = Modal<dialogs::PlateOptionsForm>();
+                      TypeInto(d, d.Text2, "300");
+                      TypeInto(d, d.Text3, "20");
+                      confirm(d);
+                    }});
+  }
+  // Insert Steel Shape, W, the list's first designation; its section options confirmed
+  // by `confirm`.
+  void InsertFirstWShape(const std::function<void(dialogs::SectionOptionsForm&)>& confirm) {
+    Toolbar("Shape", {[&] { Press(Modal<dialogs::ShapeBarForm>(), Modal<dialogs::ShapeBarForm>().WFCmd); },
+                      [&] {
+                        auto& list = Modal<dialogs::ListFormForm>();
+                        auto* items = qobject_cast<QListWidget*>(WidgetIn(list, list.ShapeList));
+                        items->setCurrentRow(0);
+                        Press(list, list.Command1);
+                      },
+                      [&] { confirm(Modal<dialogs::SectionOptionsForm>()); }});
+  }
+  // Enter pressed in the window of `form`, which it closes, and released as the window
+  // system delivers it: on the window that holds the focus once the dialog has gone.
+  void ConfirmWithEnter(const ui::Form& form) {
+    QTest::keyPress(qt.platform.WindowOf(form)->windowHandle(), Qt::Key_Return);
+    QTimer::singleShot(0, [this] { QTest::keyRelease(window()->windowHandle(), Qt::Key_Return); });
+  }
   // What a user types next goes to the widget that has the keyboard focus.
   void TypeAtOnce(const char* text) {
     QApplication::processEvents();
@@ -95,17 +124,18 @@ class ElementWindows : public qt_testing::StartedWindowTest {
 };
 
 TEST_F(ElementWindows, APlateGoesToThePointTypedRightAfterItsDialog) {
-  Toolbar("Bar", {[&] { Press(Modal<dialogs::PlateBarForm>(), Modal<dialogs::PlateBarForm>().PlateCmd); },
-                  [&] {
-                    auto& d = Modal<dialogs::PlateOptionsForm>();
-                    TypeInto(d, d.Text2, "300");
-                    TypeInto(d, d.Text3, "20");
-                    Press(d, d.Command1);
-                  }});
+  InsertPlate([&](dialogs::PlateOptionsForm& d) { Press(d, d.Command1); });
   EXPECT_EQ(QApplication::focusWidget(), TextEntryWidget());
   TypeAtOnce("2.5,307");
   ExpectPlacedAtTheTypedPoint();
   EXPECT_EQ(G.Elements[1].Width, 300);
+}
+
+TEST_F(ElementWindows, APlateConfirmedWithEnterGoesToThePointTypedRightAfter) {
+  InsertPlate([&](dialogs::PlateOptionsForm& d) { ConfirmWithEnter(d); });
+  TypeAtOnce("2.5,307");
+  ExpectPlacedAtTheTypedPoint();
+  EXPECT_EQ(G.Elements[1].Depth, 20);
 }
 
 TEST_F(ElementWindows, ABarGoesToThePointTypedRightAfterItsDialog) {
@@ -121,17 +151,13 @@ TEST_F(ElementWindows, ABarGoesToThePointTypedRightAfterItsDialog) {
 }
 
 TEST_F(ElementWindows, AShapeGoesToThePointTypedRightAfterTheListWindow) {
-  Toolbar("Shape", {[&] { Press(Modal<dialogs::ShapeBarForm>(), Modal<dialogs::ShapeBarForm>().WFCmd); },
-                    [&] {
-                      auto& list = Modal<dialogs::ListFormForm>();
-                      auto* items = qobject_cast<QListWidget*>(WidgetIn(list, list.ShapeList));
-                      items->setCurrentRow(0);
-                      Press(list, list.Command1);
-                    },
-                    [&] {
-                      auto& d = Modal<dialogs::SectionOptionsForm>();
-                      Press(d, d.Command1);
-                    }});
+  InsertFirstWShape([&](dialogs::SectionOptionsForm& d) { Press(d, d.Command1); });
+  TypeAtOnce("2.5,307");
+  ExpectPlacedAtTheTypedPoint();
+}
+
+TEST_F(ElementWindows, AShapeConfirmedWithEnterGoesToThePointTypedRightAfter) {
+  InsertFirstWShape([&](dialogs::SectionOptionsForm& d) { ConfirmWithEnter(d); });
   TypeAtOnce("2.5,307");
   ExpectPlacedAtTheTypedPoint();
 }

@@ -9,9 +9,11 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <string>
 #include <vector>
 
+#include "ui/dialog_keys.h"
 #include "ui/form.h"
 #include "ui/qt/form_window.h"
 #include "ui/qt/qt_platform.h"
@@ -147,6 +149,43 @@ TEST_F(FormsTest, EnterReachesAKeyPreviewFormFirst) {
   });
   ui::ShowModal(dlg);
   EXPECT_EQ(seen, (std::vector<int>{13}));  // the form took it; the button never clicked
+}
+
+// A window whose text box acts on the release of its keys, as the typed-entry box does.
+struct EntryForm : ui::Form {
+  EntryForm() : ui::Form("EntryForm") {
+    Caption = "Entry";
+    SetClientSize(4000, 1500);
+    Entry.Move(120, 120, 3000, 300);
+    Entry.KeyUp = [this](int16_t& code, int16_t) { released.push_back(code); };
+  }
+  ui::TextBox Entry{*this, "Entry"};
+  std::vector<int> released;
+};
+
+// The window system sends a key's release to the window that has the focus when the key
+// comes up: after a press that closed a dialog, the window below it. That release is the
+// dialog's and acts nowhere; the next key pressed in the window acts there once.
+TEST_F(FormsTest, AKeyReleaseActsOnlyInTheWindowThatTookItsPress) {
+  EntryForm main;
+  ui::ShowModeless(main);
+  QApplication::processEvents();
+  QWindow* mainWindow = qt.platform.WindowOf(main)->windowHandle();
+  AskForm dlg;
+  ui::AnswerEnterAndEsc(
+      dlg, [&] { dlg.Unload(); }, nullptr);
+  QTimer::singleShot(0, [&] { QTest::keyPress(qt.platform.WindowOf(dlg)->windowHandle(), Qt::Key_Return); });
+  ui::ShowModal(dlg);
+  ASSERT_FALSE(dlg.IsLoaded());
+  main.Entry.SetFocus();
+  QApplication::processEvents();
+  QTest::keyRelease(mainWindow, Qt::Key_Return);
+  EXPECT_TRUE(main.released.empty());
+  QTest::keyPress(mainWindow, Qt::Key_Return);
+  QTest::keyRelease(mainWindow, Qt::Key_Return);
+  QTest::keyRelease(mainWindow, Qt::Key_Return);  // no second press: nothing more
+  EXPECT_EQ(main.released, std::vector<int>{13});
+  main.Unload();
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The keys that reach a form: each goes through the form's key preview (where a dialog
 // answers Enter and Esc) and the focused control's key events; Tab moves the focus as the
-// platform does, and Enter on a button that the form left alone presses it.
+// platform does, and Enter on a button that the form left alone presses it. A release
+// reaches the form only when its press went to this window, and only once.
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -9,6 +10,7 @@
 
 #include "ui/input.h"
 #include "ui/qt/form_window.h"
+#include "ui/qt/key_presses.h"
 #include "ui/qt/keys.h"
 #include "ui/qt/qt_platform.h"
 
@@ -20,6 +22,10 @@ bool FormWindow::DeliverKey(Control* control, QObject* watched, QKeyEvent* key, 
   const int16_t shift = ShiftMask(key->modifiers());
   if (!press) {
     if (key->isAutoRepeat() || code == 0) return false;
+    // A release acts where its press went, once: not when the press went to a dialog
+    // that it closed, nor a second time when the release, passed on to this window,
+    // comes back after a window that it opened has closed.
+    if (!platform_.Presses().TakeRelease(*key, this)) return true;
     int16_t left = code;
     platform_.Dispatch([&] {
       if (f->IsLoaded()) left = DeliverKeyUp(*f, control, code, shift);

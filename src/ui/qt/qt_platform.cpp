@@ -24,6 +24,7 @@
 
 #include "ui/form.h"
 #include "ui/qt/form_window.h"
+#include "ui/qt/key_presses.h"
 
 namespace ui::qt {
 
@@ -51,7 +52,7 @@ QStringList NameFilters(const std::string& filter) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() {
+QtPlatform::QtPlatform() : presses_(std::make_unique<KeyPresses>()) {
   // The results font is not shipped; where it is not registered, a narrow face keeps its
   // captions inside the widths the results panel was laid out for.
   QFont::insertSubstitutions("ER Architect",

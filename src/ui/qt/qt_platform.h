@@ -19,6 +19,7 @@ class QWidget;
 namespace ui::qt {
 
 class FormWindow;
+class KeyPresses;
 
 class QtPlatform : public Platform {
  public:
@@ -63,6 +64,8 @@ class QtPlatform : public Platform {
   // The application quits when this form unloads (the main window).
   void QuitWhenClosed(Form& form) { quitForm_ = &form; }
   FormWindow* WindowOf(const Form& form) const;
+  // Where each key's press went (a release acts only there, once).
+  KeyPresses& Presses() { return *presses_; }
   // Height of a menu bar, pixels (the same for every window).
   static int MenuBarHeight();
   // Sends what is printed to a PDF file, as the print dialog's "print to file" does.
@@ -79,6 +82,7 @@ class QtPlatform : public Platform {
   bool FileDialog(CommonDialog& dialog, bool save);
   QPrinter& Printer();
 
+  std::unique_ptr<KeyPresses> presses_;
   std::map<const Form*, QPointer<FormWindow>> windows_;
   Form* quitForm_ = nullptr;
   bool syncing_ = false;
