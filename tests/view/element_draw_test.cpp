@@ -57,11 +57,11 @@ TEST_F(Dispatch, ChoosesTheOutlineByShapeType) {
     int16_t code;
     size_t lines, circles;
   };
-  // A negative code (only a damaged document carries one) draws nothing, like any unknown.
-  const Case cases[] = {{-1, 0, 0},  {-32768, 0, 0}, {0, 28, 0}, {4, 28, 0}, {18, 28, 0}, {2, 36, 0},
-                        {6, 20, 0},  {7, 20, 0},     {8, 10, 0}, {9, 16, 0}, {10, 16, 0}, {15, 40, 0},
-                        {16, 40, 0}, {17, 0, 2},     {50, 4, 0}, {51, 0, 1}, {11, 0, 0},  {12, 0, 0},
-                        {14, 0, 0},  {19, 0, 0},     {49, 0, 0}, {52, 0, 0}};
+  // A negative code is below 6 and not 2: a parallel-flange I-section.
+  const Case cases[] = {{-1, 28, 0}, {-32768, 28, 0}, {0, 28, 0}, {4, 28, 0}, {18, 28, 0}, {2, 36, 0},
+                        {6, 20, 0},  {7, 20, 0},      {8, 10, 0}, {9, 16, 0}, {10, 16, 0}, {15, 40, 0},
+                        {16, 40, 0}, {17, 0, 2},      {50, 4, 0}, {51, 0, 1}, {11, 0, 0},  {12, 0, 0},
+                        {14, 0, 0},  {19, 0, 0},      {49, 0, 0}, {52, 0, 0}};
   for (const Case& c : cases) {
     G = model::Globals{};
     const int i = Add(c.code, 100, 200);
