@@ -11,6 +11,7 @@
 #include <span>
 
 #include "model/element_record.h"
+#include "model/placement.h"
 
 namespace shapes {
 
@@ -39,10 +40,9 @@ class Placement {
   PlacedPoint Place(LocalPoint p) const;
 
  private:
-  const model::ElementRecord& e_;
+  model::ElementTurn turn_;
   double X_, Y_;
   Grouping grouping_;
-  double m_, c_, s_;
 };
 
 // One segment of an outline; Closing marks the last segment of a loop, the one that joins
