@@ -62,7 +62,6 @@ class Outline {
   // A placed coordinate beyond single precision (or not a number) makes the whole outline
   // unusable: it is then neither drawn nor probed.
   bool Finite() const { return finite_; }
-  int Loops() const { return loops_; }
   int Segments() const { return count_; }
   OutlineSegment Segment(int i) const;
 
