@@ -77,10 +77,12 @@ enum class ShapeKind {
   None
 };
 
-// A negative code comes from no shape file or builder, only from a damaged document: like
-// any other unknown code it is carried and draws nothing.
+// Every code below 6 but 2, negative codes too, and 18 are parallel-flange I-sections: the
+// drawing, the handles, the snap points and every property take them alike, so an element
+// that counts in the area also counts in the plastic moduli and can be seen and picked.
+// Only a code outside every group is carried and draws nothing.
 constexpr ShapeKind KindOf(int16_t code) {
-  if ((code >= 0 && code < 6 && code != 2) || code == 18) return ShapeKind::ParallelFlangeI;
+  if ((code < 6 && code != 2) || code == 18) return ShapeKind::ParallelFlangeI;
   if (code == 8) return ShapeKind::Angle;
   if (code == 6 || code == 7) return ShapeKind::Channel;
   if (code == 2) return ShapeKind::SlopedFlangeI;

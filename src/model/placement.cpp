@@ -6,10 +6,14 @@
 
 namespace model {
 
+ElementTurn::ElementTurn(const ElementRecord& e) : m_(e.MirrorSign), c_(std::cos(e.Angle)), s_(std::sin(e.Angle)) {}
+
+DrawingPoint ElementTurn::Place(double X, double Y, double u, double v) const {
+  return {X + m_ * (u * c_ - v * s_), Y + u * s_ + v * c_};
+}
+
 DrawingPoint PlaceLocalPoint(const ElementRecord& e, double X, double Y, double u, double v) {
-  const double c = std::cos(e.Angle);
-  const double s = std::sin(e.Angle);
-  return {X + e.MirrorSign * (u * c - v * s), Y + u * s + v * c};
+  return ElementTurn(e).Place(X, Y, u, v);
 }
 
 DrawingPoint PlaceLocalPoint(const ElementRecord& e, double u, double v) {

@@ -13,6 +13,20 @@ struct DrawingPoint {
   double y = 0;
 };
 
+// An element's turn and mirror, worked out once for the many points of one outline.
+class ElementTurn {
+ public:
+  explicit ElementTurn(const ElementRecord& e);
+  // The local point (u, v) placed about the insertion point (X, Y).
+  DrawingPoint Place(double X, double Y, double u, double v) const;
+  double Mirror() const { return m_; }
+  double Cos() const { return c_; }
+  double Sin() const { return s_; }
+
+ private:
+  double m_, c_, s_;
+};
+
 // Placed about an insertion point (X, Y) given by the caller (a preview position, say).
 DrawingPoint PlaceLocalPoint(const ElementRecord& e, double X, double Y, double u, double v);
 // Placed about the element's own insertion point.

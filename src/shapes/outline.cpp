@@ -2,21 +2,20 @@
 
 #include <cmath>
 
-#include "model/placement.h"
-
 namespace shapes {
 
 Placement::Placement(const model::ElementRecord& e, double X, double Y, Grouping grouping)
-    : e_(e), X_(X), Y_(Y), grouping_(grouping), m_(e.MirrorSign), c_(std::cos(e.Angle)), s_(std::sin(e.Angle)) {}
+    : turn_(e), X_(X), Y_(Y), grouping_(grouping) {}
 
 PlacedPoint Placement::Place(LocalPoint p) const {
   if (grouping_ == Grouping::Factored) {
     // The program's one element transform, the same that places snap points.
-    const model::DrawingPoint d = model::PlaceLocalPoint(e_, X_, Y_, p.u, p.v);
+    const model::DrawingPoint d = turn_.Place(X_, Y_, p.u, p.v);
     return {static_cast<float>(d.x), static_cast<float>(d.y)};
   }
-  const double x = (X_ + m_ * c_ * p.u) - m_ * s_ * p.v;
-  const double y = (Y_ + p.u * s_) + p.v * c_;
+  const double m = turn_.Mirror(), c = turn_.Cos(), s = turn_.Sin();
+  const double x = (X_ + m * c * p.u) - m * s * p.v;
+  const double y = (Y_ + p.u * s) + p.v * c;
   return {static_cast<float>(x), static_cast<float>(y)};
 }
 

@@ -11,6 +11,7 @@
 #include <span>
 
 #include "model/element_record.h"
+#include "model/placement.h"
 
 namespace shapes {
 
@@ -39,10 +40,9 @@ class Placement {
   PlacedPoint Place(LocalPoint p) const;
 
  private:
-  const model::ElementRecord& e_;
+  model::ElementTurn turn_;
   double X_, Y_;
   Grouping grouping_;
-  double m_, c_, s_;
 };
 
 // One segment of an outline; Closing marks the last segment of a loop, the one that joins
@@ -62,7 +62,6 @@ class Outline {
   // A placed coordinate beyond single precision (or not a number) makes the whole outline
   // unusable: it is then neither drawn nor probed.
   bool Finite() const { return finite_; }
-  int Loops() const { return loops_; }
   int Segments() const { return count_; }
   OutlineSegment Segment(int i) const;
 

@@ -29,10 +29,55 @@ using shapes::Outline;
 using shapes::PlacedPoint;
 using shapes::Placement;
 
-// Everything one call puts on the drawing area, placed and rounded to single precision.
+// A standard-shape family's outline routines: its draw routine and its test routine, and
+// the outline they trace, which the figure's check looks at before anything is drawn.
+// Plates, round bars and circular hollow sections have none; they are drawn here.
+struct Family {
+  Outline (*outline)(int32_t X, int32_t Y, const ElementRecord& e);
+  void (*draw)(int32_t X, int32_t Y, int32_t Index, int32_t Colour);
+  void (*test)(int32_t X, int32_t Y, int32_t Index);
+};
+
+const Family* FamilyOf(ShapeKind kind) {
+  static constexpr Family kParallelFlange{shapes::ParallelFlangeOutline, DrawParallelFlangeOutline,
+                                          TestParallelFlangeOutline};
+  static constexpr Family kAngle{shapes::AngleOutline, DrawAngleOutline, TestAngleOutline};
+  static constexpr Family kChannel{shapes::ChannelOutline, DrawChannelOutline, TestChannelOutline};
+  static constexpr Family kSlopedFlange{shapes::SlopedFlangeOutline, DrawSlopedFlangeOutline, TestSlopedFlangeOutline};
+  static constexpr Family kTee{shapes::TeeOutline, DrawTeeOutline, TestTeeOutline};
+  static constexpr Family kHSS{shapes::HSSOutline, DrawHSSOutline, TestHSSOutline};
+  switch (kind) {
+    case ShapeKind::ParallelFlangeI:
+      return &kParallelFlange;
+    case ShapeKind::Angle:
+      return &kAngle;
+    case ShapeKind::Channel:
+      return &kChannel;
+    case ShapeKind::SlopedFlangeI:
+      return &kSlopedFlange;
+    case ShapeKind::Tee:
+      return &kTee;
+    case ShapeKind::RectangularHSS:
+      return &kHSS;
+    case ShapeKind::CircularHSS:
+    case ShapeKind::Plate:
+    case ShapeKind::Bar:
+    case ShapeKind::None:
+      break;
+  }
+  return nullptr;
+}
+
+// One element's figure at an insertion point: what the dispatcher puts on the drawing area
+// itself (a plate's sides, the circles, the handles), placed and rounded to single
+// precision, and whether the family's outline is finite. A figure with any point that is
+// not finite is drawn, erased and probed as nothing at all, so it is checked whole before
+// the first pixel.
 struct Figure {
   ShapeKind kind = ShapeKind::None;
-  Outline outline;  // the families' outlines and the plate's four sides
+  const Family* family = nullptr;
+  bool family_outline_finite = true;
+  Outline sides;    // a plate's four sides
   int circles = 0;  // circular hollow section 2, round bar 1
   float cx = 0, cy = 0;
   std::array<float, 2> radius{};
@@ -40,7 +85,7 @@ struct Figure {
   int handle_count = 0;
 
   bool Finite() const {
-    if (!outline.Finite()) return false;
+    if (!family_outline_finite || !sides.Finite()) return false;
     if (!std::isfinite(cx) || !std::isfinite(cy)) return false;
     for (int i = 0; i < circles; ++i)
       if (!std::isfinite(radius[i])) return false;
@@ -62,46 +107,24 @@ void AddHandles(Figure& f, const Placement& place, const ElementRecord& e) {
 Figure FigureOf(int32_t X, int32_t Y, const ElementRecord& e) {
   Figure f;
   f.kind = model::KindOf(e.ShapeType);
+  f.family = FamilyOf(f.kind);
+  if (f.family != nullptr) f.family_outline_finite = f.family->outline(X, Y, e).Finite();
   const Placement place(e, X, Y, Grouping::Factored);
   const double d = e.Depth, b = e.Width, tf = e.FlangeThickness;
-  switch (f.kind) {
-    case ShapeKind::ParallelFlangeI:
-    case ShapeKind::SlopedFlangeI:
-      f.outline = f.kind == ShapeKind::ParallelFlangeI ? shapes::ParallelFlangeOutline(X, Y, e)
-                                                       : shapes::SlopedFlangeOutline(X, Y, e);
-      break;
-    case ShapeKind::Angle:
-      f.outline = shapes::AngleOutline(X, Y, e);
-      break;
-    case ShapeKind::Channel:
-      f.outline = shapes::ChannelOutline(X, Y, e);
-      break;
-    case ShapeKind::Tee:
-      f.outline = shapes::TeeOutline(X, Y, e);
-      break;
-    case ShapeKind::RectangularHSS:
-      f.outline = shapes::HSSOutline(X, Y, e);
-      break;
-    case ShapeKind::Plate: {
-      const std::array<LocalPoint, 4> sides = {{{0, 0}, {b, 0}, {b, d}, {0, d}}};
-      f.outline.AddLoop(place, sides);
-      break;
+  if (f.kind == ShapeKind::Plate) {
+    const std::array<LocalPoint, 4> sides = {{{0, 0}, {b, 0}, {b, d}, {0, d}}};
+    f.sides.AddLoop(place, sides);
+  }
+  if (f.kind == ShapeKind::CircularHSS || f.kind == ShapeKind::Bar) {
+    const PlacedPoint centre = place.Place({d / 2, d / 2});
+    f.cx = centre.x;
+    f.cy = centre.y;
+    f.radius[0] = static_cast<float>(d / 2);
+    f.circles = 1;
+    if (f.kind == ShapeKind::CircularHSS) {
+      f.radius[1] = static_cast<float>((d - (tf + tf)) / 2);
+      f.circles = 2;
     }
-    case ShapeKind::CircularHSS:
-    case ShapeKind::Bar: {
-      const PlacedPoint centre = place.Place({d / 2, d / 2});
-      f.cx = centre.x;
-      f.cy = centre.y;
-      f.radius[0] = static_cast<float>(d / 2);
-      f.circles = 1;
-      if (f.kind == ShapeKind::CircularHSS) {
-        f.radius[1] = static_cast<float>((d - (tf + tf)) / 2);
-        f.circles = 2;
-      }
-      break;
-    }
-    case ShapeKind::None:
-      break;
   }
   AddHandles(f, place, e);
   return f;
@@ -109,12 +132,14 @@ Figure FigureOf(int32_t X, int32_t Y, const ElementRecord& e) {
 
 bool InUse(int32_t Index) { return Index >= 1 && Index <= model::ElementsInUse(); }
 
-void DrawOutline(const Figure& f, int32_t Colour) {
-  if (f.kind == ShapeKind::CircularHSS || f.kind == ShapeKind::Bar) {
-    for (int i = 0; i < f.circles; ++i) PixelCircle(f.cx, f.cy, f.radius[i], Colour);
+// The family's draw routine, or the plate's sides, or the circles.
+void DrawOutline(const Figure& f, int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
+  if (f.family != nullptr) {
+    f.family->draw(X, Y, Index, Colour);
     return;
   }
-  TraceOutline(f.outline, Colour);
+  for (int i = 0; i < f.circles; ++i) PixelCircle(f.cx, f.cy, f.radius[i], Colour);
+  TraceOutline(f.sides, Colour);
 }
 
 void PlotHandles(const Figure& f, int32_t Colour) {
@@ -144,7 +169,7 @@ void DrawElement(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
   const ElementRecord& e = model::G.Elements[Index];
   const Figure f = FigureOf(X, Y, e);
   if (f.kind == ShapeKind::None || !f.Finite()) return;
-  DrawOutline(f, Colour);
+  DrawOutline(f, X, Y, Index, Colour);
   model::G.IsDrawingHandles = model::True;
   if (e.Selected != 0) PlotHandles(f, model::Blue);
 }
@@ -156,7 +181,7 @@ void EraseElement(int32_t X, int32_t Y, int32_t Index) {
   const ElementRecord& e = model::G.Elements[Index];
   const Figure f = FigureOf(X, Y, e);
   if (f.kind == ShapeKind::None || !f.Finite()) return;
-  DrawOutline(f, model::White);
+  DrawOutline(f, X, Y, Index, model::White);
   if (e.Selected != 0) PlotHandles(f, model::White);
 }
 
@@ -164,20 +189,13 @@ void TestElementOverlap(int32_t X, int32_t Y, int32_t Index) {
   if (!InUse(Index)) return;
   const Figure f = FigureOf(X, Y, model::G.Elements[Index]);
   if (f.kind == ShapeKind::None || !f.Finite()) return;
-  switch (f.kind) {
-    case ShapeKind::CircularHSS:
-    case ShapeKind::Bar:
-      // Every circle is probed, whatever the one before found.
-      for (int i = 0; i < f.circles; ++i) PixelCircleHit(f.cx, f.cy, f.radius[i]);
-      break;
-    case ShapeKind::Plate:
-      // All four sides are probed, whatever the one before found.
-      ProbeEverySegment(f.outline);
-      break;
-    default:
-      ProbeOutline(f.outline);
-      break;
+  if (f.family != nullptr) {
+    f.family->test(X, Y, Index);
+    return;
   }
+  // Every circle and all four sides of a plate are probed, whatever the one before found.
+  for (int i = 0; i < f.circles; ++i) PixelCircleHit(f.cx, f.cy, f.radius[i]);
+  ProbeEverySegment(f.sides);
 }
 
 }  // namespace view

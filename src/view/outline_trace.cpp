@@ -13,6 +13,8 @@ namespace view {
 
 namespace {
 
+// Every segment to PixelLineHit, in order; with stop_early it returns as soon as
+// OverlapFound is set after any segment but the last of a loop.
 void Probe(const shapes::Outline& o, bool stop_early) {
   if (!o.Finite()) return;
   for (int i = 0; i < o.Segments(); ++i) {
@@ -21,6 +23,9 @@ void Probe(const shapes::Outline& o, bool stop_early) {
     if (stop_early && !s.closing && model::G.OverlapFound != 0) return;
   }
 }
+
+// The outline routines' own bound: any entry of Elements, in use or not.
+bool IsElementSlot(int32_t Index) { return Index >= 0 && Index <= model::MaxElements; }
 
 using OutlineOf = shapes::Outline (*)(int32_t X, int32_t Y, const model::ElementRecord& e);
 
@@ -31,7 +36,7 @@ void Draw(OutlineOf outline, int32_t X, int32_t Y, int32_t Index, int32_t Colour
 
 void Test(OutlineOf outline, int32_t X, int32_t Y, int32_t Index) {
   if (!IsElementSlot(Index)) return;
-  ProbeOutline(outline(X, Y, model::G.Elements[Index]));
+  Probe(outline(X, Y, model::G.Elements[Index]), true);
 }
 
 }  // namespace
@@ -44,11 +49,7 @@ void TraceOutline(const shapes::Outline& o, int32_t Colour) {
   }
 }
 
-void ProbeOutline(const shapes::Outline& o) { Probe(o, true); }
-
 void ProbeEverySegment(const shapes::Outline& o) { Probe(o, false); }
-
-bool IsElementSlot(int32_t Index) { return Index >= 0 && Index <= model::MaxElements; }
 
 void DrawParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour) {
   Draw(shapes::ParallelFlangeOutline, X, Y, Index, Colour);

@@ -12,17 +12,14 @@ namespace view {
 // Every segment to PixelLine in Colour, in order; an outline that is not finite draws
 // nothing.
 void TraceOutline(const shapes::Outline& o, int32_t Colour);
-// Every segment to PixelLineHit, in order, returning as soon as OverlapFound is set after
-// any segment but the last of a loop.
-void ProbeOutline(const shapes::Outline& o);
-// Every segment to PixelLineHit, whatever the ones before found.
+// Every segment to PixelLineHit, whatever the ones before found; an outline that is not
+// finite probes nothing.
 void ProbeEverySegment(const shapes::Outline& o);
 
-// Whether Index names an entry of Elements (0 to 50), the outline routines' own bound.
-bool IsElementSlot(int32_t Index);
-
-// Each family's twins: look up entry Index (nothing for one outside the array), build its
-// outline at (X, Y) and trace or probe it.
+// Each family's twins, the one way the element dispatcher draws, erases and probes the
+// family: look up entry Index of Elements (nothing for one outside 0 to 50), build its
+// outline at (X, Y) and trace it, or probe it segment by segment, returning as soon as
+// OverlapFound is set after any segment but the last of a loop.
 void DrawParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour);
 void TestParallelFlangeOutline(int32_t X, int32_t Y, int32_t Index);
 void DrawAngleOutline(int32_t X, int32_t Y, int32_t Index, int32_t Colour);

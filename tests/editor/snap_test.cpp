@@ -35,7 +35,7 @@ TEST_F(Snap, EachFamilyHasItsPointCount) {
     int16_t count;
   };
   const Case cases[] = {{0, 8},  {2, 8},  {5, 8},  {18, 8}, {6, 8},  {7, 8},  {8, 7},  {9, 5},  {10, 5},
-                        {15, 8}, {16, 8}, {17, 4}, {50, 8}, {51, 4}, {11, 0}, {60, 0}, {-1, 0}, {-6, 0}};
+                        {15, 8}, {16, 8}, {17, 4}, {50, 8}, {51, 4}, {11, 0}, {60, 0}, {-1, 8}, {-6, 8}};
   for (const Case& c : cases) {
     model::ElementRecord e = Plate(100, 60, 0, 0);
     e.ShapeType = c.code;

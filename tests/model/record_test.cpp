@@ -46,9 +46,10 @@ TEST(ShapeKinds, FollowTheCodeTable) {
   EXPECT_EQ(KindOf(51), ShapeKind::Bar);
   EXPECT_EQ(KindOf(11), ShapeKind::None);
   EXPECT_EQ(KindOf(19), ShapeKind::None);
-  EXPECT_EQ(KindOf(-1), ShapeKind::None);
-  EXPECT_EQ(KindOf(-3), ShapeKind::None);
-  EXPECT_EQ(KindOf(-32768), ShapeKind::None);
+  // Negative codes are below 6 and not 2: parallel-flange I-sections.
+  EXPECT_EQ(KindOf(-1), ShapeKind::ParallelFlangeI);
+  EXPECT_EQ(KindOf(-3), ShapeKind::ParallelFlangeI);
+  EXPECT_EQ(KindOf(-32768), ShapeKind::ParallelFlangeI);
 }
 
 TEST(Placement, MirrorReflectsAboutTheInsertionPoint) {

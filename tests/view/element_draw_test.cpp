@@ -9,6 +9,7 @@
 #include "model/globals.h"
 #include "ui/headless/headless_platform.h"
 #include "view/draw_support.h"
+#include "view/outline_trace.h"
 #include "windows/sheet.h"
 
 namespace view {
@@ -57,11 +58,11 @@ TEST_F(Dispatch, ChoosesTheOutlineByShapeType) {
     int16_t code;
     size_t lines, circles;
   };
-  // A negative code (only a damaged document carries one) draws nothing, like any unknown.
-  const Case cases[] = {{-1, 0, 0},  {-32768, 0, 0}, {0, 28, 0}, {4, 28, 0}, {18, 28, 0}, {2, 36, 0},
-                        {6, 20, 0},  {7, 20, 0},     {8, 10, 0}, {9, 16, 0}, {10, 16, 0}, {15, 40, 0},
-                        {16, 40, 0}, {17, 0, 2},     {50, 4, 0}, {51, 0, 1}, {11, 0, 0},  {12, 0, 0},
-                        {14, 0, 0},  {19, 0, 0},     {49, 0, 0}, {52, 0, 0}};
+  // A negative code is below 6 and not 2: a parallel-flange I-section.
+  const Case cases[] = {{-1, 28, 0}, {-32768, 28, 0}, {0, 28, 0}, {4, 28, 0}, {18, 28, 0}, {2, 36, 0},
+                        {6, 20, 0},  {7, 20, 0},      {8, 10, 0}, {9, 16, 0}, {10, 16, 0}, {15, 40, 0},
+                        {16, 40, 0}, {17, 0, 2},      {50, 4, 0}, {51, 0, 1}, {11, 0, 0},  {12, 0, 0},
+                        {14, 0, 0},  {19, 0, 0},      {49, 0, 0}, {52, 0, 0}};
   for (const Case& c : cases) {
     G = model::Globals{};
     const int i = Add(c.code, 100, 200);
@@ -195,6 +196,73 @@ TEST_F(Dispatch, EveryOutlineFindsItselfOnTheDrawingArea) {
     TestElementOverlap(-20, 10, i);
     EXPECT_EQ(G.OverlapFound, model::True) << code;
   }
+}
+
+// Each standard-shape family is drawn, erased and probed through its own outline routines:
+// the dispatcher hands over exactly what the family's draw and test routine hand over for
+// the same element, and its test stops on the same segment after a hit.
+TEST_F(Dispatch, EachFamilyGoesThroughItsOutlineRoutines) {
+  struct Case {
+    int16_t code;
+    void (*draw)(int32_t, int32_t, int32_t, int32_t);
+    void (*test)(int32_t, int32_t, int32_t);
+  };
+  const Case cases[] = {
+      {-1, DrawParallelFlangeOutline, TestParallelFlangeOutline},
+      {18, DrawParallelFlangeOutline, TestParallelFlangeOutline},
+      {8, DrawAngleOutline, TestAngleOutline},
+      {7, DrawChannelOutline, TestChannelOutline},
+      {2, DrawSlopedFlangeOutline, TestSlopedFlangeOutline},
+      {10, DrawTeeOutline, TestTeeOutline},
+      {16, DrawHSSOutline, TestHSSOutline},
+  };
+  for (const Case& c : cases) {
+    G = model::Globals{};
+    const int i = Add(c.code, 120, 180, 12, 9);
+    G.Elements[i].Angle = 0.9;
+    G.Elements[i].MirrorSign = -1;
+    Recorder routine;
+    c.draw(-40, 25, i, model::Red);
+    c.draw(-40, 25, i, model::White);
+    routine.hit_on = 3;
+    c.test(-40, 25, i);
+    G.OverlapFound = model::False;
+    Recorder dispatched;
+    DrawElement(-40, 25, i, model::Red);
+    EraseElement(-40, 25, i);
+    dispatched.hit_on = 3;
+    TestElementOverlap(-40, 25, i);
+    EXPECT_EQ(dispatched.lines, routine.lines) << c.code;
+    EXPECT_EQ(dispatched.colours, routine.colours) << c.code;
+    EXPECT_EQ(dispatched.hits.size(), 3u) << c.code;
+    EXPECT_EQ(dispatched.hits, routine.hits) << c.code;
+    EXPECT_TRUE(dispatched.circles.empty()) << c.code;
+  }
+}
+
+// A figure is drawn whole or not at all: a selected hollow section whose outline fits in
+// single precision but whose corner handle (b, d) does not (at 45 degrees it lies
+// (b + d) / sqrt 2 = 3.54e38 up) draws no outline and is not probed either; nor is an I
+// whose outline alone overflows.
+TEST_F(Dispatch, AFigureWithAnyPointBeyondSinglePrecisionIsNeitherDrawnNorProbed) {
+  auto& base = Area();
+  const int hss = Add(15, 2.5e38f, 2.5e38f, 0);
+  G.Elements[hss].OuterRadius = G.Elements[hss].InnerRadius = 0.5e38f;  // its outline reaches 3.29e38
+  G.Elements[hss].Angle = model::Pi / 4;
+  G.Elements[hss].Selected = model::True;
+  const int i = Add(1, 100, 3.0e38f);
+  G.Elements[i].FilletDepthK = -3.0e38f;  // d - k overflows, every handle is finite
+  G.Elements[i].Selected = model::True;
+  Recorder rec;
+  for (int index : {hss, i}) {
+    DrawElement(0, 0, index, model::Black);
+    EraseElement(0, 0, index);
+    TestElementOverlap(0, 0, index);
+  }
+  EXPECT_TRUE(rec.lines.empty());
+  EXPECT_TRUE(rec.hits.empty());
+  // Neither plotted a handle.
+  EXPECT_EQ(drawtest::CountOf(base, model::Blue), 0u);
 }
 
 TEST_F(Dispatch, IndicesNotInUseDrawNothingAndLeaveTheFlagsClear) {
