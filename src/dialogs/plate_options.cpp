@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "model/box_number.h"
+#include "model/element_rule.h"
 #include "model/globals.h"
 #include "model/new_element.h"
 #include "model/number_text.h"
@@ -108,7 +109,7 @@ void PlateOptionsForm::Command1_Click() {
     e.Angle = degrees * Pi / 180;
     e.MirrorSign = 1;
     e.Selected = False;
-    ok = FitsSingle(e.ElemJ);
+    ok = FitsSingle(e.ElemJ) && ElementCanBeHeld(e);
   }
   if (!ok) {
     ui::MsgBox(PlateMessage);

@@ -18,8 +18,15 @@ bool FitsInt16(double value) {
   return value >= -32768.5 && value < 32767.5;
 }
 
+namespace {
+
+// A size the window asks to be positive, as the element stores it: 1e-46 is 0 as a single.
+bool StoredPositive(double size) { return static_cast<float>(size) > 0; }
+
+}  // namespace
+
 bool PlateSizesFit(double W, double T) {
-  if (!(W > 0 && T > 0)) return false;
+  if (!(StoredPositive(W) && StoredPositive(T))) return false;
   const double root12 = std::pow(12.0, 0.5);
   const double values[] = {W,
                            T,
@@ -41,7 +48,7 @@ bool PlateSizesFit(double W, double T) {
 }
 
 bool BarSizeFits(double D) {
-  if (!(D > 0)) return false;
+  if (!StoredPositive(D)) return false;
   const double values[] = {D,
                            D / 4,
                            std::pow(D, 2) * 24661.5023025 / 4000000,
@@ -51,22 +58,6 @@ bool BarSizeFits(double D) {
   for (double v : values)
     if (!FitsSingle(v)) return false;
   return FitsInt16(D) && FitsInt16(D / 25.4);
-}
-
-bool ElementSizesFit(const ElementRecord& e) {
-  const float sizes[] = {e.Depth, e.Width, e.FlangeThickness, e.WebThickness};
-  for (float s : sizes)
-    if (!(s >= 0)) return false;
-  switch (KindOf(e.ShapeType)) {
-    case ShapeKind::Plate:
-      return PlateSizesFit(e.Width, e.Depth);
-    case ShapeKind::Bar:
-      return BarSizeFits(e.Depth);
-    default:
-      for (float s : sizes)
-        if (s > std::numeric_limits<int16_t>::max()) return false;
-      return true;
-  }
 }
 
 bool ReadAngleDegrees(const std::string& text, double& degrees) {
