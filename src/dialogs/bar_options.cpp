@@ -1,13 +1,12 @@
 #include "dialogs/bar_options.h"
 
-#include <cmath>
+#include <optional>
+#include <string>
 
 #include "model/box_number.h"
-#include "model/element_rule.h"
 #include "model/globals.h"
 #include "model/new_element.h"
-#include "model/number_text.h"
-#include "model/rounding.h"
+#include "model/plate_bar_elements.h"
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
@@ -44,42 +43,17 @@ void BarOptionsForm::Command1_Click() {
   }
 
   std::string diameterText = Text1.Text;
-  bool ok = G.UnitStatus || InchesToMillimetreText(D, diameterText);
-  // The message asks for a positive diameter; a negative one is refused.
-  ok = ok && G.ElementCount < MaxElements && BarSizeFits(D);
-  ElementRecord e{};
-  if (ok) {
-    const float d = static_cast<float>(D);
-    e.NameSI = "BAR" + NumberText(D);
-    e.ShapeType = 51;
-    e.Depth = e.Width = e.FlangeThickness = e.WebThickness = d;
-    e.InnerRadius = e.OuterRadius = static_cast<float>(D / 4);
-    e.Ratio1 = e.Ratio2 = 1.0f;
-    e.NominalSizeSI = RoundToInt16(D);
-    const double mass = std::pow(D, 2) * 24661.5023025 / 4000000;
-    e.MassSI = static_cast<float>(mass);
-    e.ElemArea = static_cast<float>(Pi * std::pow(D, 2) / 4);
-    e.ElemIx = e.ElemIy = static_cast<float>(Pi * std::pow(D, 4) / 64);
-    e.ElemSx = e.ElemSy = static_cast<float>(Pi * std::pow(D, 3) / 32);
-    e.ElemZx = e.ElemZy = e.ElemSx;
-    e.ElemRx = e.ElemRy = static_cast<float>(D / 4);
-    e.ElemJ = static_cast<float>(std::pow(static_cast<double>(e.Depth) / 2, 4) * 1.570796325);
-    e.NameImp = "BAR" + NumberText(D / 25.4);
-    e.NominalSizeImp = RoundToInt16(D / 25.4);
-    e.MassImp = static_cast<float>(mass / 1.484);  // from the double mass, as for the plate
-    e.CentroidX = e.CentroidY = e.Depth / 2;
-    e.Angle = 0;
-    e.MirrorSign = 1;
-    e.Selected = False;
-    ok = FitsSingle(e.ElemJ) && ElementCanBeHeld(e);
-  }
-  if (!ok) {
+  const bool ok = G.UnitStatus || InchesToMillimetreText(D, diameterText);
+  // The message asks for a positive diameter; the builder refuses a negative one.
+  std::optional<ElementRecord> bar;
+  if (ok && G.ElementCount < MaxElements) bar = BuildBar(D);
+  if (!bar) {
     ui::MsgBox(BarMessage);
     return;
   }
 
   if (!G.UnitStatus) Text1.Text = diameterText;
-  StartPlacing(e);
+  StartPlacing(*bar);
   Unload();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// What the plate and bar builders share: the range checks of the values they store and
-// the hand-over of a new element to the placing mode.
+// What the element builders share: the range checks of the values they store and the
+// hand-over of a new element to the placing mode.
 
 #include <functional>
 #include <string>
@@ -21,12 +21,6 @@ bool FitsSingle(double value);
 // A value whose rounding half to even fits a 16-bit integer field.
 bool FitsInt16(double value);
 
-// A plate of width W and thickness T (millimetres) that the plate window can build: both
-// sizes positive as the element stores them (singles), the thickness a 16-bit nominal
-// size, each property a single.
-bool PlateSizesFit(double W, double T);
-// The same for a round bar of diameter D.
-bool BarSizeFits(double D);
 // An angle box's text read as degrees; refused unless it reads as a number that turns into
 // a finite number of radians.
 bool ReadAngleDegrees(const std::string& text, double& degrees);
