@@ -5,6 +5,8 @@
 #   scripts/fuzz.sh 60        every target, 60 seconds each
 #   scripts/fuzz.sh 600       the long campaign: every target for ten minutes
 #   scripts/fuzz.sh 600 document_flow paste_flow   only the targets named
+# FUZZ_TIMEOUT (seconds, 60 by default) is the longest one input may run; JOBS the build's
+# parallel jobs.
 # Without clang it says so and does nothing: the fuzz targets are clang's alone.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,6 +49,19 @@ seed_sources() {
   esac
 }
 
+# The longest input each target tries. A document of 51 elements (one more than a section
+# holds) runs to about 16 KB, past the largest seed, which libFuzzer's default would take as
+# the limit; the clipboard text of 51 elements is about as long.
+max_len() {
+  case "$1" in
+    document | document_flow | paste_flow | clip_text) echo 32768 ;;
+    *) echo 0 ;; # libFuzzer's own choice
+  esac
+}
+# An input that runs longer than this is reported as a hang; libFuzzer's default, 1200 s,
+# is longer than the whole campaign.
+timeout=${FUZZ_TIMEOUT:-60}
+
 export ASAN_OPTIONS=${ASAN_OPTIONS:-abort_on_error=0:detect_leaks=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 for t in $targets; do
@@ -56,8 +71,8 @@ for t in $targets; do
   for f in $(seed_sources "$t"); do [ -f "$f" ] && cp -f "$f" "$corpus"/; done
   echo "fuzz: $t for ${seconds}s"
   log="$build/$t.log"
-  if ! "$build/quorvane_fuzz_$t" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$build/$t-" \
-    "$corpus" >"$log" 2>&1; then
+  if ! "$build/quorvane_fuzz_$t" -max_total_time="$seconds" -timeout="$timeout" -max_len="$(max_len "$t")" \
+    -print_final_stats=1 -artifact_prefix="$build/$t-" "$corpus" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "fuzz: $t failed; the input that shows it is in $build/$t-*"
     exit 1

@@ -1,12 +1,12 @@
 #include "dialogs/bar_options.h"
 
-#include <cmath>
+#include <optional>
+#include <string>
 
 #include "model/box_number.h"
 #include "model/globals.h"
 #include "model/new_element.h"
-#include "model/number_text.h"
-#include "model/rounding.h"
+#include "model/plate_bar_elements.h"
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
@@ -43,42 +43,17 @@ void BarOptionsForm::Command1_Click() {
   }
 
   std::string diameterText = Text1.Text;
-  bool ok = model::G.UnitStatus || model::InchesToMillimetreText(D, diameterText);
-  // The message asks for a positive diameter; a negative one is refused.
-  ok = ok && model::G.ElementCount < model::MaxElements && model::BarSizeFits(D);
-  model::ElementRecord e{};
-  if (ok) {
-    const float d = static_cast<float>(D);
-    e.NameSI = "BAR" + model::NumberText(D);
-    e.ShapeType = 51;
-    e.Depth = e.Width = e.FlangeThickness = e.WebThickness = d;
-    e.InnerRadius = e.OuterRadius = static_cast<float>(D / 4);
-    e.Ratio1 = e.Ratio2 = 1.0f;
-    e.NominalSizeSI = model::RoundToInt16(D);
-    const double mass = std::pow(D, 2) * 24661.5023025 / 4000000;
-    e.MassSI = static_cast<float>(mass);
-    e.ElemArea = static_cast<float>(model::Pi * std::pow(D, 2) / 4);
-    e.ElemIx = e.ElemIy = static_cast<float>(model::Pi * std::pow(D, 4) / 64);
-    e.ElemSx = e.ElemSy = static_cast<float>(model::Pi * std::pow(D, 3) / 32);
-    e.ElemZx = e.ElemZy = e.ElemSx;
-    e.ElemRx = e.ElemRy = static_cast<float>(D / 4);
-    e.ElemJ = static_cast<float>(std::pow(static_cast<double>(e.Depth) / 2, 4) * 1.570796325);
-    e.NameImp = "BAR" + model::NumberText(D / 25.4);
-    e.NominalSizeImp = model::RoundToInt16(D / 25.4);
-    e.MassImp = static_cast<float>(mass / 1.484);  // from the double mass, as for the plate
-    e.CentroidX = e.CentroidY = e.Depth / 2;
-    e.Angle = 0;
-    e.MirrorSign = 1;
-    e.Selected = model::False;
-    ok = model::FitsSingle(e.ElemJ);
-  }
-  if (!ok) {
+  const bool ok = model::G.UnitStatus || model::InchesToMillimetreText(D, diameterText);
+  // The message asks for a positive diameter; the builder refuses a negative one.
+  std::optional<model::ElementRecord> bar;
+  if (ok && model::G.ElementCount < model::MaxElements) bar = model::BuildBar(D);
+  if (!bar) {
     ui::MsgBox(BarMessage);
     return;
   }
 
   if (!model::G.UnitStatus) Text1.Text = diameterText;
-  model::StartPlacing(e);
+  model::StartPlacing(*bar);
   Unload();
 }
 

@@ -1,29 +1,16 @@
 #include "dialogs/plate_options.h"
 
-#include <cmath>
+#include <optional>
+#include <string>
 
 #include "model/box_number.h"
 #include "model/globals.h"
 #include "model/new_element.h"
-#include "model/number_text.h"
-#include "model/rounding.h"
+#include "model/plate_bar_elements.h"
 #include "ui/dialog_keys.h"
 #include "ui/platform.h"
 
 namespace dialogs {
-
-namespace {
-
-// The plate's own torsion constant from its stored single-precision sides.
-float PlateTorsion(float width, float depth) {
-  const double w = width, d = depth;
-  const double t = w <= d ? w : d;
-  const double b = w <= d ? d : w;
-  const double r = t / b;
-  return static_cast<float>(std::pow(t, 3) * b * (0.053 * std::pow(r, 2) + (1 - 0.63 * r)) / 3);
-}
-
-}  // namespace
 
 PlateOptionsForm::PlateOptionsForm() : ui::Form("PlateOptions") {
   Caption = "Shape Options";
@@ -68,50 +55,10 @@ void PlateOptionsForm::Command1_Click() {
   if (ok && !model::G.UnitStatus)
     ok = model::InchesToMillimetreText(W, widthText) && model::InchesToMillimetreText(T, heightText);
   // The message asks for positive sizes, and a negative one would give a plate with a
-  // negative area: refused.
-  ok = ok && model::G.ElementCount < model::MaxElements && model::PlateSizesFit(W, T);
-
-  const double root12 = std::pow(12.0, 0.5);
-  model::ElementRecord e{};
-  if (ok) {
-    e.NameSI = "PL" + model::NumberText(W) + "x" + model::NumberText(T);
-    e.ShapeType = 50;
-    e.Depth = static_cast<float>(T);
-    e.Width = static_cast<float>(W);
-    e.FlangeThickness = static_cast<float>(T);
-    e.WebThickness = static_cast<float>(W);
-    // Nothing reads the two radii of a plate; they are stored by comparing the box texts.
-    const bool wider = widthText > heightText;
-    e.InnerRadius = static_cast<float>((wider ? T : W) / root12);
-    e.OuterRadius = static_cast<float>((wider ? W : T) / root12);
-    e.Ratio1 = static_cast<float>(W / T);
-    e.Ratio2 = static_cast<float>(T / W);
-    e.NominalSizeSI = model::RoundToInt16(T);
-    const double mass = W * T * 7850 / 1000000;
-    e.MassSI = static_cast<float>(mass);
-    e.ElemArea = static_cast<float>(W * T);
-    e.ElemIx = static_cast<float>(W * std::pow(T, 3) / 12);
-    e.ElemSx = static_cast<float>(W * std::pow(T, 2) / 6);
-    e.ElemRx = static_cast<float>(T / root12);
-    e.ElemZx = static_cast<float>(W * std::pow(T, 2) / 4);
-    e.ElemIy = static_cast<float>(std::pow(W, 3) * T / 12);
-    e.ElemSy = static_cast<float>(std::pow(W, 2) * T / 6);
-    e.ElemRy = static_cast<float>(W / root12);
-    e.ElemZy = static_cast<float>(std::pow(W, 2) * T / 4);
-    e.ElemJ = PlateTorsion(e.Width, e.Depth);
-    e.NameImp = "PL" + model::NumberText(W / 25.4) + "x" + model::NumberText(T / 25.4);
-    e.NominalSizeImp = model::RoundToInt16(T / 25.4);
-    // From the mass in double precision, like every other value taken from the boxes;
-    // dividing the stored single can land one step off.
-    e.MassImp = static_cast<float>(mass / 1.484);
-    e.CentroidX = e.Width / 2;
-    e.CentroidY = e.Depth / 2;
-    e.Angle = degrees * model::Pi / 180;
-    e.MirrorSign = 1;
-    e.Selected = model::False;
-    ok = model::FitsSingle(e.ElemJ);
-  }
-  if (!ok) {
+  // negative area: the builder refuses it.
+  std::optional<model::ElementRecord> plate;
+  if (ok && model::G.ElementCount < model::MaxElements) plate = model::BuildPlate(W, T, degrees, widthText, heightText);
+  if (!plate) {
     ui::MsgBox(PlateMessage);
     return;
   }
@@ -120,7 +67,7 @@ void PlateOptionsForm::Command1_Click() {
     Text2.Text = widthText;
     Text3.Text = heightText;
   }
-  model::StartPlacing(e);
+  model::StartPlacing(*plate);
   Unload();
 }
 

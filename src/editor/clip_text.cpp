@@ -5,6 +5,8 @@
 #include <limits>
 #include <type_traits>
 
+#include "model/element_rule.h"
+#include "model/file_text.h"
 #include "model/number_text.h"
 #include "model/record_fields.h"
 
@@ -45,7 +47,7 @@ bool ToInteger(double value, Int& out) {
 template <typename T>
 bool ReadField(int n, std::string_view text, T& field) {
   if constexpr (std::is_same_v<T, model::String25>) {
-    field = text;
+    field = model::HeldName(text);
     return true;
   } else {
     if (n == model::SelectedField) {
@@ -133,7 +135,9 @@ ClipReading ReadClipText(std::string_view text) {
       reading.Refused.push_back(entry);
       break;
     }
-    if (readable)
+    // What the program could not hold is refused here as at Open, so a pasted section
+    // always saves as a file that opens again.
+    if (readable && model::ElementCanBeHeld(e))
       reading.Elements.push_back(e);
     else
       reading.Refused.push_back(entry);

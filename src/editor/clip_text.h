@@ -20,7 +20,8 @@ struct ClipReading {
   // copied, and selected.
   std::vector<model::ElementRecord> Elements;
   // Entries (numbered from 1 in the text) with a field that is not a number of its
-  // field's type, or a position beyond the drawing's range, or cut off before its end.
+  // field's type, a position beyond the drawing's range, values the program cannot hold
+  // (model/element_rule.h), or cut off before its end.
   std::vector<int> Refused;
 };
 

@@ -36,16 +36,12 @@ std::string WriteDocument(const DocumentData& document);
 // Reads a whole file (UTF-8, or Windows-1252 when it is not valid UTF-8). Nothing when any
 // value is missing or does not fit its field so that it writes back as read, when the
 // count lies outside 0 to 50, when the view's width or height is 0, or when an element
-// has sizes that no element window gives.
+// is one the program cannot hold (model/element_rule.h).
 std::optional<DocumentData> ReadDocument(std::string_view bytes);
 
 // The values of a file, split at line ends and at commas outside double quotes, with the
 // quotes taken off ("" inside quotes is one quote). Nothing for an unclosed quote or
 // text after a closing one.
 std::optional<std::vector<std::string>> SplitValues(std::string_view text);
-
-// Text as the program holds it: valid UTF-8 stays as it is, anything else is taken as
-// Windows-1252; a leading byte-order mark is dropped.
-std::string DecodeFileText(std::string_view bytes);
 
 }  // namespace editor

@@ -18,57 +18,6 @@ bool FitsInt16(double value) {
   return value >= -32768.5 && value < 32767.5;
 }
 
-bool PlateSizesFit(double W, double T) {
-  if (!(W > 0 && T > 0)) return false;
-  const double root12 = std::pow(12.0, 0.5);
-  const double values[] = {W,
-                           T,
-                           T / root12,
-                           W / root12,
-                           W / T,
-                           T / W,
-                           W * T * 7850 / 1000000,
-                           W * T,
-                           W * std::pow(T, 3) / 12,
-                           W * std::pow(T, 2) / 6,
-                           W * std::pow(T, 2) / 4,
-                           std::pow(W, 3) * T / 12,
-                           std::pow(W, 2) * T / 6,
-                           std::pow(W, 2) * T / 4};
-  for (double v : values)
-    if (!FitsSingle(v)) return false;
-  return FitsInt16(T) && FitsInt16(T / 25.4);
-}
-
-bool BarSizeFits(double D) {
-  if (!(D > 0)) return false;
-  const double values[] = {D,
-                           D / 4,
-                           std::pow(D, 2) * 24661.5023025 / 4000000,
-                           Pi * std::pow(D, 2) / 4,
-                           Pi * std::pow(D, 4) / 64,
-                           Pi * std::pow(D, 3) / 32};
-  for (double v : values)
-    if (!FitsSingle(v)) return false;
-  return FitsInt16(D) && FitsInt16(D / 25.4);
-}
-
-bool ElementSizesFit(const ElementRecord& e) {
-  const float sizes[] = {e.Depth, e.Width, e.FlangeThickness, e.WebThickness};
-  for (float s : sizes)
-    if (!(s >= 0)) return false;
-  switch (KindOf(e.ShapeType)) {
-    case ShapeKind::Plate:
-      return PlateSizesFit(e.Width, e.Depth);
-    case ShapeKind::Bar:
-      return BarSizeFits(e.Depth);
-    default:
-      for (float s : sizes)
-        if (s > std::numeric_limits<int16_t>::max()) return false;
-      return true;
-  }
-}
-
 bool ReadAngleDegrees(const std::string& text, double& degrees) {
   return ReadBoxNumber(text, degrees) && std::isfinite(degrees * Pi / 180);
 }

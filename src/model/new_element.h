@@ -1,6 +1,6 @@
 #pragma once
-// What the plate and bar builders share: the range checks of the values they store and
-// the hand-over of a new element to the placing mode.
+// What the element builders share: the range checks of the values they store and the
+// hand-over of a new element to the placing mode.
 
 #include <functional>
 #include <string>
@@ -20,17 +20,6 @@ void EndCommandInProgress();
 bool FitsSingle(double value);
 // A value whose rounding half to even fits a 16-bit integer field.
 bool FitsInt16(double value);
-
-// A plate of width W and thickness T (millimetres) whose every stored value can be held:
-// both sizes positive, the thickness a 16-bit nominal size, each property a single.
-bool PlateSizesFit(double W, double T);
-// The same for a round bar of diameter D.
-bool BarSizeFits(double D);
-// Sizes that the element windows could have given this element: a plate's width and
-// thickness and a bar's diameter as their windows accept them, and any other element's
-// depth, width and thicknesses from 0 to the largest 16-bit nominal size in millimetres. Any
-// other size is damage, and would overflow the section's properties.
-bool ElementSizesFit(const ElementRecord& e);
 
 // An angle box's text read as degrees; refused unless it reads as a number that turns into
 // a finite number of radians.

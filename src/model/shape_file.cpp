@@ -7,6 +7,8 @@
 #include <sstream>
 #include <string_view>
 
+#include "model/element_rule.h"
+#include "model/file_text.h"
 #include "model/number_text.h"
 #include "ui/platform.h"
 
@@ -83,7 +85,7 @@ class RowReader {
  public:
   RowReader(ValueReader& values, int row) : values_(values), row_(row) {}
 
-  void Text(String25& field) { field = Next(); }
+  void Text(String25& field) { field = HeldName(Next()); }
 
   void Single(float& field) {
     const std::string_view v = Next();
@@ -162,7 +164,11 @@ bool ReadShapeText(std::string_view text, ShapeTableRows& table, std::string& re
     int i = 1;
     do {
       if (i > MaxShapeRows) throw ReadFailure{"it holds more than " + std::to_string(MaxShapeRows) + " rows."};
-      ReadRow(values, i, table[static_cast<size_t>(i)]);
+      ShapeRecord& row = table[static_cast<size_t>(i)];
+      ReadRow(values, i, row);
+      // A row becomes an element as it stands: one the program cannot hold is refused here,
+      // where the file can still be mended, not when the section is saved.
+      if (!ElementCanBeHeld(row)) throw ReadFailure{"row " + std::to_string(i) + " has sizes too large to calculate."};
       ++i;
     } while (!values.AtEnd());
     table[1].ShapeCount = static_cast<int16_t>(i);

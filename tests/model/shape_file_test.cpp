@@ -242,6 +242,9 @@ INSTANTIATE_TEST_SUITE_P(
                 "shapes were loaded."},
         BadFile{"SingleOverflow", WithValue(16, "1E39") + "\n", false,
                 "could not be read: row 1, value 16 (\"1E39\") is not a number. No shapes were loaded."},
+        // 305 x (1E+30)^3 / 12: no single holds the second moment of its box.
+        BadFile{"SizesTooLargeToCalculate", std::string(IRow) + "\n" + WithValue(3, "1E+30") + "\n", false,
+                "could not be read: row 2 has sizes too large to calculate. No shapes were loaded."},
         BadFile{"TruncatedRow", std::string(IRow) + "\n" + std::string(IRow).substr(0, std::string(IRow).rfind(',')),
                 false, "could not be read: it ends inside row 2. No shapes were loaded."},
         BadFile{"ChannelMissingItsExtra", std::string(ChannelRow).substr(0, std::string(ChannelRow).rfind(',')), false,
