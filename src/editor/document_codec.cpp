@@ -1,9 +1,7 @@
 #include "editor/document_codec.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
-#include <system_error>
 #include <type_traits>
 
 #include "model/element_rule.h"
@@ -74,17 +72,14 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-// A finite number in plain or exponent notation, with or without a 0 before the point.
+// A finite number in plain or exponent notation, with or without a 0 before the point,
+// read by the program's one rule for number text (one sign at most).
 template <typename Number>
 bool ReadNumber(std::string_view s, Number& v) {
-  s = Trim(s);
-  if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-  if (s.empty() || s.front() == '+') return false;
-  Number parsed{};
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), parsed, std::chars_format::general);
-  if (ec != std::errc() || end != s.data() + s.size() || !std::isfinite(parsed)) return false;
-  v = parsed;
-  return true;
+  if constexpr (std::is_same_v<Number, float>)
+    return model::ParseSingle(s, v);
+  else
+    return model::ParseNumber(s, v);
 }
 
 // A whole number of the field's type; a fraction goes to the nearest, a half to the even

@@ -115,7 +115,12 @@ bool Parse(std::string_view text, T& value) {
   auto is_blank = [](char c) { return c == ' ' || c == '\t'; };
   while (!text.empty() && is_blank(text.front())) text.remove_prefix(1);
   while (!text.empty() && is_blank(text.back())) text.remove_suffix(1);
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+  // One sign at most: the reader below takes a "-", so after a "+" it would read "+-5"
+  // as -5.
+  if (!text.empty() && text.front() == '+') {
+    text.remove_prefix(1);
+    if (!text.empty() && text.front() == '-') return false;
+  }
   if (text.empty()) return false;
   T parsed = 0;
   auto res = std::from_chars(text.data(), text.data() + text.size(), parsed, std::chars_format::general);

@@ -30,9 +30,10 @@ std::string PlainNumberText(double value);
 std::string ExactNumberText(float value);
 std::string ExactNumberText(double value);
 
-// Reads a whole text box as a double: blanks around the number allowed, exponent form
-// accepted. Empty text, anything else after the number, and values too large for a double
-// fail; a value too small for one reads as 0. Every text NumberText writes reads back.
+// Reads a whole text box as a double: blanks around the number allowed, one sign at most
+// ("+" or "-"), exponent form accepted. Empty text, anything else after the number, and
+// values too large for a double fail; a value too small for one reads as 0. Every text
+// NumberText writes reads back.
 bool ParseNumber(std::string_view text, double& value);
 // The same for a single: the text rounded once, straight to single precision.
 bool ParseSingle(std::string_view text, float& value);

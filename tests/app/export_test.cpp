@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/report_text.h"
+#include "editor/documents.h"
 #include "model/globals.h"
 #include "test_files.h"
 #include "ui/headless/headless_platform.h"
@@ -80,6 +81,84 @@ TEST_F(ExportTest, ADocumentNameCarriedOverBecomesTheReportsName) {
     ASSERT_EQ(h.platform.FileRequests.size(), 1u) << c.carried;
     EXPECT_EQ(h.platform.FileRequests[0].FileName, c.proposed) << c.carried;
   }
+}
+
+// The open document's own file is never proposed, whatever its name and however the
+// carried name spells it; Enter on the proposal writes the report beside the document.
+TEST_F(ExportTest, TheOpenDocumentsOwnFileIsNeverProposed) {
+  fs::create_directories(dir / "sub");
+  struct Case {
+    const char* document;  // the open document, in the test's folder
+    const char* carried;   // what the dialog carries, in the test's folder
+    const char* proposed;
+  };
+  const Case cases[] = {
+      {"beam.txt", "beam.txt", "beam.txt.txt"},
+      {"beam", "beam", "beam.txt"},
+      {"beam.bak", "beam.bak", "beam.txt"},
+      {"beam.qvn", "beam.qvn", "beam.txt"},
+      {"beam.txt", "sub/../beam.txt", "sub/../beam.txt.txt"},  // another spelling of the same file
+      {"beam.txt", "./beam.txt", "./beam.txt.txt"},
+      {"beam.txt", "other.txt", "other.txt"},  // another file is proposed as it stands
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.carried);
+    for (const auto& entry : fs::directory_iterator(dir))
+      if (entry.is_regular_file()) fs::remove(entry.path());
+    const fs::path document = dir / c.document;
+    testing_files::WriteFileText(document, "the document\n");
+    G.FileName = document.string();
+    const std::string proposed = (dir / c.proposed).string();
+    windows::Sheet().dlgCommonDialog.FileName = (dir / c.carried).string();
+    h.platform.FileRequests.clear();
+    h.platform.FileAnswers.push_back(proposed);  // Enter on the proposal
+    app::Export_Click();
+    ASSERT_EQ(h.platform.FileRequests.size(), 1u);
+    EXPECT_EQ(h.platform.FileRequests[0].FileName, proposed);
+    EXPECT_EQ(ReadFileText(document), "the document\n");
+    EXPECT_EQ(ReadFileText(proposed), app::PropertyReportText(G));
+  }
+}
+
+// A link that leads to the document is the document: the report goes beside the link.
+TEST_F(ExportTest, ALinkToTheDocumentIsNotProposed) {
+  const fs::path document = dir / "beam.qvn";
+  testing_files::WriteFileText(document, "the document\n");
+  fs::create_symlink(document, dir / "report.txt");
+  G.FileName = document.string();
+  windows::Sheet().dlgCommonDialog.FileName = (dir / "report.txt").string();
+  app::Export_Click();  // cancelled
+  ASSERT_EQ(h.platform.FileRequests.size(), 1u);
+  EXPECT_EQ(h.platform.FileRequests[0].FileName, (dir / "report.txt.txt").string());
+}
+
+// The proposal does not outlive a cancelled export: the next Save As is offered the
+// document's own name and writes the document there, not a "beam.txt.qvn". A report
+// written keeps its name in the dialog, as the dialog carries any chosen name.
+TEST_F(ExportTest, ACancelledExportLeavesTheCarriedNameAsItWas) {
+  const std::string document = (dir / "beam.qvn").string();
+  G.FileName = document;
+  G.Modified = model::True;
+  windows::Sheet().dlgCommonDialog.FileName = document;
+  h.platform.FileAnswers.push_back(std::nullopt);
+  app::Export_Click();
+  ASSERT_EQ(h.platform.FileRequests.size(), 1u);
+  EXPECT_EQ(h.platform.FileRequests[0].FileName, (dir / "beam.txt").string());
+  EXPECT_EQ(windows::Sheet().dlgCommonDialog.FileName, document);
+
+  h.platform.FileAnswers.push_back(document);  // Enter on what Save As proposes
+  editor::Saveas_Click();
+  ASSERT_EQ(h.platform.FileRequests.size(), 2u);
+  EXPECT_EQ(h.platform.FileRequests[1].FileName, document);
+  EXPECT_EQ(G.FileName, document);
+  EXPECT_EQ(G.Modified, model::False);
+  EXPECT_TRUE(fs::is_regular_file(document));
+  EXPECT_EQ(Entries(), 1u);  // no report, no "beam.txt.qvn"
+
+  const std::string report = (dir / "beam.txt").string();
+  h.platform.FileAnswers.push_back(report);
+  app::Export_Click();
+  EXPECT_EQ(windows::Sheet().dlgCommonDialog.FileName, report);
 }
 
 TEST_F(ExportTest, TheReportIsWrittenUnderTheNameAsChosen) {

@@ -194,5 +194,17 @@ TEST(HelpPage, IsCopiedBesideTheProgramWithItsLimitations) {
     EXPECT_NE(page.find(topic), std::string::npos) << topic;
 }
 
+// Zx and Zy come from each shape's real outline, not from rectangles and circles, and
+// the page says by how much that differs for the shapes of the tables.
+TEST(HelpPage, SaysThePlasticModuliComeFromTheRealOutline) {
+  std::ifstream in("Help/help.html", std::ios::binary);
+  ASSERT_TRUE(in.good());
+  const std::string page((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(page.find("cut into rectangles and circles"), std::string::npos);
+  EXPECT_EQ(page.find("treat every part as plain"), std::string::npos);
+  for (const char* said : {"Each element is taken with its real outline", "differs from plain rectangles and circles"})
+    EXPECT_NE(page.find(said), std::string::npos) << said;
+}
+
 }  // namespace
 }  // namespace app

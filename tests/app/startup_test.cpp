@@ -254,6 +254,8 @@ TEST_F(Startup, StoredTextsThatDoNotFitTheirKeyGiveTheDefaultOrTheFloor) {
            Bad{"GridSpacing", "40000", 100},  // beyond 16 bits
            Bad{"GridSpacing", "5", 10},
            Bad{"GridSpacing", "-30", 10},
+           Bad{"GridSpacing", "+-30", 100},  // one sign at most: no number, not -30
+           Bad{"ScaleLeft", "+-40", 0},
            Bad{"GridSpacing", "12.5", 12},  // half to even
            Bad{"GridSpacing", "13.5", 14},
            Bad{"RotateSnap", "0", 1},

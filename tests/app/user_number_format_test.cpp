@@ -122,6 +122,19 @@ class CommaLocale : public testing::AppSession {
     });
     Settings_Click();
   }
+  // Each number dialog given `text`: each refuses it with its own message and adds nothing.
+  void ExpectEveryDialogRefuses(const std::string& text) {
+    SCOPED_TRACE(text);
+    h.platform.Messages.clear();
+    Plate(text, "10", "0");
+    Bar(text);
+    ShapeTurnedBy(text);
+    Settings(text, "1");
+    Precision(text);
+    EXPECT_EQ(h.platform.Messages, (std::vector<std::string>{dialogs::PlateMessage, dialogs::BarMessage,
+                                                             dialogs::AngleMessage, OptionsMessage, PrecisionMessage}));
+    EXPECT_EQ(G.ElementCount, 0);
+  }
 };
 
 TEST_F(CommaLocale, EveryDialogReadsTheCommaAndThePointAsTheDecimalPoint) {
@@ -159,18 +172,15 @@ TEST_F(CommaLocale, DesignationsKeepThePoint) {
 }
 
 TEST_F(CommaLocale, ATextWithTwoDecimalPointsIsRefusedWithTheDialogsMessage) {
-  const std::vector<std::string> texts = {"1.234,5", "1,234,5"};
-  for (const std::string& text : texts) {
-    SCOPED_TRACE(text);
-    h.platform.Messages.clear();
-    Plate(text, "10", "0");
-    Bar(text);
-    ShapeTurnedBy(text);
-    Settings(text, "1");
-    Precision(text);
-    EXPECT_EQ(h.platform.Messages, (std::vector<std::string>{dialogs::PlateMessage, dialogs::BarMessage,
-                                                             dialogs::AngleMessage, OptionsMessage, PrecisionMessage}));
-    EXPECT_EQ(G.ElementCount, 0);
+  for (const char* text : {"1.234,5", "1,234,5"}) ExpectEveryDialogRefuses(text);
+}
+
+// A number has one sign at most: "+-5" is no number, not -5, in either number format.
+TEST_F(CommaLocale, ATextWithTwoSignsIsRefusedWithTheDialogsMessage) {
+  for (const char* separator : {",", "."}) {
+    SCOPED_TRACE(separator);
+    h.platform.UserDecimalSeparator = separator;
+    for (const char* text : {"+-5", "-+5", "+-5,5", "+-2.5"}) ExpectEveryDialogRefuses(text);
   }
 }
 

@@ -137,8 +137,9 @@ TEST(ClipText, RefusesAnEntryWhoseValueDoesNotReadAsItsType) {
       {3, " abc", true},         {3, "", true},          {3, " 12x", true},
       {3, " inf", true},         {3, " NaN", true},      {3, " 1E+39", true},  // beyond the single range
       {14, " 1E+38", false},     {3, " .5", false},      {3, "-.5", false},
-      {3, " 1E+38", true},    // a single, but no single holds the moments of a plate 200 wide and that deep
-      {39, " 1E+400", true},  // beyond the double range
+      {3, " 1E+38", true},  // a single, but no single holds the moments of a plate 200 wide and that deep
+      {3, "+-5", true},          {2, "+-50", true},      {39, "-+1", true},  // one sign at most
+      {39, " 1E+400", true},                                                 // beyond the double range
       {2, " 32767", false},      {2, " 32768", true},    {2, "-32769", true},
       {2, " 50.5", false},                                                          // half to even: 50
       {37, " 2147483647", true},                                                    // the 10 mm offset would wrap

@@ -32,6 +32,10 @@ TEST(BoxNumber, TheUsersSeparatorAndThePointAreBothDecimalPoints) {
       {",", ",", false, 0},
       {",", "", false, 0},
       {",", "12a", false, 0},
+      {".", "+-5", false, 0},  // one sign at most, in either number format
+      {",", "+-5", false, 0},
+      {",", "+-5,5", false, 0},
+      {",", "+5,5", true, 5.5},
       {"\u066b", "2\u066b5", true, 2.5},  // a separator of more than one byte
       {"\u066b", "2.5", true, 2.5},
   };

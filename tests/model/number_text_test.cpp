@@ -80,6 +80,17 @@ TEST(ParseNumber, ReadsTheWholeTextOrFails) {
       {"nan", false, 0},
       {"1e999", false, 0},
       {"- 5", false, 0},
+      // One sign at most, in front of the digits and in the exponent.
+      {"+.5", true, 0.5},
+      {"+-5", false, 0},
+      {"-+5", false, 0},
+      {"++5", false, 0},
+      {"--5", false, 0},
+      {"+ -5", false, 0},
+      {"+", false, 0},
+      {"-", false, 0},
+      {"1e+-5", false, 0},
+      {"1e-+5", false, 0},
       // Too small for a double: zero. Too large: refused.
       {"1e-400", true, 0},
       {"-1e-400", true, 0},

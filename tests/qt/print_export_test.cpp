@@ -8,7 +8,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -159,6 +161,66 @@ TEST_F(PrintExportWindowTest, ExportWritesTheReportThroughTheFileDialog) {
   EXPECT_NE(text.find("\r\nProject: Crane runway\r\n"), std::string::npos);
   // 300 x 20 + 20 x 280 = 11600 mm2.
   EXPECT_NE(text.find("\r\nArea:  11600\r\n"), std::string::npos);
+}
+
+// The next file dialog is answered with a key, as a user answers it: `proposed` gets the
+// name it offered, then Enter takes that name or Esc cancels; the dialog's question
+// whether to replace a file that exists is answered Yes.
+void AnswerFileDialogWithKey(Qt::Key key, std::string* proposed) {
+  QTimer::singleShot(0, [key, proposed] {
+    auto* box = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    const QStringList files = box->selectedFiles();
+    *proposed = files.isEmpty() ? std::string() : files.first().toStdString();
+    QTimer::singleShot(0, [] {
+      if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+        QTest::mouseClick(question->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    auto* name = box->findChild<QLineEdit*>("fileNameEdit");
+    QTest::keyClick(name ? static_cast<QWidget*>(name) : box, key);
+  });
+}
+
+// A document named like a report ("beam.txt") is never what the export offers: Enter on
+// the offer writes the report beside it. An export cancelled leaves the dialog with the
+// name it carried, so Save As offers the document's own name again.
+TEST_F(PrintExportWindowTest, ExportNeverOffersTheOpenDocumentAndACancelLeavesTheNameAsItWas) {
+  editor::DocumentData document;
+  document.Elements = {G.Elements[1], G.Elements[2]};
+  document.ProjectName = "Crane runway";
+  OpenDocument(document, "beam.txt");
+  ASSERT_EQ(G.FileName, Path("beam.txt"));
+  const std::string written = ReadFileText(Path("beam.txt"));
+
+  QAction* exportItem = MenuAction("Export to Text File...");
+  ASSERT_NE(exportItem, nullptr);
+  std::string proposed;
+  AnswerFileDialogWithKey(Qt::Key_Return, &proposed);
+  exportItem->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(proposed, Path("beam.txt.txt"));
+  EXPECT_EQ(ReadFileText(Path("beam.txt")), written);  // the document as it was
+  EXPECT_EQ(ReadFileText(Path("beam.txt.txt")).rfind("Section properties calculated by Quorvane (TM).\r\n", 0), 0u);
+
+  OpenDocument(document, "girder.qvn");
+  ASSERT_EQ(G.FileName, Path("girder.qvn"));
+  AnswerFileDialogWithKey(Qt::Key_Escape, &proposed);
+  exportItem->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(proposed, Path("girder.txt"));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("girder.txt"))));
+
+  G.Modified = model::True;  // a change to save
+  QAction* saveAs = MenuAction("Save As...");
+  ASSERT_NE(saveAs, nullptr);
+  AnswerFileDialogWithKey(Qt::Key_Return, &proposed);
+  saveAs->trigger();
+  QApplication::processEvents();
+  EXPECT_EQ(proposed, Path("girder.qvn"));
+  EXPECT_EQ(G.FileName, Path("girder.qvn"));
+  EXPECT_EQ(G.Modified, model::False);
+  EXPECT_TRUE(editor::ReadDocument(ReadFileText(Path("girder.qvn"))).has_value());
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("girder.txt.qvn"))));
 }
 
 }  // namespace
