@@ -75,18 +75,31 @@ constexpr int64_t kMaxSkippedSteps = int64_t{1} << 26;
 // more than kMaxSkippedSteps single steps.
 bool AdvanceLineWalk(LineWalk& w, int64_t k);
 
+// The first and the last position a walk handled. Each coordinate moves one way only along
+// a walk (every addition of the same +-1 or 0, rounded, never turns back), so every
+// position handled lies between the two.
+struct HandledSpan {
+  bool any = false;
+  float first_x = 0, first_y = 0;
+  float last_x = 0, last_y = 0;
+};
+
 // Handles, in walk order, every pixel of the walk that can fall in `reach`, and no pixel
 // of the walk that cannot: visit(x, y) for each, stopping early when it returns true.
 template <class Visit>
-void WalkLineWithin(LineWalk w, const PixelReach& reach, Visit&& visit) {
+HandledSpan WalkLineWithin(LineWalk w, const PixelReach& reach, Visit&& visit) {
   const StepRange r = ReachableSteps(w, reach);
-  if (r.Empty()) return;
-  if (!AdvanceLineWalk(w, r.first)) return;
+  if (r.Empty()) return {};
+  if (!AdvanceLineWalk(w, r.first)) return {};
   LineWalk v = w;  // a copy whose address is never taken, so that it can stay in registers
+  float last_x = v.x, last_y = v.y;
   for (int64_t k = r.first; k <= r.last; ++k) {
-    if (visit(v.x, v.y)) return;
+    last_x = v.x;
+    last_y = v.y;
+    if (visit(v.x, v.y)) break;
     StepLine(v);
   }
+  return HandledSpan{true, w.x, w.y, last_x, last_y};
 }
 
 }  // namespace view
