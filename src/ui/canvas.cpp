@@ -23,6 +23,21 @@ void Canvas::FollowOwner() const {
   ++revision_;
 }
 
+void Canvas::Batch::RecordWithin(float x1, float y1, float x2, float y2) {
+  int left = ToPixelIndex(x1), right = ToPixelIndex(x2);
+  int top = ToPixelIndex(y1), bottom = ToPixelIndex(y2);
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  if (right < 0 || bottom < 0 || left >= static_cast<int>(width_) || top >= static_cast<int>(height_)) return;
+  const auto l = static_cast<size_t>(std::max(left, 0)), t = static_cast<size_t>(std::max(top, 0));
+  const size_t r = std::min(static_cast<size_t>(right) + 1, width_);
+  const size_t b = std::min(static_cast<size_t>(bottom) + 1, height_);
+  left_ = std::min(left_, l);
+  top_ = std::min(top_, t);
+  right_ = std::max(right_, r);
+  bottom_ = std::max(bottom_, b);
+}
+
 void Canvas::SetPixelSize(int width, int height) {
   size_source_ = [width, height] { return std::pair{width, height}; };
   Sync();

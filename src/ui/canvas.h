@@ -116,37 +116,28 @@ class Canvas {
     }
     // Whether the pixel a fractional position falls in is in the image.
     bool InImage(float px, float py) const { return Index(ToPixelIndex(px), ToPixelIndex(py)) != kOutside; }
-    // PSetInPixels for a walk that knows the bounds of what it sets without looking at each
-    // pixel: the pixel is left out of the record, and the walk records its bounds once,
-    // outside its loop, with RecordWithin before the batch ends. A wide pen's dot still
-    // records itself.
+    // PSetInPixels of a one-pixel pen (DrawWidth 1 or less) for a walk that knows the bounds
+    // of what it sets without looking at each pixel: the pixel is left out of the record,
+    // and the walk records its bounds once, outside its loop, with RecordWithin before the
+    // batch ends. Nothing here calls out, so the walk's loop keeps its state in registers.
     void PSetInPixelsUnrecorded(float px, float py, int32_t colour) {
-      const int x = ToPixelIndex(px), y = ToPixelIndex(py);
-      if (!Write(x, y, colour)) return;
+      assert(canvas_.DrawWidth <= 1);
+      const size_t i = Index(ToPixelIndex(px), ToPixelIndex(py));
+      if (i == kOutside) return;
+      pixels_[i] = colour;
+      canvas_.changed_ = true;
 #ifndef NDEBUG
-      const auto ux = static_cast<size_t>(x), uy = static_cast<size_t>(y);
-      unrecorded_left_ = ux < unrecorded_left_ ? ux : unrecorded_left_;
-      unrecorded_right_ = ux + 1 > unrecorded_right_ ? ux + 1 : unrecorded_right_;
-      unrecorded_top_ = uy < unrecorded_top_ ? uy : unrecorded_top_;
-      unrecorded_bottom_ = uy + 1 > unrecorded_bottom_ ? uy + 1 : unrecorded_bottom_;
+      const size_t x = i % width_, y = i / width_;
+      unrecorded_left_ = x < unrecorded_left_ ? x : unrecorded_left_;
+      unrecorded_right_ = x + 1 > unrecorded_right_ ? x + 1 : unrecorded_right_;
+      unrecorded_top_ = y < unrecorded_top_ ? y : unrecorded_top_;
+      unrecorded_bottom_ = y + 1 > unrecorded_bottom_ ? y + 1 : unrecorded_bottom_;
 #endif
     }
     // Records as written every pixel of the image that a fractional position between these
     // corners (in either order) falls in.
-    void RecordWithin(float x1, float y1, float x2, float y2) {
-      int left = ToPixelIndex(x1), right = ToPixelIndex(x2);
-      int top = ToPixelIndex(y1), bottom = ToPixelIndex(y2);
-      if (left > right) std::swap(left, right);
-      if (top > bottom) std::swap(top, bottom);
-      if (right < 0 || bottom < 0 || left >= static_cast<int>(width_) || top >= static_cast<int>(height_)) return;
-      const auto l = static_cast<size_t>(left < 0 ? 0 : left), t = static_cast<size_t>(top < 0 ? 0 : top);
-      const size_t r = static_cast<size_t>(right) + 1 < width_ ? static_cast<size_t>(right) + 1 : width_;
-      const size_t b = static_cast<size_t>(bottom) + 1 < height_ ? static_cast<size_t>(bottom) + 1 : height_;
-      left_ = l < left_ ? l : left_;
-      top_ = t < top_ ? t : top_;
-      right_ = r > right_ ? r : right_;
-      bottom_ = b > bottom_ ? b : bottom_;
-    }
+    // (Out of line: called once a walk, it keeps the walk's loop free of its work.)
+    void RecordWithin(float x1, float y1, float x2, float y2);
     // A whole pixel (a wide pen's dot round it), recorded.
     void SetPixel(int x, int y, int32_t colour) {
       if (Write(x, y, colour)) Include(x, y);

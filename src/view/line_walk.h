@@ -92,14 +92,13 @@ HandledSpan WalkLineWithin(LineWalk w, const PixelReach& reach, Visit&& visit) {
   if (r.Empty()) return {};
   if (!AdvanceLineWalk(w, r.first)) return {};
   LineWalk v = w;  // a copy whose address is never taken, so that it can stay in registers
-  float last_x = v.x, last_y = v.y;
-  for (int64_t k = r.first; k <= r.last; ++k) {
-    last_x = v.x;
-    last_y = v.y;
-    if (visit(v.x, v.y)) break;
-    StepLine(v);
-  }
-  return HandledSpan{true, w.x, w.y, last_x, last_y};
+  // Each step is taken before its pixel, so that the walk ends on the last one handled.
+  if (!visit(v.x, v.y))
+    for (int64_t k = r.first + 1; k <= r.last; ++k) {
+      StepLine(v);
+      if (visit(v.x, v.y)) break;
+    }
+  return HandledSpan{true, w.x, w.y, v.x, v.y};
 }
 
 }  // namespace view
