@@ -122,17 +122,22 @@ class Canvas {
     // batch ends. Nothing here calls out, so the walk's loop keeps its state in registers.
     void PSetInPixelsUnrecorded(float px, float py, int32_t colour) {
       assert(canvas_.DrawWidth <= 1);
-      const size_t i = Index(ToPixelIndex(px), ToPixelIndex(py));
-      if (i == kOutside) return;
-      pixels_[i] = colour;
-      canvas_.changed_ = true;
+      const int x = ToPixelIndex(px), y = ToPixelIndex(py);
+      if (!SetOne(x, y, colour)) return;
 #ifndef NDEBUG
-      const size_t x = i % width_, y = i / width_;
-      unrecorded_left_ = x < unrecorded_left_ ? x : unrecorded_left_;
-      unrecorded_right_ = x + 1 > unrecorded_right_ ? x + 1 : unrecorded_right_;
-      unrecorded_top_ = y < unrecorded_top_ ? y : unrecorded_top_;
-      unrecorded_bottom_ = y + 1 > unrecorded_bottom_ ? y + 1 : unrecorded_bottom_;
+      const auto ux = static_cast<size_t>(x), uy = static_cast<size_t>(y);
+      unrecorded_left_ = ux < unrecorded_left_ ? ux : unrecorded_left_;
+      unrecorded_right_ = ux + 1 > unrecorded_right_ ? ux + 1 : unrecorded_right_;
+      unrecorded_top_ = uy < unrecorded_top_ ? uy : unrecorded_top_;
+      unrecorded_bottom_ = uy + 1 > unrecorded_bottom_ ? uy + 1 : unrecorded_bottom_;
 #endif
+    }
+    // PSetInPixels of a one-pixel pen, recorded pixel by pixel, for a walk that cannot bound
+    // what it sets beforehand; nothing here calls out either.
+    void PSetOnePixel(float px, float py, int32_t colour) {
+      assert(canvas_.DrawWidth <= 1);
+      const int x = ToPixelIndex(px), y = ToPixelIndex(py);
+      if (SetOne(x, y, colour)) Include(x, y);
     }
     // Records as written every pixel of the image that a fractional position between these
     // corners (in either order) falls in.
@@ -157,6 +162,10 @@ class Canvas {
         canvas_.PlotDot(x, y, colour);
         return false;
       }
+      return SetOne(x, y, colour);
+    }
+    // Sets (x, y) alone; false when it lies outside the image.
+    bool SetOne(int x, int y, int32_t colour) {
       const size_t i = Index(x, y);
       if (i == kOutside) return false;
       pixels_[i] = colour;

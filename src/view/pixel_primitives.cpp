@@ -148,11 +148,13 @@ void PixelCircle(float CX, float CY, float R, int32_t Colour) {
   // by that square; one the image cuts, pixel by pixel, so that an arc across a corner of
   // the view records no more than its own pixels; each dot of a wide pen records itself.
   const float left = c.cx - c.x, right = c.cx + c.x, top = c.cy - c.x, bottom = c.cy + c.x;
-  if (base.DrawWidth <= 1 && pixels.InImage(left, top) && pixels.InImage(right, bottom)) {
+  if (base.DrawWidth > 1) {
+    walk([&](float x, float y) { pixels.PSetInPixels(x, y, Colour); });
+  } else if (pixels.InImage(left, top) && pixels.InImage(right, bottom)) {
     walk([&](float x, float y) { pixels.PSetInPixelsUnrecorded(x, y, Colour); });
     if (any) pixels.RecordWithin(left, top, right, bottom);
   } else {
-    walk([&](float x, float y) { pixels.PSetInPixels(x, y, Colour); });
+    walk([&](float x, float y) { pixels.PSetOnePixel(x, y, Colour); });
   }
   if (any) {  // as after the PSets
     base.CurrentX = lastX;
