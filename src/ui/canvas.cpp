@@ -23,6 +23,21 @@ void Canvas::FollowOwner() const {
   ++revision_;
 }
 
+void Canvas::Batch::RecordWithin(float x1, float y1, float x2, float y2) {
+  int left = ToPixelIndex(x1), right = ToPixelIndex(x2);
+  int top = ToPixelIndex(y1), bottom = ToPixelIndex(y2);
+  if (left > right) std::swap(left, right);
+  if (top > bottom) std::swap(top, bottom);
+  if (right < 0 || bottom < 0 || left >= static_cast<int>(width_) || top >= static_cast<int>(height_)) return;
+  const auto l = static_cast<size_t>(std::max(left, 0)), t = static_cast<size_t>(std::max(top, 0));
+  const size_t r = std::min(static_cast<size_t>(right) + 1, width_);
+  const size_t b = std::min(static_cast<size_t>(bottom) + 1, height_);
+  left_ = std::min(left_, l);
+  top_ = std::min(top_, t);
+  right_ = std::max(right_, r);
+  bottom_ = std::max(bottom_, b);
+}
+
 void Canvas::SetPixelSize(int width, int height) {
   size_source_ = [width, height] { return std::pair{width, height}; };
   Sync();
@@ -51,11 +66,25 @@ float Canvas::FromPixelY(double py) const {
 }
 
 void Canvas::PlotDot(int px, int py, int32_t colour) {
+  Sync();
   const double r = DrawWidth / 2.0;
   const int reach = static_cast<int>(r);
+  // The dot's pixels inside the image are recorded as one rectangle, and the image changes
+  // once for the dot, however many of them there are.
+  PixelRect wrote{width_, height_, 0, 0};
   for (int dy = -reach; dy <= reach; ++dy)
-    for (int dx = -reach; dx <= reach; ++dx)
-      if (dx * dx + dy * dy <= r * r) SetPixel(px + dx, py + dy, colour);
+    for (int dx = -reach; dx <= reach; ++dx) {
+      const int x = px + dx, y = py + dy;
+      if (dx * dx + dy * dy > r * r || !Inside(x, y)) continue;
+      pixels_[static_cast<size_t>(y) * static_cast<size_t>(width_) + static_cast<size_t>(x)] = colour;
+      wrote.Left = std::min(wrote.Left, x);
+      wrote.Top = std::min(wrote.Top, y);
+      wrote.Right = std::max(wrote.Right, x + 1);
+      wrote.Bottom = std::max(wrote.Bottom, y + 1);
+    }
+  if (wrote.Empty()) return;
+  Touched(wrote);
+  Changed();
 }
 
 namespace {
@@ -93,7 +122,7 @@ struct Bresenham {
 }  // namespace
 
 void Canvas::Line(float x1, float y1, float x2, float y2, int32_t colour) {
-  const Batch batch(*this);
+  Batch batch(*this);
   const int px = ToPixelIndex(ToPixelX(x1));
   const int py = ToPixelIndex(ToPixelY(y1));
   const int ex = ToPixelIndex(ToPixelX(x2));
@@ -134,9 +163,9 @@ void Canvas::Line(float x1, float y1, float x2, float y2, int32_t colour) {
     const bool on = DrawStyle != DrawStyleDot || (n % 4) < 2;
     if (on) {
       if (xMajor)
-        Plot(static_cast<int>(p), static_cast<int>(q), colour);
+        batch.SetPixel(static_cast<int>(p), static_cast<int>(q), colour);
       else
-        Plot(static_cast<int>(q), static_cast<int>(p), colour);
+        batch.SetPixel(static_cast<int>(q), static_cast<int>(p), colour);
     }
     p += sp;
     if (D > 0) {

@@ -7,6 +7,7 @@
 //  - Line joins the mapped end points by integer Bresenham, first pixel set, last left
 //    out; a dotted pen sets two pixels and skips two, counted from the first.
 
+#include <cassert>
 #include <cstdint>
 #include <functional>
 #include <utility>
@@ -89,6 +90,11 @@ class Canvas {
       height_ = static_cast<size_t>(canvas_.height_);
     }
     ~Batch() {
+#ifndef NDEBUG
+      // A walk that records its own pixels must have recorded every one it set.
+      assert(unrecorded_left_ >= unrecorded_right_ || (left_ <= unrecorded_left_ && unrecorded_right_ <= right_ &&
+                                                       top_ <= unrecorded_top_ && unrecorded_bottom_ <= bottom_));
+#endif
       if (left_ < right_)
         canvas_.Touched(PixelRect{static_cast<int>(left_), static_cast<int>(top_), static_cast<int>(right_),
                                   static_cast<int>(bottom_)});
@@ -102,16 +108,44 @@ class Canvas {
     // the caller.
     void PSetInPixels(float px, float py, int32_t colour) {
       const int x = ToPixelIndex(px), y = ToPixelIndex(py);
-      if (canvas_.DrawWidth > 1) return canvas_.PlotDot(x, y, colour);
-      const size_t i = Index(x, y);
-      if (i == kOutside) return;
-      pixels_[i] = colour;
-      canvas_.changed_ = true;
-      Include(static_cast<unsigned>(x), static_cast<unsigned>(y));
+      if (Write(x, y, colour)) Include(x, y);
     }
     int32_t PointInPixels(float px, float py) const {
       const size_t i = Index(ToPixelIndex(px), ToPixelIndex(py));
       return i == kOutside ? -1 : pixels_[i];
+    }
+    // Whether the pixel a fractional position falls in is in the image.
+    bool InImage(float px, float py) const { return Index(ToPixelIndex(px), ToPixelIndex(py)) != kOutside; }
+    // PSetInPixels of a one-pixel pen (DrawWidth 1 or less) for a walk that knows the bounds
+    // of what it sets without looking at each pixel: the pixel is left out of the record,
+    // and the walk records its bounds once, outside its loop, with RecordWithin before the
+    // batch ends. Nothing here calls out, so the walk's loop keeps its state in registers.
+    void PSetInPixelsUnrecorded(float px, float py, int32_t colour) {
+      assert(canvas_.DrawWidth <= 1);
+      const int x = ToPixelIndex(px), y = ToPixelIndex(py);
+      if (!SetOne(x, y, colour)) return;
+#ifndef NDEBUG
+      const auto ux = static_cast<size_t>(x), uy = static_cast<size_t>(y);
+      unrecorded_left_ = ux < unrecorded_left_ ? ux : unrecorded_left_;
+      unrecorded_right_ = ux + 1 > unrecorded_right_ ? ux + 1 : unrecorded_right_;
+      unrecorded_top_ = uy < unrecorded_top_ ? uy : unrecorded_top_;
+      unrecorded_bottom_ = uy + 1 > unrecorded_bottom_ ? uy + 1 : unrecorded_bottom_;
+#endif
+    }
+    // PSetInPixels of a one-pixel pen, recorded pixel by pixel, for a walk that cannot bound
+    // what it sets beforehand; nothing here calls out either.
+    void PSetOnePixel(float px, float py, int32_t colour) {
+      assert(canvas_.DrawWidth <= 1);
+      const int x = ToPixelIndex(px), y = ToPixelIndex(py);
+      if (SetOne(x, y, colour)) Include(x, y);
+    }
+    // Records as written every pixel of the image that a fractional position between these
+    // corners (in either order) falls in.
+    // (Out of line: called once a walk, it keeps the walk's loop free of its work.)
+    void RecordWithin(float x1, float y1, float x2, float y2);
+    // A whole pixel (a wide pen's dot round it), recorded.
+    void SetPixel(int x, int y, int32_t colour) {
+      if (Write(x, y, colour)) Include(x, y);
     }
 
    private:
@@ -121,13 +155,31 @@ class Canvas {
       const auto uy = static_cast<size_t>(static_cast<unsigned>(y));
       return ux < width_ && uy < height_ ? uy * width_ + ux : kOutside;
     }
+    // Sets (x, y) in a one-pixel pen and says so, so the caller records it; a wide pen's
+    // dot records itself.
+    bool Write(int x, int y, int32_t colour) {
+      if (canvas_.DrawWidth > 1) {
+        canvas_.PlotDot(x, y, colour);
+        return false;
+      }
+      return SetOne(x, y, colour);
+    }
+    // Sets (x, y) alone; false when it lies outside the image.
+    bool SetOne(int x, int y, int32_t colour) {
+      const size_t i = Index(x, y);
+      if (i == kOutside) return false;
+      pixels_[i] = colour;
+      canvas_.changed_ = true;
+      return true;
+    }
 
     // Grows the rectangle of the pixels this batch wrote to take in (x, y), inside the image.
-    void Include(size_t x, size_t y) {
-      left_ = x < left_ ? x : left_;
-      right_ = x + 1 > right_ ? x + 1 : right_;
-      top_ = y < top_ ? y : top_;
-      bottom_ = y + 1 > bottom_ ? y + 1 : bottom_;
+    void Include(int x, int y) {
+      const auto ux = static_cast<size_t>(x), uy = static_cast<size_t>(y);
+      left_ = ux < left_ ? ux : left_;
+      right_ = ux + 1 > right_ ? ux + 1 : right_;
+      top_ = uy < top_ ? uy : top_;
+      bottom_ = uy + 1 > bottom_ ? uy + 1 : bottom_;
     }
 
     Canvas& canvas_;
@@ -140,6 +192,14 @@ class Canvas {
     size_t top_ = ~size_t{0};
     size_t right_ = 0;
     size_t bottom_ = 0;
+    // What PSetInPixelsUnrecorded set, kept in builds with assertions only, to check that
+    // its walk recorded it all.
+#ifndef NDEBUG
+    size_t unrecorded_left_ = ~size_t{0};
+    size_t unrecorded_top_ = ~size_t{0};
+    size_t unrecorded_right_ = 0;
+    size_t unrecorded_bottom_ = 0;
+#endif
   };
 
   // Inner size in whole pixels.

@@ -75,18 +75,30 @@ constexpr int64_t kMaxSkippedSteps = int64_t{1} << 26;
 // more than kMaxSkippedSteps single steps.
 bool AdvanceLineWalk(LineWalk& w, int64_t k);
 
+// The first and the last position a walk handled. Each coordinate moves one way only along
+// a walk (every addition of the same +-1 or 0, rounded, never turns back), so every
+// position handled lies between the two.
+struct HandledSpan {
+  bool any = false;
+  float first_x = 0, first_y = 0;
+  float last_x = 0, last_y = 0;
+};
+
 // Handles, in walk order, every pixel of the walk that can fall in `reach`, and no pixel
 // of the walk that cannot: visit(x, y) for each, stopping early when it returns true.
 template <class Visit>
-void WalkLineWithin(LineWalk w, const PixelReach& reach, Visit&& visit) {
+HandledSpan WalkLineWithin(LineWalk w, const PixelReach& reach, Visit&& visit) {
   const StepRange r = ReachableSteps(w, reach);
-  if (r.Empty()) return;
-  if (!AdvanceLineWalk(w, r.first)) return;
+  if (r.Empty()) return {};
+  if (!AdvanceLineWalk(w, r.first)) return {};
   LineWalk v = w;  // a copy whose address is never taken, so that it can stay in registers
-  for (int64_t k = r.first; k <= r.last; ++k) {
-    if (visit(v.x, v.y)) return;
-    StepLine(v);
-  }
+  // Each step is taken before its pixel, so that the walk ends on the last one handled.
+  if (!visit(v.x, v.y))
+    for (int64_t k = r.first + 1; k <= r.last; ++k) {
+      StepLine(v);
+      if (visit(v.x, v.y)) break;
+    }
+  return HandledSpan{true, w.x, w.y, v.x, v.y};
 }
 
 }  // namespace view

@@ -85,19 +85,25 @@ void PixelLine(float X1, float Y1, float X2, float Y2, int32_t Colour) {
   if (!StartLineWalk(units.Px(X1), units.Py(Y1), units.Px(X2), units.Py(Y2), w)) return;
   // The canvas is in pixel units meanwhile: each pixel is set as PSet would, and the last
   // one becomes the current position, as after the PSets.
-  bool any = false;
-  float lastX = 0, lastY = 0;
-  WalkLineWithin(w, units.Reach(base.DrawWidth), [&](float x, float y) {
-    pixels.PSetInPixels(x, y, Colour);
-    any = true;
-    lastX = x;
-    lastY = y;
-    return false;
-  });
-  if (any) {
-    base.CurrentX = lastX;
-    base.CurrentY = lastY;
+  const PixelReach reach = units.Reach(base.DrawWidth);
+  HandledSpan span;
+  if (base.DrawWidth > 1) {
+    // Each dot of a wide pen records itself.
+    span = WalkLineWithin(w, reach, [&](float x, float y) {
+      pixels.PSetInPixels(x, y, Colour);
+      return false;
+    });
+  } else {
+    // What a one-pixel walk set lies between its first and last pixel, recorded once.
+    span = WalkLineWithin(w, reach, [&](float x, float y) {
+      pixels.PSetInPixelsUnrecorded(x, y, Colour);
+      return false;
+    });
+    if (span.any) pixels.RecordWithin(span.first_x, span.first_y, span.last_x, span.last_y);
   }
+  if (!span.any) return;
+  base.CurrentX = span.last_x;
+  base.CurrentY = span.last_y;
 }
 
 void PixelLineHit(float X1, float Y1, float X2, float Y2) {
@@ -128,13 +134,28 @@ void PixelCircle(float CX, float CY, float R, int32_t Colour) {
   if (!StartCircleWalk(units.Px(CX), units.Py(CY), units.Radius(R), c)) return;
   bool any = false;
   float lastX = 0, lastY = 0;
-  WalkCircleWithin(c, units.Reach(base.DrawWidth), [&](const float* px, const float* py) {
-    for (int i = 0; i < 4; ++i) pixels.PSetInPixels(px[i], py[i], Colour);
-    any = true;
-    lastX = px[3];
-    lastY = py[3];
-    return false;
-  });
+  auto walk = [&](auto set) {
+    WalkCircleWithin(c, units.Reach(base.DrawWidth), [&](const float* px, const float* py) {
+      for (int i = 0; i < 4; ++i) set(px[i], py[i]);
+      any = true;
+      lastX = px[3];
+      lastY = py[3];
+      return false;
+    });
+  };
+  // Every pixel handled lies within the radius of the centre on both axes, the sums rounded
+  // as the walk rounds them. A one-pixel circle whose square lies in the image is recorded
+  // by that square; one the image cuts, pixel by pixel, so that an arc across a corner of
+  // the view records no more than its own pixels; each dot of a wide pen records itself.
+  const float left = c.cx - c.x, right = c.cx + c.x, top = c.cy - c.x, bottom = c.cy + c.x;
+  if (base.DrawWidth > 1) {
+    walk([&](float x, float y) { pixels.PSetInPixels(x, y, Colour); });
+  } else if (pixels.InImage(left, top) && pixels.InImage(right, bottom)) {
+    walk([&](float x, float y) { pixels.PSetInPixelsUnrecorded(x, y, Colour); });
+    if (any) pixels.RecordWithin(left, top, right, bottom);
+  } else {
+    walk([&](float x, float y) { pixels.PSetOnePixel(x, y, Colour); });
+  }
   if (any) {  // as after the PSets
     base.CurrentX = lastX;
     base.CurrentY = lastY;

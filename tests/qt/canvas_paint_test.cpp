@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QToolBar>
 #include <QWindow>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -117,6 +118,49 @@ TEST_F(PictureWindowTest, APaletteChangeRepaintsTheSystemColoursAndLaterChangesK
   EXPECT_EQ(shown.pixel(2 + 3, 2 + 4), qRgb(200, 100, 50));
   EXPECT_EQ(shown.pixel(2 + 15, 2 + 2), qRgb(255, 0, 0));
   EXPECT_EQ(Difference(widget()->PaintedImage(), widget()->FullConversion()), "");
+}
+
+// Writes cut by the image's edges: wide dots in the corners, a wide line and a dotted one
+// running off both sides. After each, the kept image is what a whole conversion shows.
+TEST_F(PictureWindowTest, WritesCutByTheEdgesReachTheKeptImage) {
+  ASSERT_NE(widget(), nullptr);
+  qt.platform.SyncAll();
+  struct Write {
+    const char* what;
+    std::function<void()> draw;
+  };
+  const std::vector<Write> writes = {
+      {"a wide dot in the bottom-left corner",
+       [this] {
+         box.DrawWidth = 5;
+         box.PSet(0, 9, 255);
+       }},
+      {"a wide dot beyond the top-right corner",
+       [this] {
+         box.DrawWidth = 5;
+         box.PSet(21, -1, 0xFF0000);
+       }},
+      {"a wide line along the bottom edge, off both sides",
+       [this] {
+         box.DrawWidth = 3;
+         box.Line(-5, 10, 30, 9, 0x00FF00);
+       }},
+      {"a dotted line across, off the top and bottom",
+       [this] {
+         box.DrawStyle = ui::DrawStyleDot;
+         box.Line(12, -4, 8, 15, 0);
+       }},
+  };
+  for (const Write& write : writes) {
+    SCOPED_TRACE(write.what);
+    const uint64_t before = box.Revision();
+    write.draw();
+    box.DrawWidth = 1;
+    box.DrawStyle = ui::DrawStyleSolid;
+    EXPECT_GT(box.Revision(), before);  // each reaches into the image
+    qt.platform.SyncAll();
+    EXPECT_EQ(Difference(widget()->PaintedImage(), widget()->FullConversion()), "");
+  }
 }
 
 // The main window during a Move of three plates: after every pointer step the pixels the

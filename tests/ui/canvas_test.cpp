@@ -359,6 +359,33 @@ TEST(CanvasChanges, TheRectangleHoldsExactlyThePixelWritesSinceTheLastLook) {
          k.DrawWidth = 1;
        },
        PixelRect{0, 7, 3, 10}},
+      // x from -5 to 29, cut to the image's 0 to 19.
+      {"a row cut by both sides", [](Canvas& k) { k.Line(-5, 2, 30, 2, 0); }, PixelRect{0, 2, 20, 3}},
+      // Steps 0 to 6 at x 2 to 8; two set, two skipped: x 2, 3, 6, 7.
+      {"a dotted row",
+       [](Canvas& k) {
+         k.DrawStyle = DrawStyleDot;
+         k.Line(2, 5, 9, 5, 0);
+         k.DrawStyle = DrawStyleSolid;
+       },
+       PixelRect{2, 5, 8, 6}},
+      // Radius 1.5 takes in (1, 1): 1 + 1 <= 2.25, so each dot is a 3 x 3 square round x 0
+      // to 4 on row 0, of which rows -1 and x -1 fall outside.
+      {"a wide row along the top edge",
+       [](Canvas& k) {
+         k.DrawWidth = 3;
+         k.Line(0, 0, 5, 0, 0);
+         k.DrawWidth = 1;
+       },
+       PixelRect{0, 0, 6, 2}},
+      // The dot's square reaches (0, 0) at dx = dy = 2, but 4 + 4 > 6.25: nothing is set.
+      {"a wide dot whose square alone reaches in",
+       [](Canvas& k) {
+         k.DrawWidth = 5;
+         k.PSet(-2, -2, 0);
+         k.DrawWidth = 1;
+       },
+       PixelRect{}},
       {"outside only",
        [](Canvas& k) {
          k.PSet(-3, 4, 0);

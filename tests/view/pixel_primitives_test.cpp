@@ -2,8 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
 
 #include "model/globals.h"
 #include "ui/headless/headless_platform.h"
@@ -220,6 +225,110 @@ TEST_F(PixelPrimitives, EnormousSegmentsAtADeepZoomDrawTheirVisiblePartAtOnce) {
   for (auto p : row) EXPECT_TRUE(black.count(p)) << p.first;
   for (auto p : column) EXPECT_TRUE(black.count(p)) << p.second;
   EXPECT_LT(ms, 1000);
+}
+
+// The rectangle of the pixels in `set`; empty for none.
+ui::PixelRect BoxOf(const PixelSet& set) {
+  ui::PixelRect box;
+  for (auto [x, y] : set) box.Unite(ui::PixelRect{x, y, x + 1, y + 1});
+  return box;
+}
+
+// The Qt widget repaints what the drawing area records as changed: each primitive records
+// the rectangle of the pixels it set, from the pixels' own rows and columns.
+TEST_F(PixelPrimitives, EachPrimitiveRecordsTheRectangleOfThePixelsItSet) {
+  struct Case {
+    const char* what;
+    std::function<void()> draw;
+    ui::PixelRect area;
+  };
+  const std::vector<Case> cases = {
+      {"a short segment", [] { PixelLine(1, 8, 3.5f, 7, model::Black); }, {1, 2, 5, 4}},
+      {"right to left", [] { PixelLine(9, 5, 6, 5, model::Black); }, {6, 5, 10, 6}},
+      // From x -5 to 30 on row 5: the image's 20 columns of it.
+      {"cut by both sides", [] { PixelLine(-5, 5, 30, 5, model::Black); }, {0, 5, 20, 6}},
+      {"a point", [] { PixelLine(7.2f, 3.1f, 7.2f, 3.1f, model::Black); }, {7, 7, 8, 8}},
+      {"beyond the right edge", [] { PixelLine(30, 1, 40, 8, model::Black); }, {}},
+      // The pixels of CircleOfRadiusThree, three each way of (10, 5).
+      {"a circle", [] { PixelCircle(10, 5, 3, model::Black); }, {7, 2, 14, 9}},
+      // Centre pixel (1, 5), radius 3: columns -2 to 4, of which 0 to 4 are in the image.
+      {"a circle cut by the left edge", [] { PixelCircle(1, 5, 3, model::Black); }, {0, 2, 5, 9}},
+      // Centre pixel (18, 1), radius 3: of columns 15 to 21 and rows -2 to 4, the image
+      // holds 15 to 19 and 0 to 4, and the circle has pixels on each of those edges: (15, 1),
+      // (19, 4), (18, 4), (15, 0).
+      {"a circle cut by a corner", [] { PixelCircle(18, 9, 3, model::Black); }, {15, 0, 20, 5}},
+      // Six pixels, x 2 to 7 on row 0; radius 1.5 takes in (1, 1) as 1 + 1 <= 2.25, so each
+      // dot is a 3 x 3 square, its top row outside.
+      {"a wide pen along the top edge",
+       [] {
+         model::Sheet().Base.DrawWidth = 3;
+         PixelLine(2, 10, 7, 10, model::Black);
+       },
+       {1, 0, 9, 2}},
+      // AWidePenJustOutsideTheImageStillReachesIn: row 0 from x 1 to 7.
+      {"a wide pen above the image",
+       [] {
+         model::Sheet().Base.DrawWidth = 5;
+         PixelLine(2, 12, 6, 12, model::Black);
+       },
+       {1, 0, 8, 1}},
+      {"a probe", [] { PixelLineHit(1, 1, 15, 8); }, {}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto& base = UnitArea();
+    base.TakeChanges();
+    c.draw();
+    const std::vector<ui::PixelRect> areas = base.TakeChanges().Areas;
+    const PixelSet set = PixelsOf(base, model::Black);
+    EXPECT_EQ(BoxOf(set), c.area);  // the case's own figure is right
+    EXPECT_EQ(areas, c.area.Empty() ? std::vector<ui::PixelRect>{} : std::vector<ui::PixelRect>{c.area});
+  }
+}
+
+// Segments and circles of every slope and size, in and across the edges of a small image,
+// at a few scales and pens: every pixel set lies in a recorded rectangle, and a primitive
+// that stays inside the image records no pixel more than its own.
+TEST_F(PixelPrimitives, EveryPixelAPrimitiveSetsLiesInWhatItRecords) {
+  std::mt19937 random(31);
+  std::uniform_real_distribution<float> along(-12, 36), up(-8, 18), radius(0, 14);
+  struct View {
+    float left, top, width, height;
+  };
+  const View views[] = {{0, 10, 20, -10}, {0, 10, 40, -20}, {3, 8, 5, -4}};
+  int checked = 0;
+  for (const View& v : views)
+    for (int pen : {1, 3, 5})
+      for (int i = 0; i < 300; ++i) {
+        auto& base = DrawingArea(24, 16, v.left, v.top, v.width, v.height);
+        base.DrawWidth = static_cast<int16_t>(pen);
+        base.TakeChanges();
+        const bool circle = i % 3 == 0;
+        const float a = along(random), b = up(random), c = along(random), d = up(random);
+        if (circle) {
+          PixelCircle(a, b, radius(random), model::Black);
+        } else {
+          PixelLine(a, b, c, d, model::Black);
+        }
+        const std::vector<ui::PixelRect> areas = base.TakeChanges().Areas;
+        const PixelSet set = PixelsOf(base, model::Black);
+        const std::string what = std::string(circle ? "circle" : "segment") + " " + std::to_string(a) + ", " +
+                                 std::to_string(b) + ", " + std::to_string(c) + ", " + std::to_string(d) + " pen " +
+                                 std::to_string(pen);
+        for (auto [x, y] : set) {
+          ASSERT_TRUE(std::any_of(
+              areas.begin(), areas.end(),
+              [x, y](const ui::PixelRect& r) { return r.Left <= x && x < r.Right && r.Top <= y && y < r.Bottom; }))
+              << what << ": pixel " << x << ", " << y;
+        }
+        const ui::PixelRect box = BoxOf(set);
+        const bool inside = box.Left > 0 && box.Top > 0 && box.Right < 24 && box.Bottom < 16;
+        if (pen == 1 && inside) {
+          EXPECT_EQ(areas, std::vector<ui::PixelRect>{box}) << what;
+        }
+        checked += !set.empty();
+      }
+  EXPECT_GT(checked, 1000);  // most of them set something
 }
 
 }  // namespace
