@@ -261,14 +261,14 @@ TEST_F(PixelPrimitives, EachPrimitiveRecordsTheRectangleOfThePixelsItSet) {
       // dot is a 3 x 3 square, its top row outside.
       {"a wide pen along the top edge",
        [] {
-         model::Sheet().Base.DrawWidth = 3;
+         windows::Sheet().Base.DrawWidth = 3;
          PixelLine(2, 10, 7, 10, model::Black);
        },
        {1, 0, 9, 2}},
       // AWidePenJustOutsideTheImageStillReachesIn: row 0 from x 1 to 7.
       {"a wide pen above the image",
        [] {
-         model::Sheet().Base.DrawWidth = 5;
+         windows::Sheet().Base.DrawWidth = 5;
          PixelLine(2, 12, 6, 12, model::Black);
        },
        {1, 0, 8, 1}},
