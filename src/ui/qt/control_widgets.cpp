@@ -1,5 +1,6 @@
 // The widgets of a form's controls, one Qt widget per kind of control, created once and
-// brought up to date with the control's plain members at every Sync().
+// brought up to date with the control's plain members at a Sync() that finds something
+// of it changed.
 
 #include <QAction>
 #include <QApplication>
@@ -297,12 +298,10 @@ void FormWindow::SyncControl(Control& c, Entry& e) {
       if (list->currentRow() != row) list->setCurrentRow(row);
       break;
     }
-    case ControlKind::PictureBox:
-      static_cast<CanvasWidget*>(w)->SyncImage();
-      break;
     case ControlKind::Toolbar:
       SyncToolbar(static_cast<Toolbar&>(c), static_cast<QToolBar*>(w), e);
       break;
+    case ControlKind::PictureBox:  // its image is brought up to date at every Sync()
     case ControlKind::Line:
     case ControlKind::Menu:
       break;

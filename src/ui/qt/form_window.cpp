@@ -14,6 +14,7 @@
 #include "ui/qt/colours.h"
 #include "ui/qt/form_widgets.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/widget_state.h"
 
 // The window itself: its flags, its place, size and state both ways, the menu bar, and
 // the order of a Sync(). The controls' widgets are in control_widgets.cpp, the keys in
@@ -93,8 +94,13 @@ QWidget* FormWindow::ParentFor(Control* container) {
   return it->second.widget ? it->second.widget.data() : client_;
 }
 
-void FormWindow::EnsureWidgets() {
+bool FormWindow::EnsureWidgets() {
   const std::vector<Control*>& controls = form_->Controls();
+  if (controls == known_ && std::all_of(entries_.begin(), entries_.end(), [](const auto& entry) {
+        return entry.second.parent == entry.first->Container;
+      }))
+    return false;
+  known_ = controls;
   const std::set<Control*> live(controls.begin(), controls.end());
   for (auto it = entries_.begin(); it != entries_.end();) {
     if (live.count(it->first) && it->second.parent == it->first->Container) {
@@ -115,6 +121,7 @@ void FormWindow::EnsureWidgets() {
     if (c->Kind() == ControlKind::Menu || entries_.count(c)) continue;
     CreateWidget(*c, ParentFor(c->Container));
   }
+  return true;
 }
 
 // ---- menus ---------------------------------------------------------------------------
@@ -177,6 +184,9 @@ void FormWindow::SyncMenus() {
   for (auto& [m, entry] : menus_) {
     QAction* a = entry.action;
     if (!a) continue;
+    WriteMenuState(*m, *a, scratch_);
+    if (scratch_ == entry.state) continue;
+    ++widgetUpdates_;
     if (entry.caption != m->Caption) {
       entry.caption = m->Caption;
       if (entry.menu)
@@ -193,6 +203,7 @@ void FormWindow::SyncMenus() {
       const QKeySequence shortcut = QKeySequence::fromString(Q(m->Shortcut), QKeySequence::PortableText);
       if (a->shortcut() != shortcut) a->setShortcut(shortcut);
     }
+    WriteMenuState(*m, *a, entry.state);
   }
 }
 
@@ -201,7 +212,6 @@ void FormWindow::SyncMenus() {
 void FormWindow::SyncWindowGeometry() {
   Form& f = *form_;
   if (windowTitle() != Q(f.Caption)) setWindowTitle(Q(f.Caption));
-  const std::string back = std::to_string(f.BackColor);
   SetRole(*client_, QPalette::Window, ToQColor(f.BackColor, palette()));
   if (f.Width <= 0 || f.Height <= 0) {
     // A form nobody sized: big enough for its controls.
@@ -251,14 +261,28 @@ void FormWindow::Sync() {
   SyncWindowGeometry();
   if (!form_) return;
   SyncMenus();
-  EnsureWidgets();
+  // A widget made or removed changes the stacking (lines lie over the widgets made
+  // before them) and the tab order: then every widget is brought up to date.
+  const bool rebuilt = EnsureWidgets();
+  bool updated = rebuilt;
   // Containers first, so that children are placed in their container's current size.
   for (Control* c : form_->Controls()) {
     if (!form_) return;
     auto it = entries_.find(c);
-    if (it != entries_.end()) SyncControl(*c, it->second);
+    if (it == entries_.end() || !it->second.widget) continue;
+    Entry& e = it->second;
+    // The image keeps its own revision of what changed.
+    if (c->Kind() == ControlKind::PictureBox) static_cast<CanvasWidget*>(e.widget.data())->SyncImage();
+    if (rebuilt) e.state.clear();
+    WriteWidgetState(*c, *e.widget, palette(), scratch_);
+    if (scratch_ == e.state) continue;
+    SyncControl(*c, e);
+    ++widgetUpdates_;
+    updated = true;
+    if (!form_ || !e.widget) continue;
+    WriteWidgetState(*c, *e.widget, palette(), e.state);
   }
-  SyncTabOrder();
+  if (form_ && updated) SyncTabOrder();
 }
 
 void FormWindow::ShowForm(bool modal) {
