@@ -116,6 +116,7 @@ QWidget* FormWindow::CreateWidget(Control& c, QWidget* parent) {
   e.widget = w;
   e.parent = c.Container;
   owners_[w] = &c;
+  WatchUsersChanges(c, w);
   w->installEventFilter(this);
   w->show();
   return w;
@@ -174,6 +175,22 @@ QWidget* FormWindow::CreateListBox(ListBox& box, QWidget* parent) {
     });
   });
   return list;
+}
+
+void FormWindow::WatchUsersChanges(Control& c, QWidget* w) {
+  auto forget = [this, ctl = &c] {
+    if (auto it = entries_.find(ctl); it != entries_.end()) it->second.state.clear();
+  };
+  if (auto* box = qobject_cast<QCheckBox*>(w))
+    QObject::connect(box, &QCheckBox::stateChanged, box, forget);
+  else if (auto* option = qobject_cast<QRadioButton*>(w))
+    QObject::connect(option, &QRadioButton::toggled, option, forget);
+  else if (auto* list = qobject_cast<QListWidget*>(w))
+    QObject::connect(list, &QListWidget::currentRowChanged, list, forget);
+  else if (auto* edit = qobject_cast<QLineEdit*>(w))
+    QObject::connect(edit, &QLineEdit::textChanged, edit, forget);
+  else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+    QObject::connect(text, &QPlainTextEdit::textChanged, text, forget);
 }
 
 void FormWindow::SyncGeometry(Control& c, QWidget& w) {

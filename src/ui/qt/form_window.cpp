@@ -64,6 +64,8 @@ void FormWindow::Detach() {
   for (auto& [control, entry] : entries_)
     if (auto* canvas = dynamic_cast<CanvasWidget*>(entry.widget.data())) canvas->Detach();
   entries_.clear();
+  order_.clear();
+  known_.clear();
   owners_.clear();
   menus_.clear();
 }
@@ -96,9 +98,8 @@ QWidget* FormWindow::ParentFor(Control* container) {
 
 bool FormWindow::EnsureWidgets() {
   const std::vector<Control*>& controls = form_->Controls();
-  if (controls == known_ && std::all_of(entries_.begin(), entries_.end(), [](const auto& entry) {
-        return entry.second.parent == entry.first->Container;
-      }))
+  if (controls == known_ &&
+      std::all_of(order_.begin(), order_.end(), [](const auto& c) { return c.second->parent == c.first->Container; }))
     return false;
   known_ = controls;
   const std::set<Control*> live(controls.begin(), controls.end());
@@ -121,6 +122,9 @@ bool FormWindow::EnsureWidgets() {
     if (c->Kind() == ControlKind::Menu || entries_.count(c)) continue;
     CreateWidget(*c, ParentFor(c->Container));
   }
+  order_.clear();
+  for (Control* c : controls)
+    if (auto it = entries_.find(c); it != entries_.end()) order_.emplace_back(c, &it->second);
   return true;
 }
 
@@ -171,6 +175,10 @@ void FormWindow::BuildMenus() {
         });
       });
       entry.action = a;
+      // A checkable item turns its own check when chosen.
+      QObject::connect(a, &QAction::toggled, a, [this, m] {
+        if (auto it = menus_.find(m); it != menus_.end()) it->second.state.clear();
+      });
     }
     menus_[m] = entry;
   }
@@ -184,7 +192,7 @@ void FormWindow::SyncMenus() {
   for (auto& [m, entry] : menus_) {
     QAction* a = entry.action;
     if (!a) continue;
-    WriteMenuState(*m, *a, scratch_);
+    WriteMenuState(*m, scratch_);
     if (scratch_ == entry.state) continue;
     ++widgetUpdates_;
     if (entry.caption != m->Caption) {
@@ -203,7 +211,7 @@ void FormWindow::SyncMenus() {
       const QKeySequence shortcut = QKeySequence::fromString(Q(m->Shortcut), QKeySequence::PortableText);
       if (a->shortcut() != shortcut) a->setShortcut(shortcut);
     }
-    WriteMenuState(*m, *a, entry.state);
+    WriteMenuState(*m, entry.state);
   }
 }
 
@@ -266,21 +274,19 @@ void FormWindow::Sync() {
   const bool rebuilt = EnsureWidgets();
   bool updated = rebuilt;
   // Containers first, so that children are placed in their container's current size.
-  for (Control* c : form_->Controls()) {
+  for (auto [c, e] : order_) {
     if (!form_) return;
-    auto it = entries_.find(c);
-    if (it == entries_.end() || !it->second.widget) continue;
-    Entry& e = it->second;
+    if (!e->widget) continue;
     // The image keeps its own revision of what changed.
-    if (c->Kind() == ControlKind::PictureBox) static_cast<CanvasWidget*>(e.widget.data())->SyncImage();
-    if (rebuilt) e.state.clear();
-    WriteWidgetState(*c, *e.widget, palette(), scratch_);
-    if (scratch_ == e.state) continue;
-    SyncControl(*c, e);
+    if (c->Kind() == ControlKind::PictureBox) static_cast<CanvasWidget*>(e->widget.data())->SyncImage();
+    if (rebuilt) e->state.clear();
+    WriteWidgetState(*c, *e->widget, palette(), scratch_);
+    if (scratch_ == e->state) continue;
+    SyncControl(*c, *e);
     ++widgetUpdates_;
     updated = true;
-    if (!form_ || !e.widget) continue;
-    WriteWidgetState(*c, *e.widget, palette(), e.state);
+    if (!form_ || !e->widget) continue;
+    WriteWidgetState(*c, *e->widget, palette(), e->state);
   }
   if (form_ && updated) SyncTabOrder();
 }

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/form.h"
@@ -84,6 +85,9 @@ class FormWindow : public QMainWindow {
   QWidget* CreateWidget(Control& c, QWidget* parent);
   QWidget* CreateTextBox(TextBox& box, QWidget* parent);
   QWidget* CreateListBox(ListBox& box, QWidget* parent);
+  // What the user changes in a widget makes the window forget what the widget was last
+  // brought up to date from, so that the next Sync() compares it with its control again.
+  void WatchUsersChanges(Control& c, QWidget* w);
   void SyncControl(Control& c, Entry& e);
   void SyncLabel(Label& l, QLabel* label, Entry& e);
   void SyncTextBox(TextBox& t, QWidget* w, Entry& e);
@@ -104,8 +108,9 @@ class FormWindow : public QMainWindow {
   QtPlatform& platform_;
   QWidget* client_;
   std::map<Control*, Entry> entries_;
-  std::vector<Control*> known_;  // the form's controls when the widgets were last made
-  std::string scratch_;          // the state of the control being looked at
+  std::vector<Control*> known_;                     // the form's controls when the widgets were last made
+  std::vector<std::pair<Control*, Entry*>> order_;  // their entries in the form's order
+  std::string scratch_;                             // the state of the control being looked at
   uint64_t widgetUpdates_ = 0;
   std::map<QObject*, Control*> owners_;
   std::map<Menu*, MenuEntry> menus_;

@@ -1,12 +1,6 @@
 #include "ui/qt/widget_state.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QPalette>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QWidget>
 
 namespace ui::qt {
@@ -14,12 +8,6 @@ namespace ui::qt {
 StateWriter& StateWriter::operator<<(const std::string& text) {
   *this << text.size();
   Bytes(text.data(), text.size());
-  return *this;
-}
-
-StateWriter& StateWriter::operator<<(const QString& text) {
-  *this << text.size();
-  Bytes(text.constData(), static_cast<size_t>(text.size()) * sizeof(QChar));
   return *this;
 }
 
@@ -45,14 +33,6 @@ void WriteCommon(const Control& c, StateWriter& s) {
   }
 }
 
-void WriteTextBox(const TextBox& t, const QWidget& w, StateWriter& s) {
-  s << t.Text << t.ForeColor << t.BackColor << t.Locked << t.MultiLine << t.Alignment << t.MaxLength;
-  if (auto* edit = qobject_cast<const QLineEdit*>(&w))
-    s << edit->text();
-  else if (auto* text = qobject_cast<const QPlainTextEdit*>(&w))
-    s << text->toPlainText();
-}
-
 void WriteToolbar(const Toolbar& t, StateWriter& s) {
   s << t.Buttons.size();
   for (const ToolbarButton& b : t.Buttons)
@@ -72,9 +52,11 @@ void WriteWidgetState(const Control& c, const QWidget& w, const QPalette& palett
         << l.WordWrap << Handles(l);
       break;
     }
-    case ControlKind::TextBox:
-      WriteTextBox(static_cast<const TextBox&>(c), w, s);
+    case ControlKind::TextBox: {
+      const auto& t = static_cast<const TextBox&>(c);
+      s << t.Text << t.ForeColor << t.BackColor << t.Locked << t.MultiLine << t.Alignment << t.MaxLength;
       break;
+    }
     case ControlKind::CommandButton: {
       const auto& b = static_cast<const CommandButton&>(c);
       s << b.Caption << b.Picture;
@@ -83,13 +65,11 @@ void WriteWidgetState(const Control& c, const QWidget& w, const QPalette& palett
     case ControlKind::CheckBox: {
       const auto& b = static_cast<const CheckBox&>(c);
       s << b.Caption << b.Value;
-      if (auto* box = qobject_cast<const QCheckBox*>(&w)) s << box->checkState();
       break;
     }
     case ControlKind::OptionButton: {
       const auto& o = static_cast<const OptionButton&>(c);
       s << o.Caption << o.Value;
-      if (auto* option = qobject_cast<const QRadioButton*>(&w)) s << option->isChecked();
       break;
     }
     case ControlKind::Frame:
@@ -100,7 +80,6 @@ void WriteWidgetState(const Control& c, const QWidget& w, const QPalette& palett
       s << l.Items.size();
       for (const std::string& item : l.Items) s << item;
       s << l.ListIndex;
-      if (auto* list = qobject_cast<const QListWidget*>(&w)) s << list->currentRow();
       break;
     }
     case ControlKind::PictureBox:
@@ -121,11 +100,9 @@ void WriteWidgetState(const Control& c, const QWidget& w, const QPalette& palett
   }
 }
 
-void WriteMenuState(const Menu& m, const QAction& action, std::string& out) {
+void WriteMenuState(const Menu& m, std::string& out) {
   StateWriter s(out);
   s << m.Caption << m.Shortcut << m.Enabled << m.Visible << m.Checked;
-  // A checkable item turns its own check when chosen.
-  s << action.isCheckable() << action.isChecked();
 }
 
 }  // namespace ui::qt

@@ -1,20 +1,18 @@
 #pragma once
 // What a control's widget is brought up to date from, written as one run of bytes: the
 // control's own members, its container's scale when it is placed in a picture box's
-// units, the window's palette (system colours), and what the user can change in the
-// widget itself (a check, a chosen row, a typed text). When the run matches the one
-// written after the widget's last update, the widget already shows the control and is
-// left alone; so an event that changed one caption costs one widget's update, not the
-// whole window's.
+// units, and the window's palette (system colours). When the run matches the one written
+// after the widget's last update, the widget already shows the control and is left
+// alone; so an event that changed one caption costs one widget's update, not the whole
+// window's. What the user changes in a widget itself (a check, a chosen row, a typed
+// text) makes the window forget the widget's run, so it is compared afresh.
 
-#include <QString>
 #include <cstdint>
 #include <string>
 #include <type_traits>
 
 #include "ui/control.h"
 
-class QAction;
 class QPalette;
 class QWidget;
 
@@ -33,7 +31,6 @@ class StateWriter {
   StateWriter& operator<<(const void* pointer) { return *this << reinterpret_cast<uintptr_t>(pointer); }
   // Lengths first, so that "ab" + "c" never reads as "a" + "bc".
   StateWriter& operator<<(const std::string& text);
-  StateWriter& operator<<(const QString& text);
   StateWriter& operator<<(const Image& picture);
 
  private:
@@ -41,9 +38,9 @@ class StateWriter {
   std::string& out_;
 };
 
-// Everything of `c` and of its widget `w` that the widget's update reads or the user changes.
+// Everything that the update of the widget `w` of `c` reads.
 void WriteWidgetState(const Control& c, const QWidget& w, const QPalette& palette, std::string& out);
-// The same for a menu item and the action that shows it.
-void WriteMenuState(const Menu& m, const QAction& action, std::string& out);
+// The same for a menu item.
+void WriteMenuState(const Menu& m, std::string& out);
 
 }  // namespace ui::qt
