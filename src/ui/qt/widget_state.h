@@ -34,7 +34,9 @@ class StateWriter {
   StateWriter& operator<<(const Image& picture);
 
  private:
-  void Bytes(const void* data, size_t size) { out_.append(static_cast<const char*>(data), size); }
+  void Bytes(const void* data, size_t size) {
+    if (size > 0) out_.append(static_cast<const char*>(data), size);
+  }
   std::string& out_;
 };
 
