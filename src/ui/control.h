@@ -1,7 +1,7 @@
 #pragma once
 // The controls of a form, as plain objects with the platform's property names.
-// Properties are plain members: the backend brings its widgets up to date after every
-// event it delivers, so code simply assigns them.
+// Properties are plain members: after every event it delivers, the backend brings up to
+// date each widget whose control changed, so code simply assigns them.
 
 #include <cstdint>
 #include <functional>

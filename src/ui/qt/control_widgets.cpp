@@ -1,5 +1,6 @@
 // The widgets of a form's controls, one Qt widget per kind of control, created once and
-// brought up to date with the control's plain members at every Sync().
+// brought up to date with the control's plain members at a Sync() that finds something
+// of it changed.
 
 #include <QAction>
 #include <QApplication>
@@ -115,6 +116,7 @@ QWidget* FormWindow::CreateWidget(Control& c, QWidget* parent) {
   e.widget = w;
   e.parent = c.Container;
   owners_[w] = &c;
+  WatchUsersChanges(c, w);
   w->installEventFilter(this);
   w->show();
   return w;
@@ -173,6 +175,22 @@ QWidget* FormWindow::CreateListBox(ListBox& box, QWidget* parent) {
     });
   });
   return list;
+}
+
+void FormWindow::WatchUsersChanges(Control& c, QWidget* w) {
+  auto forget = [this, ctl = &c] {
+    if (auto it = entries_.find(ctl); it != entries_.end()) it->second.state.clear();
+  };
+  if (auto* box = qobject_cast<QCheckBox*>(w))
+    QObject::connect(box, &QCheckBox::stateChanged, box, forget);
+  else if (auto* option = qobject_cast<QRadioButton*>(w))
+    QObject::connect(option, &QRadioButton::toggled, option, forget);
+  else if (auto* list = qobject_cast<QListWidget*>(w))
+    QObject::connect(list, &QListWidget::currentRowChanged, list, forget);
+  else if (auto* edit = qobject_cast<QLineEdit*>(w))
+    QObject::connect(edit, &QLineEdit::textChanged, edit, forget);
+  else if (auto* text = qobject_cast<QPlainTextEdit*>(w))
+    QObject::connect(text, &QPlainTextEdit::textChanged, text, forget);
 }
 
 void FormWindow::SyncGeometry(Control& c, QWidget& w) {
@@ -297,12 +315,10 @@ void FormWindow::SyncControl(Control& c, Entry& e) {
       if (list->currentRow() != row) list->setCurrentRow(row);
       break;
     }
-    case ControlKind::PictureBox:
-      static_cast<CanvasWidget*>(w)->SyncImage();
-      break;
     case ControlKind::Toolbar:
       SyncToolbar(static_cast<Toolbar&>(c), static_cast<QToolBar*>(w), e);
       break;
+    case ControlKind::PictureBox:  // its image is brought up to date at every Sync()
     case ControlKind::Line:
     case ControlKind::Menu:
       break;

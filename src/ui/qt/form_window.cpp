@@ -14,6 +14,7 @@
 #include "ui/qt/colours.h"
 #include "ui/qt/form_widgets.h"
 #include "ui/qt/qt_platform.h"
+#include "ui/qt/widget_state.h"
 
 // The window itself: its flags, its place, size and state both ways, the menu bar, and
 // the order of a Sync(). The controls' widgets are in control_widgets.cpp, the keys in
@@ -63,6 +64,8 @@ void FormWindow::Detach() {
   for (auto& [control, entry] : entries_)
     if (auto* canvas = dynamic_cast<CanvasWidget*>(entry.widget.data())) canvas->Detach();
   entries_.clear();
+  order_.clear();
+  known_.clear();
   owners_.clear();
   menus_.clear();
 }
@@ -93,8 +96,12 @@ QWidget* FormWindow::ParentFor(Control* container) {
   return it->second.widget ? it->second.widget.data() : client_;
 }
 
-void FormWindow::EnsureWidgets() {
+bool FormWindow::EnsureWidgets() {
   const std::vector<Control*>& controls = form_->Controls();
+  if (controls == known_ &&
+      std::all_of(order_.begin(), order_.end(), [](const auto& c) { return c.second->parent == c.first->Container; }))
+    return false;
+  known_ = controls;
   const std::set<Control*> live(controls.begin(), controls.end());
   for (auto it = entries_.begin(); it != entries_.end();) {
     if (live.count(it->first) && it->second.parent == it->first->Container) {
@@ -115,6 +122,10 @@ void FormWindow::EnsureWidgets() {
     if (c->Kind() == ControlKind::Menu || entries_.count(c)) continue;
     CreateWidget(*c, ParentFor(c->Container));
   }
+  order_.clear();
+  for (Control* c : controls)
+    if (auto it = entries_.find(c); it != entries_.end()) order_.emplace_back(c, &it->second);
+  return true;
 }
 
 // ---- menus ---------------------------------------------------------------------------
@@ -164,6 +175,10 @@ void FormWindow::BuildMenus() {
         });
       });
       entry.action = a;
+      // A checkable item turns its own check when chosen.
+      QObject::connect(a, &QAction::toggled, a, [this, m] {
+        if (auto it = menus_.find(m); it != menus_.end()) it->second.state.clear();
+      });
     }
     menus_[m] = entry;
   }
@@ -177,6 +192,9 @@ void FormWindow::SyncMenus() {
   for (auto& [m, entry] : menus_) {
     QAction* a = entry.action;
     if (!a) continue;
+    WriteMenuState(*m, scratch_);
+    if (scratch_ == entry.state) continue;
+    ++widgetUpdates_;
     if (entry.caption != m->Caption) {
       entry.caption = m->Caption;
       if (entry.menu)
@@ -193,6 +211,7 @@ void FormWindow::SyncMenus() {
       const QKeySequence shortcut = QKeySequence::fromString(Q(m->Shortcut), QKeySequence::PortableText);
       if (a->shortcut() != shortcut) a->setShortcut(shortcut);
     }
+    WriteMenuState(*m, entry.state);
   }
 }
 
@@ -201,7 +220,6 @@ void FormWindow::SyncMenus() {
 void FormWindow::SyncWindowGeometry() {
   Form& f = *form_;
   if (windowTitle() != Q(f.Caption)) setWindowTitle(Q(f.Caption));
-  const std::string back = std::to_string(f.BackColor);
   SetRole(*client_, QPalette::Window, ToQColor(f.BackColor, palette()));
   if (f.Width <= 0 || f.Height <= 0) {
     // A form nobody sized: big enough for its controls.
@@ -251,14 +269,26 @@ void FormWindow::Sync() {
   SyncWindowGeometry();
   if (!form_) return;
   SyncMenus();
-  EnsureWidgets();
+  // A widget made or removed changes the stacking (lines lie over the widgets made
+  // before them) and the tab order: then every widget is brought up to date.
+  const bool rebuilt = EnsureWidgets();
+  bool updated = rebuilt;
   // Containers first, so that children are placed in their container's current size.
-  for (Control* c : form_->Controls()) {
+  for (auto [c, e] : order_) {
     if (!form_) return;
-    auto it = entries_.find(c);
-    if (it != entries_.end()) SyncControl(*c, it->second);
+    if (!e->widget) continue;
+    // The image keeps its own revision of what changed.
+    if (c->Kind() == ControlKind::PictureBox) static_cast<CanvasWidget*>(e->widget.data())->SyncImage();
+    if (rebuilt) e->state.clear();
+    WriteWidgetState(*c, *e->widget, palette(), scratch_);
+    if (scratch_ == e->state) continue;
+    SyncControl(*c, *e);
+    ++widgetUpdates_;
+    updated = true;
+    if (!form_ || !e->widget) continue;
+    WriteWidgetState(*c, *e->widget, palette(), e->state);
   }
-  SyncTabOrder();
+  if (form_ && updated) SyncTabOrder();
 }
 
 void FormWindow::ShowForm(bool modal) {

@@ -1,12 +1,15 @@
 #pragma once
 // A form on screen: a top-level window whose client area holds one Qt widget per
-// control of the form. Sync() brings the window and every widget up to date with the
-// form's plain members; the widgets report the user's edits back and deliver events.
+// control of the form. Sync() brings the window and its widgets up to date with the
+// form's plain members, each widget only when something it shows changed; the widgets
+// report the user's edits back and deliver events.
 
 #include <QMainWindow>
 #include <QPointer>
+#include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ui/form.h"
@@ -36,6 +39,8 @@ class FormWindow : public QMainWindow {
   CanvasWidget* CanvasOf(const PictureBox& box) const;
 
   void Sync();
+  // How many times a control's widget or a menu item was brought up to date (for tests).
+  uint64_t WidgetUpdates() const { return widgetUpdates_; }
   // Paints the client area as it stands onto a page (the painter already scaled from the
   // screen's 96 dpi to the device): labels as text, lines as lines, pictures from their
   // pixels, anything else as a picture at the device's resolution.
@@ -64,19 +69,25 @@ class FormWindow : public QMainWindow {
     std::string signature;  // toolbar buttons, fonts, colours ...
     std::string font;
     std::string colours;
+    std::string state;  // what the widget was last brought up to date from (widget_state.h)
   };
   struct MenuEntry {
     QPointer<QMenu> menu;      // top-level menus and submenus
     QPointer<QAction> action;  // the item's own action (menuAction() for menus)
     std::string caption;
+    std::string state;
   };
 
-  void EnsureWidgets();
+  // Makes and removes widgets as controls come and go; true when it did.
+  bool EnsureWidgets();
   QWidget* ParentFor(Control* container);
   // One widget per kind of control, and its update from the control (control_widgets.cpp).
   QWidget* CreateWidget(Control& c, QWidget* parent);
   QWidget* CreateTextBox(TextBox& box, QWidget* parent);
   QWidget* CreateListBox(ListBox& box, QWidget* parent);
+  // What the user changes in a widget makes the window forget what the widget was last
+  // brought up to date from, so that the next Sync() compares it with its control again.
+  void WatchUsersChanges(Control& c, QWidget* w);
   void SyncControl(Control& c, Entry& e);
   void SyncLabel(Label& l, QLabel* label, Entry& e);
   void SyncTextBox(TextBox& t, QWidget* w, Entry& e);
@@ -97,6 +108,10 @@ class FormWindow : public QMainWindow {
   QtPlatform& platform_;
   QWidget* client_;
   std::map<Control*, Entry> entries_;
+  std::vector<Control*> known_;                     // the form's controls when the widgets were last made
+  std::vector<std::pair<Control*, Entry*>> order_;  // their entries in the form's order
+  std::string scratch_;                             // the state of the control being looked at
+  uint64_t widgetUpdates_ = 0;
   std::map<QObject*, Control*> owners_;
   std::map<Menu*, MenuEntry> menus_;
   size_t menuCount_ = 0;

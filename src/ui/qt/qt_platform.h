@@ -3,7 +3,8 @@
 // widget per control, a modal form runs a nested event loop until it unloads, and the
 // services (message box, clipboard, settings, file and printer dialogs, printer, shell,
 // fonts) use Qt's. Properties are plain members, so after every event it delivers the
-// backend brings every open window up to date (SyncAll).
+// backend brings every open window up to date (SyncAll): each widget whose control
+// changed since its last update.
 
 #include <QPointer>
 #include <functional>
