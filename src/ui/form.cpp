@@ -51,11 +51,6 @@ bool Form::Unload(int16_t mode) {
   return true;
 }
 
-void Form::Hide() {
-  Visible = false;
-  platform().FormHidden(*this);
-}
-
 Control* Form::Find(const std::string& name) const {
   for (Control* c : controls_)
     if (c->Name() == name) return c;

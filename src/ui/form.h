@@ -61,7 +61,6 @@ class Form {
   void EnsureLoaded();
   // Closes the form: QueryUnload and Unload may cancel; true when it is gone.
   bool Unload(int16_t mode = UnloadFromCode);
-  void Hide();
 
   const std::vector<Control*>& Controls() const { return controls_; }
   Control* Find(const std::string& name) const;

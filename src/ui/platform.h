@@ -38,7 +38,6 @@ class Platform {
   virtual void RunModal(Form& form) = 0;  // returns once the form has unloaded
   virtual void ShowModeless(Form& form) = 0;
   virtual void FormClosed(Form& form) = 0;  // the form unloaded or is being destroyed
-  virtual void FormHidden(Form& form) { (void)form; }
   virtual void FocusChanged(Control& control) { (void)control; }
   // Width and height that the frame (border, title bar, menu bar) adds to the client area, twips.
   virtual void FrameExtents(const Form& form, float& dx, float& dy) const;

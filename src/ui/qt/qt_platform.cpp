@@ -174,15 +174,6 @@ void QtPlatform::FormClosed(Form& form) {
   }
 }
 
-void QtPlatform::FormHidden(Form& form) {
-  FormWindow* window = WindowOf(form);
-  if (!window) return;
-  if (window->ModalLoop) HandActivationBack(*window);
-  window->hide();
-  // A hidden modal form would leave nothing to click: its showing ends, as on the platform.
-  if (window->ModalLoop) window->ModalLoop->quit();
-}
-
 void QtPlatform::HandActivationBack(FormWindow& closing) {
   // Done while the closing window still has the activation, so the window manager lets
   // it pass on: once that window is gone, the manager may hand the activation to no

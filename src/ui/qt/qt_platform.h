@@ -32,7 +32,6 @@ class QtPlatform : public Platform {
   void RunModal(Form& form) override;
   void ShowModeless(Form& form) override;
   void FormClosed(Form& form) override;
-  void FormHidden(Form& form) override;
   void FocusChanged(Control& control) override;
   // The size a form's outer Width and Height add to its client area: its menu bar. The
   // window manager's title bar and borders are not counted: they differ from one desktop
