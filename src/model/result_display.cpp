@@ -12,10 +12,12 @@ namespace model {
 
 namespace {
 
+using windows::SheetForm;
+
 struct RuleEntry {
-  ui::Label windows::SheetForm::*value;
-  ui::Label windows::SheetForm::*caption;
-  ui::Label windows::SheetForm::*unit;
+  ui::Label SheetForm::*value;
+  ui::Label SheetForm::*caption;
+  ui::Label SheetForm::*unit;
   int16_t Globals::*si;
   int16_t Globals::*imp;
   int n;
@@ -23,36 +25,21 @@ struct RuleEntry {
 
 // The table of the results panel, once for the whole program.
 constexpr RuleEntry Rules[] = {
-    {&windows::SheetForm::Area, &windows::SheetForm::AreaL, &windows::SheetForm::AunitL, &Globals::SIATol,
-     &Globals::ImpATol, 2},
-    {&windows::SheetForm::d, &windows::SheetForm::dL, &windows::SheetForm::DUnitL, &Globals::SIDTol, &Globals::ImpDTol,
-     1},
-    {&windows::SheetForm::b, &windows::SheetForm::bL, &windows::SheetForm::BUnitL, &Globals::SIBTol, &Globals::ImpBTol,
-     1},
-    {&windows::SheetForm::xBar, &windows::SheetForm::xBarL, &windows::SheetForm::XunitL, &Globals::SIXTol,
-     &Globals::ImpXTol, 1},
-    {&windows::SheetForm::yBar, &windows::SheetForm::yBarL, &windows::SheetForm::YUnitL, &Globals::SIYTol,
-     &Globals::ImpYTol, 1},
-    {&windows::SheetForm::Ix, &windows::SheetForm::IxL, &windows::SheetForm::IxUnitL, &Globals::SIIxTol,
-     &Globals::ImpIxTol, 4},
-    {&windows::SheetForm::Sx, &windows::SheetForm::SxL, &windows::SheetForm::SxUnitL, &Globals::SISxTol,
-     &Globals::ImpSxTol, 3},
-    {&windows::SheetForm::Zx, &windows::SheetForm::ZxL, &windows::SheetForm::ZxUnitL, &Globals::SIZxTol,
-     &Globals::ImpZxTol, 3},
-    {&windows::SheetForm::Iy, &windows::SheetForm::IyL, &windows::SheetForm::IyUnitL, &Globals::SIIyTol,
-     &Globals::ImpIyTol, 4},
-    {&windows::SheetForm::Sy, &windows::SheetForm::SyL, &windows::SheetForm::SyUnitL, &Globals::SISyTol,
-     &Globals::ImpSyTol, 3},
-    {&windows::SheetForm::Zy, &windows::SheetForm::ZyL, &windows::SheetForm::ZyUnitL, &Globals::SIZyTol,
-     &Globals::ImpZyTol, 3},
-    {&windows::SheetForm::rx, &windows::SheetForm::rxL, &windows::SheetForm::RxUnitL, &Globals::SIRxTol,
-     &Globals::ImpRxTol, 1},
-    {&windows::SheetForm::ry, &windows::SheetForm::ryL, &windows::SheetForm::RyUnitL, &Globals::SIRyTol,
-     &Globals::ImpRyTol, 1},
-    {&windows::SheetForm::J, &windows::SheetForm::JL, &windows::SheetForm::JunitL, &Globals::SIJTol, &Globals::ImpJTol,
-     4},
-    {&windows::SheetForm::Cw, &windows::SheetForm::CwL, &windows::SheetForm::CwUnitL, &Globals::SICwTol,
-     &Globals::ImpCwTol, 6},
+    {&SheetForm::Area, &SheetForm::AreaL, &SheetForm::AunitL, &Globals::SIATol, &Globals::ImpATol, 2},
+    {&SheetForm::d, &SheetForm::dL, &SheetForm::DUnitL, &Globals::SIDTol, &Globals::ImpDTol, 1},
+    {&SheetForm::b, &SheetForm::bL, &SheetForm::BUnitL, &Globals::SIBTol, &Globals::ImpBTol, 1},
+    {&SheetForm::xBar, &SheetForm::xBarL, &SheetForm::XunitL, &Globals::SIXTol, &Globals::ImpXTol, 1},
+    {&SheetForm::yBar, &SheetForm::yBarL, &SheetForm::YUnitL, &Globals::SIYTol, &Globals::ImpYTol, 1},
+    {&SheetForm::Ix, &SheetForm::IxL, &SheetForm::IxUnitL, &Globals::SIIxTol, &Globals::ImpIxTol, 4},
+    {&SheetForm::Sx, &SheetForm::SxL, &SheetForm::SxUnitL, &Globals::SISxTol, &Globals::ImpSxTol, 3},
+    {&SheetForm::Zx, &SheetForm::ZxL, &SheetForm::ZxUnitL, &Globals::SIZxTol, &Globals::ImpZxTol, 3},
+    {&SheetForm::Iy, &SheetForm::IyL, &SheetForm::IyUnitL, &Globals::SIIyTol, &Globals::ImpIyTol, 4},
+    {&SheetForm::Sy, &SheetForm::SyL, &SheetForm::SyUnitL, &Globals::SISyTol, &Globals::ImpSyTol, 3},
+    {&SheetForm::Zy, &SheetForm::ZyL, &SheetForm::ZyUnitL, &Globals::SIZyTol, &Globals::ImpZyTol, 3},
+    {&SheetForm::rx, &SheetForm::rxL, &SheetForm::RxUnitL, &Globals::SIRxTol, &Globals::ImpRxTol, 1},
+    {&SheetForm::ry, &SheetForm::ryL, &SheetForm::RyUnitL, &Globals::SIRyTol, &Globals::ImpRyTol, 1},
+    {&SheetForm::J, &SheetForm::JL, &SheetForm::JunitL, &Globals::SIJTol, &Globals::ImpJTol, 4},
+    {&SheetForm::Cw, &SheetForm::CwL, &SheetForm::CwUnitL, &Globals::SICwTol, &Globals::ImpCwTol, 6},
 };
 
 // Exponent and decimals applied to a value already in the units shown.
