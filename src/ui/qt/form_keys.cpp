@@ -1,12 +1,16 @@
 // The keys that reach a form: each goes through the form's key preview (where a dialog
 // answers Enter and Esc) and the focused control's key events; Tab moves the focus as the
 // platform does, and Enter on a button that the form left alone presses it. A release
-// reaches the form only when its press went to this window, and only once.
+// reaches the form only when its press went to this window, and only once, however long
+// the key was held.
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
+#include <algorithm>
+#include <vector>
 
 #include "ui/input.h"
 #include "ui/qt/form_window.h"
@@ -26,11 +30,18 @@ bool FormWindow::DeliverKey(Control* control, QObject* watched, QKeyEvent* key, 
     // that it closed, nor a second time when the release, passed on to this window,
     // comes back after a window that it opened has closed.
     if (!platform_.Presses().TakeRelease(*key, this)) return true;
-    int16_t left = code;
-    platform_.Dispatch([&] {
-      if (f->IsLoaded()) left = DeliverKeyUp(*f, control, code, shift);
+    // The release may still turn out to be half of a held key's repeat: it acts once that
+    // is known, on the form and control it reached, if they are still there.
+    QPointer<FormWindow> self(this);
+    platform_.Presses().ActOnRelease(*key, this, [self, f, control, code, shift] {
+      if (!self || self->form_ != f || !f->IsLoaded()) return;
+      const std::vector<Control*>& controls = f->Controls();
+      Control* target = std::find(controls.begin(), controls.end(), control) != controls.end() ? control : nullptr;
+      self->platform_.Dispatch([&] {
+        if (f->IsLoaded()) DeliverKeyUp(*f, target, code, shift);
+      });
     });
-    return !form_ || left == 0;
+    return !form_;
   }
   // Tab moves the focus, as the platform does, without a key event.
   if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&

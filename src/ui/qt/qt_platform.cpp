@@ -100,6 +100,9 @@ FormWindow* QtPlatform::WindowOf(const Form& form) const {
 }
 
 void QtPlatform::Dispatch(const std::function<void()>& handler) {
+  // A key released before this event acts before it, even while it waits to see whether
+  // the key is held.
+  presses_->RunWaitingReleases();
   try {
     handler();
   } catch (const std::exception& e) {
