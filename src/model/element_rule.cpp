@@ -34,7 +34,11 @@ OwnBox OutlineBox(const ElementRecord& e) {
       return {W, D};
     case ShapeKind::Bar:
     case ShapeKind::CircularHSS:
-      return {D, D};  // a circle of diameter Depth
+      // A circle of diameter D centred at (W/2, D/2), where the extents place it and so where
+      // the section's centroid is measured from. The box that holds both it and the
+      // insertion point is D along; across it is D while |W| <= D (every bar and tube the
+      // windows and the shape rows give, W = D, and a bar of no width), (|W| + D) / 2 beyond.
+      return {std::max(D, (W + D) / 2), D};
     case ShapeKind::Angle:
       return {std::max(W, t), std::max(D, t)};  // the two legs, each t thick
     default:

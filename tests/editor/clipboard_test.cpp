@@ -8,7 +8,9 @@
 #include "editor/clip_text.h"
 #include "editor/undo.h"
 #include "editor_fixture.h"
+#include "model/properties.h"
 #include "model/section_fixture.h"
+#include "wide_bar_text.h"
 
 namespace editor {
 namespace {
@@ -319,6 +321,50 @@ TEST_F(ClipboardTest, PasteRefusals) {
     EXPECT_EQ(G.ElementCount, c.after);
     EXPECT_EQ(platform().Messages, c.messages);
     EXPECT_LE(G.ElementCount, model::MaxElements);
+  }
+}
+
+// A 20 mm bar whose Width reads 1E+30 is refused and named, alone or beside a plate; the
+// plate comes in and the section's results are the plate's alone: 200 x 10 landing at
+// (110, 60), A 2000, d 10, b 200, centroid (100, 5) from the extents' corner, Ix 16666.67,
+// Iy 6666667.
+TEST_F(ClipboardTest, ABarWhoseWidthIsBeyondWhatCanBeHeldIsRefusedAndTheRestPasted) {
+  const std::string bar = testing::WideBarEntry;
+  struct Case {
+    const char* what;
+    std::string text;
+    const char* message;
+    bool plate;
+  };
+  const Case cases[] = {
+      {"alone", bar + "#", "These elements on the clipboard could not be read and were not pasted: 1.", false},
+      {"before a plate", bar + PlateText + "#",
+       "These elements on the clipboard could not be read and were not pasted: 1.", true},
+      {"after a plate", PlateText + bar + "#",
+       "These elements on the clipboard could not be read and were not pasted: 2.", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    G.ElementCount = 0;
+    model::RecalcProperties();
+    platform().Messages.clear();
+    platform().Clipboard = c.text;
+    sheet().Paste.Click();
+    EXPECT_EQ(platform().Messages, std::vector<std::string>{c.message});
+    ASSERT_EQ(G.ElementCount, c.plate ? 1 : 0);
+    if (c.plate) {
+      EXPECT_EQ(G.Elements[1].ShapeType, 50);
+      EXPECT_EQ(G.Elements[1].PosX, 110);
+      EXPECT_EQ(G.Elements[1].PosY, 60);
+    }
+    const float k = c.plate ? 1.0f : 0.0f;
+    EXPECT_FLOAT_EQ(G.SecArea, k * 2000);
+    EXPECT_FLOAT_EQ(G.SecDepth, k * 10);
+    EXPECT_FLOAT_EQ(G.SecWidth, k * 200);
+    EXPECT_FLOAT_EQ(G.SecXBar, k * 100);
+    EXPECT_FLOAT_EQ(G.SecYBar, k * 5);
+    EXPECT_FLOAT_EQ(G.SecIx, k * 16666.67f);
+    EXPECT_FLOAT_EQ(G.SecIy, k * 6666667);
   }
 }
 

@@ -477,6 +477,13 @@ TEST(DocumentCodec, OnlyElementsTheProgramCannotHoldAreRefused) {
   EXPECT_TRUE(ReadDocument(Join(lines)).has_value());
   lines.at(55) = "1e10";
   EXPECT_FALSE(ReadDocument(Join(lines)).has_value());
+  // A 20 mm bar: its circle lies at half its Width. A width of 0 keeps the 20 x 20 box of a
+  // bar the bar window builds; at 1e30 the circle lies 5e29 away and its Iy overflows.
+  lines.at(55) = "20";
+  lines.at(56) = "0";
+  EXPECT_TRUE(ReadDocument(Join(lines)).has_value());
+  lines.at(56) = "1e30";
+  EXPECT_FALSE(ReadDocument(Join(lines)).has_value());
 }
 
 TEST(DocumentCodec, NumbersAreWrittenShortestInDecimalNotation) {

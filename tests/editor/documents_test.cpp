@@ -11,6 +11,7 @@
 #include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/query_answers.h"
@@ -208,9 +209,10 @@ TEST_F(Documents, AFileThatDoesNotReadWholeChangesNothing) {
     for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
       lines.push_back(text.substr(at, end - at));
   }
-  auto with = [&](size_t line, const std::string& value) {
+  // The saved text with each (line, value) of `changes` replaced.
+  auto with = [&](const std::vector<std::pair<size_t, std::string>>& changes) {
     std::vector<std::string> l = lines;
-    l[line] = value;
+    for (const auto& [line, value] : changes) l[line] = value;
     std::string text;
     for (const std::string& s : l) text += s + "\r\n";
     return text;
@@ -225,9 +227,12 @@ TEST_F(Documents, AFileThatDoesNotReadWholeChangesNothing) {
                         {"a folder", "<folder>"},
                         {"an empty file", ""},
                         {"the file ends inside the second element", cut},
-                        {"a count of 51", with(10, "51")},
-                        {"70000 in a 16-bit field", with(12, "70000")},
-                        {"a scale width of 0", with(6, "0")}};
+                        {"a count of 51", with({{10, "51"}})},
+                        {"70000 in a 16-bit field", with({{12, "70000"}})},
+                        {"a scale width of 0", with({{6, "0"}})},
+                        // The flange (lines 11 to 52) read as a 20 mm bar whose Width is 1E+30:
+                        // its circle would lie 5E+29 to the right of the web.
+                        {"a 20 mm bar 1E+30 wide", with({{12, "51"}, {13, "20"}, {14, "1E+30"}})}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const std::string bad = Path("bad.qvn");

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -145,6 +146,11 @@ TEST_F(HeldSections, PastedElementsAreRefusedAtPasteOrSavedAndOpenedEqual) {
       {"a plate 1E+13 wide", Plate300By20(), 4, " 1E+13", false},
       {"an I-section 47,900 mm wide", W310X97(), 4, " 47900", true},
       {"a bar of 1E-46 mm, a single's 0", bar, 3, " 1E-46", true},
+      // The extents place a bar's circle at half its Width: a width of 0, or of up to its
+      // diameter either way, keeps its box 20 by 20; 1E+30 puts it 5E+29 away.
+      {"a 20 mm bar of width 0", bar, 4, " 0", true},
+      {"a 20 mm bar of width -20", bar, 4, "-20", true},
+      {"a 20 mm bar 1E+30 wide", bar, 4, " 1E+30", false},
       // Every number is finite in the text, but a depth of 1E+38 times 300 is not a single.
       {"a plate 1E+38 deep", Plate300By20(), 3, " 1E+38", false},
       // A name as the clipboard may hold it, 25 bytes with a line break and a Windows-1252
@@ -171,6 +177,7 @@ TEST_F(HeldSections, PlatesAndBarsFromTheirWindowsAreRefusedThereOrSavedAndOpene
   };
   const Case cases[] = {
       {"a 200 x 12 plate", true, "200", "12", true},
+      {"a 20 mm bar", false, "20", "", true},
       // Stored as singles, 1E-46 is 0: not the positive size the window asks for.
       {"a bar of 1E-46 mm", false, "1E-46", "", false},
       {"a plate 1E-46 thick", true, "200", "1E-46", false},
@@ -211,24 +218,33 @@ TEST_F(HeldSections, PlatesAndBarsFromTheirWindowsAreRefusedThereOrSavedAndOpene
 TEST_F(HeldSections, ShapeRowsAreRefusedWhenLoadedOrSavedAndOpenedEqual) {
   struct Case {
     const char* what;
-    const char* from;  // replaced in the W310X97 row
+    bool tube;         // the first row of the shipped CHS.DAT, else the W310X97 row of W.DAT
+    const char* from;  // replaced in the row
     const char* to;
     bool held;
   };
   const Case cases[] = {
-      {"the W310X97 as the table gives it", "", "", true},
-      {"a W310X97 47,900 mm wide", ",305,", ",47900,", true},
+      {"the W310X97 as the table gives it", false, "", "", true},
+      {"a W310X97 47,900 mm wide", false, ",305,", ",47900,", true},
       // 47900 x 1E+30^3 / 12 overflows.
-      {"a W310X97 1E+30 deep", ",307,", ",1E+30,", false},
-      {"a name in Windows-1252", "W310X97", "W310X97\xE9", true},
+      {"a W310X97 1E+30 deep", false, ",307,", ",1E+30,", false},
+      {"a name in Windows-1252", false, "W310X97", "W310X97\xE9", true},
+      {"the round tube HSS711.2X25.4 as shipped", true, "", "", true},
+      // Its circle would lie 5E+29 to the right: (5E+29)^3 x 711 / 12 overflows.
+      {"an HSS711.2X25.4 1E+30 wide", true, ",17,711,711,", ",17,711,1E+30,", false},
   };
+  std::string tube_row;
+  std::getline(std::ifstream(std::string(QUORVANE_DATA_DIR) + "Shapes/CHS.DAT"), tube_row);
+  ASSERT_TRUE(tube_row.starts_with("HSS711.2X25.4,17,711,711,")) << tube_row;
   for (const Case& c : cases) {
     Reset();
-    std::string row = model::testing::IRow;
+    const std::string file = c.tube ? "CHS.DAT" : "W.DAT";
+    std::string row = c.tube ? tube_row : model::testing::IRow;
     if (*c.from) row.replace(row.find(c.from), std::string(c.from).size(), c.to);
-    folder.Write("W.DAT", row + "\n");
-    platform().OnModal("ShapeBar", [](ui::Form& f) {
-      ui::headless::Click(static_cast<dialogs::ShapeBarForm&>(f).WFCmd);
+    folder.Write(file, row + "\n");
+    platform().OnModal("ShapeBar", [&c](ui::Form& f) {
+      auto& bar = static_cast<dialogs::ShapeBarForm&>(f);
+      ui::headless::Click(c.tube ? bar.CHSCmd : bar.WFCmd);
       if (f.IsLoaded()) ui::headless::PressEscape(f);  // the file was refused: the window stays
     });
     if (c.held) {
@@ -244,7 +260,7 @@ TEST_F(HeldSections, ShapeRowsAreRefusedWhenLoadedOrSavedAndOpenedEqual) {
     Drop();
     ExpectRefusedOrSavedEqual(
         c.what, c.held,
-        "The shape file \"" + folder.Path("W.DAT") +
+        "The shape file \"" + folder.Path(file) +
             "\" could not be read: row 1 has sizes too large to calculate. No shapes were loaded.");
   }
 }

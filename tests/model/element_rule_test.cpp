@@ -47,6 +47,29 @@ TEST(ElementRule, HoldsWhatCanBeCalculatedAndRefusesWhatOverflowsOrIsNotFinite) 
       // A bar's box is its diameter squared: (1E+10)^4 / 12 = 8.3E+38.
       {"a bar 5E+9 across", Shape(51, 5e9f, 5e9f, 5e9f, 5e9f), same, true},
       {"a bar 1E+10 across", Shape(51, 1e10f, 1e10f, 1e10f, 1e10f), same, false},
+      // The circle lies at (W/2, D/2); the box from the insertion point that holds it is
+      // D by D while |W| <= D. At D = 7.9E+9 (7900000256 as a single) D^4 / 12 is
+      // 3.2458E+38, held; at 8E+9 it is 3.4133E+38, refused, for W = D, W = 0 (a box of
+      // D/2 by D would hold 8E+9: 1.7E+38) and W = -D alike.
+      {"a bar 7.9E+9 across", Shape(51, 7.9e9f, 7.9e9f, 0, 0), same, true},
+      {"a bar 8E+9 across", Shape(51, 8e9f, 8e9f, 0, 0), same, false},
+      {"a bar 7.9E+9 across of width 0", Shape(51, 0, 7.9e9f, 0, 0), same, true},
+      {"a bar 8E+9 across of width 0", Shape(51, 0, 8e9f, 0, 0), same, false},
+      {"a bar 7.9E+9 across of width -7.9E+9", Shape(51, -7.9e9f, 7.9e9f, 0, 0), same, true},
+      {"a bar 8E+9 across of width 4E+9", Shape(51, 4e9f, 8e9f, 0, 0), same, false},
+      // A 20 mm bar W wide: the box is (|W| + 20) / 2 by 20, and its Iy b^3 x 20 / 12 fits a
+      // single up to b = (3.4028235E+38 x 12 / 20)^(1/3) = 5.8884E+12, W = 1.17768E+13.
+      // W = 1.17E+13: b = 5.85E+12, b^3 x 20 / 12 = 3.3367E+38, held; W = 1.18E+13:
+      // b = 5.9E+12, 3.4230E+38, refused. Its other moments stay far below: b x 8000 / 12.
+      {"a 20 mm bar 20 wide", Shape(51, 20, 20, 20, 20), same, true},
+      {"a 20 mm bar 1.17E+13 wide", Shape(51, 1.17e13f, 20, 20, 20), same, true},
+      {"a 20 mm bar 1.18E+13 wide", Shape(51, 1.18e13f, 20, 20, 20), same, false},
+      {"a 20 mm bar -1.17E+13 wide", Shape(51, -1.17e13f, 20, 20, 20), same, true},
+      {"a 20 mm bar -1.18E+13 wide", Shape(51, -1.18e13f, 20, 20, 20), same, false},
+      {"a 20 mm bar 1E+30 wide", Shape(51, 1e30f, 20, 20, 20), same, false},
+      // A round tube is the same circle.
+      {"a 168 mm tube 168 wide", Shape(17, 168, 168, 7, 7), same, true},
+      {"a 168 mm tube 1E+30 wide", Shape(17, 1e30f, 168, 7, 7), same, false},
       {"an I-section 47,900 mm wide", Shape(1, 47900, 307, 15.4f, 9.91f), same, true},
       // The web, 1E+12 wide in a 300 mm box, sets the box's width.
       {"an I-section with a web 1E+12 thick", Shape(1, 300, 4090, 15, 1e12f), same, false},

@@ -21,6 +21,7 @@
 
 #include "editor/clip_text.h"
 #include "editor/undo.h"
+#include "editor/wide_bar_text.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "started_window.h"
@@ -360,6 +361,23 @@ TEST_F(CommandsWindowTest, CtrlVWithARefusedEntryPastesTheGoodOneOnce) {
   ASSERT_EQ(G.ElementCount, 1);
   EXPECT_FLOAT_EQ(G.SecArea, 300 * 20);
   G.Modified = model::False;
+}
+
+// Ctrl+V of a 20 mm bar whose Width reads 1E+30 shows one message naming it and adds
+// nothing: the section stays empty and unchanged.
+TEST_F(CommandsWindowTest, CtrlVOfABarWiderThanCanBeHeldSaysSoAndAddsNothing) {
+  QApplication::clipboard()->setText(QString(editor::testing::WideBarEntry) + "#");
+  view::RedrawDrawing();  // offers Paste from the clipboard
+  qt.platform.SyncAll();
+  const std::string title = Sheet().Caption;
+  ModalWindowsEscaped modals;
+  PressOnce(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(modals.opened, 1);
+  EXPECT_EQ(modals.texts,
+            std::vector<std::string>{"These elements on the clipboard could not be read and were not pasted: 1."});
+  EXPECT_EQ(G.ElementCount, 0);
+  EXPECT_EQ(G.Modified, model::False);
+  EXPECT_EQ(Sheet().Caption, title);
 }
 
 }  // namespace
