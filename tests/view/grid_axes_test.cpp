@@ -145,9 +145,9 @@ TEST_F(GridAndAxes, ZoomedGlyphScalesWithZoomScale) {
 // units right of the view, beyond what a single holds. Its labels and the pen's last
 // position stay finite (held at the largest single), and nothing of it shows.
 TEST_F(GridAndAxes, AGlyphBeyondTheSingleRangeStaysFiniteAndOutOfSight) {
-  windows::SheetForm& sheet = windows::Sheet();
   for (const model::Bool16 axes : {model::True, model::False}) {
     SetUp();
+    const windows::SheetForm& sheet = windows::Sheet();
     G.RotAxis = axes;
     G.ZoomScale = std::numeric_limits<float>::max();
     DrawAxes();
