@@ -252,9 +252,11 @@ std::optional<DocumentData> ReadDocument(std::string_view bytes) {
                       r.Value(d.InitialScaleWidth) && r.Value(d.InitialScaleHeight) && ReadView(r, d.ScaleWidth) &&
                       ReadView(r, d.ScaleHeight) && ReadView(r, d.ScaleLeft) && ReadView(r, d.ScaleTop) &&
                       r.Value(count);
-  // A view outside the program's range (no width or height, y pointing down, a single that
-  // rounds to 2^31, a zoom scale of 0) is damage: the pixel routines could not draw in it,
-  // and zooming it would soon give a file that does not open again.
+  // A view or zoom scale outside the program's range is damage: a width of 0 or less or a
+  // height of 0 or more (no view has them; a negative width passes Zoom Out's width guard
+  // every time and soon leaves the 32-bit range), a value whose single is 2^31 (a save
+  // would write it and the next open refuse it), a zoom scale of 0 or less (no zoom brings
+  // it back).
   if (!header || count < 0 || count > model::MaxElements ||
       !view::ViewInRange(d.ScaleLeft, d.ScaleTop, d.ScaleWidth, d.ScaleHeight) || !view::ZoomScaleInRange(d.ZoomScale))
     return std::nullopt;
