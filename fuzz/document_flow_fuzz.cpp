@@ -1,9 +1,10 @@
 // A document's bytes through everything an opened file drives: opened by File > Open from a
 // temporary file (a changed section before it, so the discard question is asked and
-// answered Yes), saved through Save As and opened again, redrawn, recalculated about the
-// global and the principal axes, written as the property report, and laid out on the
-// print page, printed and put back. Whatever the file holds: Open takes exactly the files
-// the reader accepts, what opens saves as a file that opens again equal, every result
+// answered Yes), zoomed and panned as its last bytes say, saved through Save As and opened
+// again, redrawn, recalculated about the global and the principal axes, written as the
+// property report, and laid out on the print page, printed and put back. Whatever the file
+// holds: Open takes exactly the files the reader accepts, what opens saves after any zoom
+// and pan as a file that opens again equal, view and zoom scale with it, every result
 // shown is finite, the print leaves the view, grid, zoom and drawing area as they were,
 // and the elements stay where the file put them.
 
@@ -134,7 +135,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Check(fuzzing::ElementsFinite(), "every opened record is finite");
   fuzzing::CheckResults("the results after opening are finite");
 
-  // What opened saves as a file that opens again equal, through Save As and Open.
+  // What opened, zoomed and panned as the input's last bytes say, saves as a file that
+  // opens again equal, view and zoom scale with it, through Save As and Open.
+  fuzzing::ZoomAndPan(data, size, 48);
+  Check(Placements() == opened, "zooming and panning move no element");
   fuzzing::CheckSavedAndOpenedEqual(platform);
   Check(Placements() == opened, "the elements lie as the file holds them after saving and opening again");
   fuzzing::CheckResults("the results after saving and opening again are finite");

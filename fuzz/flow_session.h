@@ -9,9 +9,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <system_error>
 #include <type_traits>
@@ -22,9 +24,11 @@
 #include "editor/documents.h"
 #include "model/globals.h"
 #include "model/record_fields.h"
+#include "model/rounding.h"
 #include "ui/form.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
+#include "view/view_navigation.h"
 #include "windows/sheet.h"
 
 namespace fuzzing {
@@ -140,27 +144,65 @@ inline void CheckResults(const char* promise) {
     Check(!ShowsNonFinite(row.Value->Caption), promise);
 }
 
-// What a document keeps of the section on screen: the elements, the unit and axis modes and
-// the project strings.
+// What a document keeps of the section on screen: the elements, the unit and axis modes,
+// the project strings, the view as the whole numbers the file gives back and the zoom scale.
 struct SavedSection {
   int16_t ElementCount;
   std::vector<model::ElementRecord> Elements;
   model::Bool16 UnitStatus, RotAxis;
   std::string ProjectName, ProjectNumber, ObjectDescription, ProjectEngineer;
+  int32_t ScaleLeft, ScaleTop, ScaleWidth, ScaleHeight;
+  float ZoomScale;
   friend bool operator==(const SavedSection&, const SavedSection&) = default;
 };
 
 inline SavedSection SectionOnScreen() {
   const model::Globals& g = model::G;
+  const ui::PictureBox& base = windows::Sheet().Base;
   const auto first = g.Elements.begin() + 1;
-  return {g.ElementCount,      std::vector<model::ElementRecord>(first, first + std::clamp<int>(g.ElementCount, 0, 50)),
-          g.UnitStatus,        g.RotAxis,
-          g.ProjectName,       g.ProjectNumber,
-          g.ObjectDescription, g.ProjectEngineer};
+  return {g.ElementCount,
+          std::vector<model::ElementRecord>(first, first + std::clamp<int>(g.ElementCount, 0, 50)),
+          g.UnitStatus,
+          g.RotAxis,
+          g.ProjectName,
+          g.ProjectNumber,
+          g.ObjectDescription,
+          g.ProjectEngineer,
+          model::RoundToInt32(base.ScaleLeft),
+          model::RoundToInt32(base.ScaleTop),
+          model::RoundToInt32(base.ScaleWidth),
+          model::RoundToInt32(base.ScaleHeight),
+          g.ZoomScale};
+}
+
+// The axes glyph's labels stand at finite places, whatever the zoom scale.
+inline bool GlyphFinite() {
+  const windows::SheetForm& s = windows::Sheet();
+  for (const ui::Label* label : {&s.XaxisL, &s.YaxisL, &s.PxAxisL, &s.PyAxisL, &s.PaxisPhiL})
+    if (!std::isfinite(label->Left) || !std::isfinite(label->Top)) return false;
+  return true;
+}
+
+// Zoom and pan steps chosen by the input's last eight bytes, as the toolbar keys run them:
+// each byte names a step (its low three bits: zoom out, zoom in, the four pans, or none)
+// and how often it is taken in a row (its high five bits, 1 to 32 times), `most` steps at
+// most in all (each redraws and recalculates). After each the glyph stands at finite places.
+inline void ZoomAndPan(const uint8_t* data, size_t size, int most) {
+  static void (*const Steps[])() = {view::ZoomViewOut, view::ZoomViewIn,  view::PanViewRight,
+                                    view::PanViewLeft, view::PanViewDown, view::PanViewUp};
+  constexpr size_t Bytes = 8;
+  for (size_t i = size > Bytes ? size - Bytes : 0; i < size && most > 0; ++i) {
+    const size_t step = data[i] & 7u;
+    if (step >= std::size(Steps)) continue;
+    for (int n = (data[i] >> 3) + 1; n > 0 && most > 0; --n, --most) {
+      Steps[step]();
+      Check(GlyphFinite(), "the axes glyph stands at finite places after every zoom and pan step");
+    }
+  }
 }
 
 // The section on screen saved through File > Save As and opened again through File > Open:
-// it comes back equal, and neither step shows a message.
+// it comes back equal, with its view and zoom scale, and neither step shows a message.
 inline void CheckSavedAndOpenedEqual(ui::headless::HeadlessPlatform& platform) {
   // One file of the process's own, removed at exit (so the name outlives the static
   // destructors that run before the exit handlers).

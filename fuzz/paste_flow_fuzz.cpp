@@ -1,10 +1,11 @@
 // Clipboard text through what pasting drives: the bytes pasted into a small section (or,
 // for an input of odd length, into an empty one), then Undo and Redo, Copy, Paste again,
-// Undo and Redo, Save As and Open, Select All, Erase and Undo, each with the redraw and
-// recalculation it runs. Whatever the text holds: the section never holds more than 50
-// elements, every record and every result shown is finite, each Undo gives back the
-// section as it was before the step it undoes, each Redo the one after, and the pasted
-// section saves as a file that opens again equal.
+// Undo and Redo, zoom and pan steps chosen by the last bytes, Save As and Open, Select
+// All, Erase and Undo, each with the redraw and recalculation it runs. Whatever the text
+// holds: the section never holds more than 50 elements, every record and every result
+// shown is finite, each Undo gives back the section as it was before the step it undoes,
+// each Redo the one after, and the pasted section saves as a file that opens again equal,
+// view and zoom scale with it.
 
 #include <cstddef>
 #include <cstdint>
@@ -83,7 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   // The undo history holds the section as the first paste left it: Copy only deselects.
   CheckUndoRedo(pasted, Now());
 
-  // Whatever was pasted, the program saves it as a file that opens again equal.
+  // Whatever was pasted, zoomed and panned as the input's last bytes say, the program saves
+  // it as a file that opens again equal, view and zoom scale with it.
+  fuzzing::ZoomAndPan(data, size, 12);
   fuzzing::CheckSavedAndOpenedEqual(platform);
   CheckSection("after Save As and Open");
   const Section again = Now();

@@ -13,6 +13,7 @@
 #include "model/result_display.h"
 #include "model/rounding.h"
 #include "ui/platform.h"
+#include "view/view_range.h"
 #include "windows/sheet.h"
 
 namespace app {
@@ -48,12 +49,14 @@ Key Boolean(const char* name, int16_t& target, bool fallback) {
 
 // Panning and zooming keep the view within a few million millimetres of the origin, and
 // the grid and pixel routines count in 32-bit whole units there; the pixel routines also
-// divide by the view's size in whole units, and a zoom scale of zero or less never grows
-// again. A stored view outside these bounds is not used.
+// divide by the view's size in whole units, and y points up (a negative height). A stored
+// view outside these bounds is not used, nor a zoom scale that is not finite and above 0
+// (one of zero or less never grows again).
 constexpr double ViewReach = 1e7;
 bool ViewPlace(double v) { return std::fabs(v) <= ViewReach; }
-bool ViewSize(double v) { return std::fabs(v) >= 1 && std::fabs(v) <= ViewReach; }
-bool Positive(double v) { return v > 0; }
+bool ViewWidth(double v) { return v >= 1 && v <= ViewReach; }
+bool ViewHeight(double v) { return v <= -1 && v >= -ViewReach; }
+bool ZoomScaleUsable(double v) { return view::ZoomScaleInRange(static_cast<float>(v)); }
 // A window rectangle far beyond any desktop (a million twips is some 66000 pixels), or
 // one without width or height, is not used either.
 constexpr double WindowReach = 1e6;
@@ -74,9 +77,9 @@ std::vector<Key> OtherKeys() {
   std::vector<Key> keys = {
       Boolean("UnitStatus", G.UnitStatus, true),
       Int16("GridSpacing", G.GridSpacing, 100, 10),
-      Single("ZoomScale", G.ZoomScale, 1, Positive),
-      Single("ScaleWidth", base.ScaleWidth, 1200, ViewSize),
-      Single("ScaleHeight", base.ScaleHeight, -1000, ViewSize),
+      Single("ZoomScale", G.ZoomScale, 1, ZoomScaleUsable),
+      Single("ScaleWidth", base.ScaleWidth, 1200, ViewWidth),
+      Single("ScaleHeight", base.ScaleHeight, -1000, ViewHeight),
       Single("ScaleLeft", base.ScaleLeft, 0, ViewPlace),
       Single("ScaleTop", base.ScaleTop, 1000, ViewPlace),
       Int16("SnapGrid", G.SnapGrid, 0),

@@ -9,6 +9,7 @@
 #include "model/globals.h"
 #include "model/number_text.h"
 #include "model/record_fields.h"
+#include "view/view_range.h"
 
 namespace editor {
 
@@ -165,15 +166,12 @@ struct FieldReader {
   }
 };
 
-// The view as the drawing area takes it: a whole number of the 32-bit range, held as a
-// single. The top 64 whole numbers of that range (2147483584 and up) round to 2^31 as a
-// single, which a save would write and the next open refuse: such a view is damage.
+// A view value as the drawing area takes it: a whole number of the 32-bit range, held as
+// a single (whether the view as a whole is one the program works in is checked after).
 bool ReadView(Reader& r, float& v) {
   int32_t whole = 0;
   if (!r.Value(whole)) return false;
-  const float held = static_cast<float>(whole);
-  if (static_cast<double>(held) > std::numeric_limits<int32_t>::max()) return false;
-  v = held;
+  v = static_cast<float>(whole);
   return true;
 }
 
@@ -254,8 +252,13 @@ std::optional<DocumentData> ReadDocument(std::string_view bytes) {
                       r.Value(d.InitialScaleWidth) && r.Value(d.InitialScaleHeight) && ReadView(r, d.ScaleWidth) &&
                       ReadView(r, d.ScaleHeight) && ReadView(r, d.ScaleLeft) && ReadView(r, d.ScaleTop) &&
                       r.Value(count);
-  // A view of no width or height would divide by zero in every pixel routine.
-  if (!header || count < 0 || count > model::MaxElements || d.ScaleWidth == 0 || d.ScaleHeight == 0)
+  // A view or zoom scale outside the program's range is damage: a width of 0 or less or a
+  // height of 0 or more (no view has them; a negative width passes Zoom Out's width guard
+  // every time and soon leaves the 32-bit range), a value whose single is 2^31 (a save
+  // would write it and the next open refuse it), a zoom scale of 0 or less (no zoom brings
+  // it back).
+  if (!header || count < 0 || count > model::MaxElements ||
+      !view::ViewInRange(d.ScaleLeft, d.ScaleTop, d.ScaleWidth, d.ScaleHeight) || !view::ZoomScaleInRange(d.ZoomScale))
     return std::nullopt;
   d.Elements.resize(static_cast<size_t>(count));
   bool ok = true;

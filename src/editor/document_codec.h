@@ -35,8 +35,9 @@ std::string WriteDocument(const DocumentData& document);
 
 // Reads a whole file (UTF-8, or Windows-1252 when it is not valid UTF-8). Nothing when any
 // value is missing or does not fit its field so that it writes back as read, when the
-// count lies outside 0 to 50, when the view's width or height is 0, or when an element
-// is one the program cannot hold (model/element_rule.h).
+// count lies outside 0 to 50, when the view or the zoom scale lies outside the program's
+// range (view/view_range.h: a width above 0, a height below 0, a zoom scale finite and
+// above 0), or when an element is one the program cannot hold (model/element_rule.h).
 std::optional<DocumentData> ReadDocument(std::string_view bytes);
 
 // The values of a file, split at line ends and at commas outside double quotes, with the

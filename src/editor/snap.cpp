@@ -79,7 +79,8 @@ void ComputeSnapPoints(const model::ElementRecord& Elem, int16_t Index) {
 
 void FindObjectSnap() {
   G.SnapFound = model::False;
-  const float radius = 25 * G.ZoomScale;
+  // Held at the largest single when 25 zoom scales pass it: still beyond every distance.
+  const float radius = model::SaturateToSingle(25.0 * G.ZoomScale);
   for (int i = 1; i <= model::ElementsInUse(); ++i) {
     if (!Moving(i)) continue;
     ComputeSnapPoints(G.Elements[static_cast<size_t>(i)], G.PlaceMode ? int16_t{-1} : static_cast<int16_t>(i));

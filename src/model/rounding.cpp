@@ -1,5 +1,6 @@
 #include "model/rounding.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -35,6 +36,12 @@ bool FitsSingle(double v) { return std::isfinite(v) && std::fabs(v) <= std::nume
 
 int16_t RoundToInt16(double value) { return RoundToInt<int16_t>(value); }
 int32_t RoundToInt32(double value) { return RoundToInt<int32_t>(value); }
+
+float SaturateToSingle(double value) {
+  if (std::isnan(value)) return std::numeric_limits<float>::quiet_NaN();
+  constexpr double Largest = std::numeric_limits<float>::max();
+  return static_cast<float>(std::clamp(value, -Largest, Largest));
+}
 
 void RoundToDigits(float& X, int16_t Digits) {
   if (!std::isfinite(X)) return;

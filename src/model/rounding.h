@@ -20,6 +20,11 @@ void RoundToDigits(float& X, int16_t Digits);
 int16_t RoundToInt16(double value);
 int32_t RoundToInt32(double value);
 
+// The single nearest to `value`, held at the largest single of its sign beyond the single
+// range, so a length reckoned in doubles (a multiple of a very large zoom scale) stays a
+// finite position.
+float SaturateToSingle(double value);
+
 // The smallest and largest of four values; of equal values the earlier one stays.
 template <typename T>
 void Min4(T A, T B, T C, T D, T& Result) {

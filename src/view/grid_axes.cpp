@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "model/globals.h"
+#include "model/rounding.h"
 #include "windows/sheet.h"
 
 namespace view {
@@ -29,9 +30,13 @@ bool DotsApart(const ui::Canvas& c, double g) {
   return across >= 2 && down >= 2;
 }
 
+// The glyph's positions are reckoned in doubles; a zoom scale near the largest single puts
+// them beyond the single range, where they are held at its end: far out of sight, finite.
+float Position(double v) { return model::SaturateToSingle(v); }
+
 void PlaceLabel(ui::Label& label, double left, double top) {
-  label.Left = static_cast<float>(left);
-  label.Top = static_cast<float>(top);
+  label.Left = Position(left);
+  label.Top = Position(top);
 }
 
 }  // namespace
@@ -62,7 +67,7 @@ void DrawAxes() {
   PlaceLabel(sheet.XaxisL, Ox + 85 * Z, Oy - 10 * Z);
 
   auto line = [&base](double x1, double y1, double x2, double y2, int32_t colour) {
-    base.Line(static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2), static_cast<float>(y2), colour);
+    base.Line(Position(x1), Position(y1), Position(x2), Position(y2), colour);
   };
   base.DrawStyle = ui::DrawStyleDot;
   line(Ox, Oy, Ox, Oy + 100 * Z, model::Black);
@@ -88,8 +93,8 @@ void DrawAxes() {
 
   // The angle mark.
   line(Ox + 75 * Z, Oy, Ox + 77 * Z, Oy + 8 * Z, base.ForeColor);
-  base.LineTo(static_cast<float>(Ox + 76 * Z), static_cast<float>(Oy + 15 * Z), base.ForeColor);
-  base.LineTo(static_cast<float>(Ox + 74 * Z), static_cast<float>(Oy + 23 * Z), base.ForeColor);
+  base.LineTo(Position(Ox + 76 * Z), Position(Oy + 15 * Z), base.ForeColor);
+  base.LineTo(Position(Ox + 74 * Z), Position(Oy + 23 * Z), base.ForeColor);
 }
 
 }  // namespace view

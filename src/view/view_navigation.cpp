@@ -4,6 +4,7 @@
 
 #include "model/globals.h"
 #include "view/redraw.h"
+#include "view/view_range.h"
 #include "windows/sheet.h"
 
 namespace view {
@@ -21,59 +22,71 @@ void UpdateGridDensity() {
       G.GridSpacing < 1 || base.ScaleWidth / static_cast<float>(G.GridSpacing) > 200.0f ? model::True : model::False;
 }
 
+// Takes a step's new view only when it stays in the range a document keeps: a step that
+// would leave it (a view grown or moved beyond the 32-bit range) does nothing, as the
+// million limits do. True when taken.
+bool TakeView(float left, float top, float width, float height) {
+  if (!ViewInRange(left, top, width, height)) return false;
+  ui::Canvas& base = windows::Sheet().Base;
+  base.ScaleLeft = left;
+  base.ScaleTop = top;
+  base.ScaleWidth = width;
+  base.ScaleHeight = height;
+  return true;
+}
+
+// A zoom step: the new view and zoom scale together, or neither (a zoom scale doubled past
+// the largest single, or halved to 0, would never come back).
+void TakeZoom(float left, float top, float width, float height, float zoom) {
+  if (!ZoomScaleInRange(zoom) || !TakeView(left, top, width, height)) return;
+  G.ZoomScale = zoom;
+  UpdateGridDensity();
+}
+
 }  // namespace
 
 void PanViewRight() {
-  ui::Canvas& base = windows::Sheet().Base;
-  if (base.ScaleLeft > -Limit) base.ScaleLeft = base.ScaleLeft - base.ScaleWidth / 10;
+  const ui::Canvas& base = windows::Sheet().Base;
+  const float SL = base.ScaleLeft, ST = base.ScaleTop, SW = base.ScaleWidth, SH = base.ScaleHeight;
+  if (SL > -Limit) TakeView(SL - SW / 10, ST, SW, SH);
   RedrawDrawing();
 }
 
 void PanViewLeft() {
-  ui::Canvas& base = windows::Sheet().Base;
-  if (base.ScaleLeft + base.ScaleWidth < Limit) base.ScaleLeft = base.ScaleLeft + base.ScaleWidth / 10;
+  const ui::Canvas& base = windows::Sheet().Base;
+  const float SL = base.ScaleLeft, ST = base.ScaleTop, SW = base.ScaleWidth, SH = base.ScaleHeight;
+  if (SL + SW < Limit) TakeView(SL + SW / 10, ST, SW, SH);
   RedrawDrawing();
 }
 
 void PanViewDown() {
-  ui::Canvas& base = windows::Sheet().Base;
-  if (base.ScaleTop < Limit) base.ScaleTop = base.ScaleTop - base.ScaleHeight / 10;
+  const ui::Canvas& base = windows::Sheet().Base;
+  const float SL = base.ScaleLeft, ST = base.ScaleTop, SW = base.ScaleWidth, SH = base.ScaleHeight;
+  if (ST < Limit) TakeView(SL, ST - SH / 10, SW, SH);
   RedrawDrawing();
 }
 
 void PanViewUp() {
-  ui::Canvas& base = windows::Sheet().Base;
-  if (base.ScaleTop + base.ScaleHeight > -Limit) base.ScaleTop = base.ScaleTop + base.ScaleHeight / 10;
+  const ui::Canvas& base = windows::Sheet().Base;
+  const float SL = base.ScaleLeft, ST = base.ScaleTop, SW = base.ScaleWidth, SH = base.ScaleHeight;
+  if (ST + SH > -Limit) TakeView(SL, ST + SH / 10, SW, SH);
   RedrawDrawing();
 }
 
 void ZoomViewIn() {
-  ui::Canvas& base = windows::Sheet().Base;
+  const ui::Canvas& base = windows::Sheet().Base;
   const float SL = base.ScaleLeft, ST = base.ScaleTop, SW = base.ScaleWidth, SH = base.ScaleHeight;
   // The pixel routines divide by the width and height rounded to whole numbers, so the
   // halved view must keep both at least 1 (the width test alone lets the height vanish).
-  if (SW > 1 && SW / 2 >= 1 && std::fabs(SH / 2) >= 1) {
-    base.ScaleLeft = SL + SW / 4;
-    base.ScaleTop = ST + SH / 4;
-    base.ScaleWidth = SW / 2;
-    base.ScaleHeight = SH / 2;
-    G.ZoomScale = G.ZoomScale / 2;
-    UpdateGridDensity();
-  }
+  if (SW > 1 && SW / 2 >= 1 && std::fabs(SH / 2) >= 1)
+    TakeZoom(SL + SW / 4, ST + SH / 4, SW / 2, SH / 2, G.ZoomScale / 2);
   RedrawDrawing();
 }
 
 void ZoomViewOut() {
-  ui::Canvas& base = windows::Sheet().Base;
+  const ui::Canvas& base = windows::Sheet().Base;
   const float SL = base.ScaleLeft, ST = base.ScaleTop, SW = base.ScaleWidth, SH = base.ScaleHeight;
-  if (SW < Limit) {
-    base.ScaleLeft = SL - SW / 2;
-    base.ScaleTop = ST - SH / 2;
-    base.ScaleWidth = 2 * SW;
-    base.ScaleHeight = 2 * SH;
-    G.ZoomScale = 2 * G.ZoomScale;
-    UpdateGridDensity();
-  }
+  if (SW < Limit) TakeZoom(SL - SW / 2, ST - SH / 2, 2 * SW, 2 * SH, 2 * G.ZoomScale);
   RedrawDrawing();
 }
 

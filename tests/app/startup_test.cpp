@@ -17,11 +17,13 @@
 #include "app/small_dialogs.h"
 #include "app_fixture.h"
 #include "editor/document_codec.h"
+#include "editor/documents.h"
 #include "model/globals.h"
 #include "model/section_fixture.h"
 #include "query_answers.h"
 #include "test_files.h"
 #include "ui/headless/actions.h"
+#include "view/view_navigation.h"
 #include "windows/sheet.h"
 
 namespace app {
@@ -265,6 +267,8 @@ TEST_F(Startup, StoredTextsThatDoNotFitTheirKeyGiveTheDefaultOrTheFloor) {
            Bad{"ScaleWidth", "wide", 1200},
            Bad{"ScaleWidth", "0.3", 1200},
            Bad{"ScaleHeight", "0", -1000},
+           Bad{"ScaleWidth", "-1200", 1200},   // y points up: the width is positive,
+           Bad{"ScaleHeight", "1000", -1000},  // the height negative
            Bad{"ScaleHeight", "-0.4", -1000},
            Bad{"ScaleHeight", "1e39", -1000},
            Bad{"ScaleLeft", "nan", 0},
@@ -298,6 +302,44 @@ TEST_F(Startup, StoredTextsThatDoNotFitTheirKeyGiveTheDefaultOrTheFloor) {
     Start();
     EXPECT_EQ(valueOf(b.key), b.value) << b.key << " \"" << b.text << "\"";
   }
+}
+
+// A view the store gives saves and opens again through the zoom steps, and the next start
+// finds it. A zoom scale of 3e38 is one (no zoom out is taken: doubled, it would pass the
+// largest single); a negative width is not, and the default width serves.
+TEST_F(Startup, AStoredViewSavesAndOpensAgainThroughTheZoomSteps) {
+  const std::filesystem::path dir = testing_files::FreshTestFolder("quorvane-stored-view");
+  Store("ScaleLeft", "-50");
+  Store("ScaleTop", "700");
+  Store("ScaleWidth", "-1200");
+  Store("ZoomScale", "3e38");
+  Start();
+  for (int i = 0; i < 30; ++i) view::ZoomViewOut();
+  view::ZoomViewIn();  // about the centre (550, 200): 600 x -500, half the zoom scale
+  auto expectView = [](const char* when) {
+    const ui::PictureBox& base = Sheet().Base;
+    EXPECT_EQ(base.ScaleLeft, 250) << when;
+    EXPECT_EQ(base.ScaleTop, 450) << when;
+    EXPECT_EQ(base.ScaleWidth, 600) << when;
+    EXPECT_EQ(base.ScaleHeight, -500) << when;
+    EXPECT_EQ(G.ZoomScale, 3e38f / 2) << when;
+  };
+  expectView("after the steps");
+  G.Modified = model::True;
+  const std::string file = (dir / "view.qvn").string();
+  h.platform.FileAnswers.push_back(file);
+  editor::Saveas_Click();
+  ASSERT_EQ(G.Modified, model::False);
+  Sheet().Base.SetScale(0, 1000, 1200, -1000);
+  G.ZoomScale = 1;
+  h.platform.FileAnswers.push_back(file);
+  editor::Open_Click();
+  EXPECT_TRUE(h.platform.Messages.empty());
+  expectView("opened again");
+  ASSERT_TRUE(Close());
+  Start();
+  expectView("at the next start");
+  testing_files::RemoveTestFolder(dir);
 }
 
 TEST_F(Startup, TheNoticeShowsOnlyWhenSplashReadIsOne) {

@@ -304,17 +304,19 @@ TEST(DocumentCodec, TheOlderLayoutHasNoMarkerAndNoProjectStrings) {
 
 TEST(DocumentCodec, ViewValuesComeBackWhole) {
   struct Case {
+    size_t line;  // 6 ScaleWidth, 7 ScaleHeight
     const char* text;
     float whole;
   };
   // To the nearest whole number, a half to the even neighbour.
-  const Case cases[] = {{"600.4", 600}, {"600.5", 600}, {"601.5", 602}, {"-500.5", -500}, {"7.5e2", 750}};
+  const Case cases[] = {
+      {6, "600.4", 600}, {6, "600.5", 600}, {6, "601.5", 602}, {7, "-500.5", -500}, {6, "7.5e2", 750}};
   for (const Case& c : cases) {
     std::vector<std::string> lines = Lines(Golden());
-    lines[6] = c.text;  // ScaleWidth
+    lines[c.line] = c.text;
     const std::optional<DocumentData> d = ReadDocument(Join(lines));
     ASSERT_TRUE(d.has_value()) << c.text;
-    EXPECT_EQ(d->ScaleWidth, c.whole) << c.text;
+    EXPECT_EQ(c.line == 6 ? d->ScaleWidth : d->ScaleHeight, c.whole) << c.text;
   }
 }
 
@@ -366,6 +368,11 @@ TEST(DocumentCodec, DamagedFilesAreRefused) {
       {"scale width 0", 6, "0"},
       {"scale height 0", 7, "0"},
       {"scale height that rounds to 0", 7, "-0.4"},
+      // The view as the program works in it: y up, so a width above 0 and a height below 0.
+      {"a negative scale width", 6, "-1200"},
+      {"a positive scale height", 7, "1000"},
+      {"zoom scale 0", 2, "0"},
+      {"a negative zoom scale", 2, "-1"},
       {"a view past the 32-bit range", 8, "3e9"},
       {"a single past its range", 13, "1e39"},
       {"infinity", 14, "inf"},
@@ -428,6 +435,9 @@ TEST(DocumentCodec, ValuesAtTheEndsOfTheirFieldsAreRefusedOrComeBackEqual) {
       {"view width 2147483600", 6, "2147483600", true},
       {"view height -2147483648", 7, "-2147483648", false},
       {"view left -2147483648", 8, "-2147483648", false},
+      {"zoom scale 3.4e38", 2, "3.4e38", false},
+      {"the smallest zoom scale", 2, "1E-45", false},
+      {"zoom scale 1e-50: too small to hold, 0", 2, "1e-50", true},
       {"a 32-bit field at its top", 47, "2147483647", false},
       {"a 32-bit field at its bottom", 48, "-2147483648", false},
       {"a 32-bit field at 2147483583", 47, "2147483583", false},

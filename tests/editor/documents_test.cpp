@@ -26,6 +26,7 @@
 #include "test_files.h"
 #include "ui/headless/actions.h"
 #include "ui/headless/headless_platform.h"
+#include "view/view_navigation.h"
 #include "windows/sheet.h"
 
 namespace editor {
@@ -254,6 +255,87 @@ TEST_F(Documents, AFileThatDoesNotReadWholeChangesNothing) {
   Open_Click();
   EXPECT_TRUE(hp().Messages.empty());
   EXPECT_EQ(Take(), before);
+}
+
+// A document's view through Open, 30 Zoom Outs, two pans right and one up, Save As and
+// Open again: refused at Open with the section before kept, or back as it was saved. Zoom
+// Out doubles the view about its centre while it is under 1,000,000 wide and takes no step
+// that would leave the range a document keeps; a pan moves a tenth of the view.
+TEST_F(Documents, EveryViewThatOpensSavesAndOpensAgainThroughZoomAndPan) {
+  struct View {
+    float left, top, width, height, zoom;
+  };
+  struct Case {
+    const char* what;
+    size_t line;  // the line of the file that is replaced: 2 ZoomScale, 6 ScaleWidth, 7 ScaleHeight
+    const char* text;
+    bool refused;
+    View after;  // after the steps, as saved
+  };
+  const Case cases[] = {
+      // Doubled, 3e38 would pass the largest single: no zoom is taken, the pans are.
+      {"zoom scale 3e38", 2, "3e38", false, {-240, 900, 1200, -1000, 3e38f}},
+      {"width -1200", 6, "-1200", true, {}},
+      // Held as the single -2147483520; doubled it would leave the 32-bit range, and its
+      // bottom edge lies far below -1,000,000, so it does not pan up.
+      {"height -2147483583", 7, "-2147483583", false, {-240, 1000, 1200, -2147483520.0f, 1}},
+      // Ten zooms take it to 1228800 x -1024000 about its centre (600, 500), left edge
+      // 600 - 614400 and top edge 500 + 512000; then 122880 right twice, 102400 up.
+      {"the default view", 6, "1200", false, {-859560, 410100, 1228800, -1024000, 1024}},
+  };
+  DocumentData plate;
+  plate.Elements = {model::testing::Plate(200, 20, 0, 0)};
+  std::vector<std::string> lines;
+  {
+    const std::string text = WriteDocument(plate);
+    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+      lines.push_back(text.substr(at, end - at));
+  }
+  auto expectView = [](const View& v, const char* when) {
+    const ui::PictureBox& base = Sheet().Base;
+    EXPECT_EQ(base.ScaleLeft, v.left) << when;
+    EXPECT_EQ(base.ScaleTop, v.top) << when;
+    EXPECT_EQ(base.ScaleWidth, v.width) << when;
+    EXPECT_EQ(base.ScaleHeight, v.height) << when;
+    EXPECT_EQ(G.ZoomScale, v.zoom) << when;
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::vector<std::string> changed = lines;
+    changed.at(c.line) = c.text;
+    std::string text;
+    for (const std::string& l : changed) text += l + "\r\n";
+    WriteFileText(Path("view.qvn"), text);
+    BuildTee();  // changed: Open asks first
+    Sheet().Base.SetScale(-50, 700, 2400, -2000);
+    G.ZoomScale = 2;
+    const Snapshot before = Take();
+    hp().Messages.clear();
+    app::testing::AnswerQuestion(hp(), app::testing::Yes);
+    hp().FileAnswers.push_back(Path("view.qvn"));
+    Open_Click();
+    if (c.refused) {
+      EXPECT_EQ(hp().Messages, std::vector<std::string>{"Invalid File or File Not Found!"});
+      EXPECT_EQ(Take(), before);
+      continue;
+    }
+    ASSERT_TRUE(hp().Messages.empty());
+    for (int i = 0; i < 30; ++i) view::ZoomViewOut();
+    view::PanViewRight();
+    view::PanViewRight();
+    view::PanViewUp();
+    expectView(c.after, "after the steps");
+    hp().FileAnswers.push_back(Path("saved.qvn"));
+    Saveas_Click();
+    ASSERT_EQ(G.FileName, Path("saved.qvn"));
+    ASSERT_EQ(G.Modified, model::False);
+    Sheet().Base.SetScale(-50, 700, 2400, -2000);
+    G.ZoomScale = 2;
+    hp().FileAnswers.push_back(Path("saved.qvn"));
+    Open_Click();
+    EXPECT_TRUE(hp().Messages.empty());
+    expectView(c.after, "opened again");
+  }
 }
 
 TEST_F(Documents, TheCommandLinePathOpensWithOrWithoutQuotes) {

@@ -141,6 +141,28 @@ TEST_F(GridAndAxes, ZoomedGlyphScalesWithZoomScale) {
   EXPECT_FLOAT_EQ(windows::Sheet().YaxisL.Left, 332.5f - 12.5f);
 }
 
+// A file may hold any finite zoom scale: near the largest single the glyph lies some 1e40
+// units right of the view, beyond what a single holds. Its labels and the pen's last
+// position stay finite (held at the largest single), and nothing of it shows.
+TEST_F(GridAndAxes, AGlyphBeyondTheSingleRangeStaysFiniteAndOutOfSight) {
+  for (const model::Bool16 axes : {model::True, model::False}) {
+    SetUp();
+    const windows::SheetForm& sheet = windows::Sheet();
+    G.RotAxis = axes;
+    G.ZoomScale = std::numeric_limits<float>::max();
+    DrawAxes();
+    for (const ui::Label* label : {&sheet.XaxisL, &sheet.YaxisL, &sheet.PxAxisL, &sheet.PyAxisL, &sheet.PaxisPhiL}) {
+      EXPECT_TRUE(std::isfinite(label->Left)) << label->Name();
+      EXPECT_TRUE(std::isfinite(label->Top)) << label->Name();
+    }
+    EXPECT_TRUE(std::isfinite(Base().CurrentX));
+    EXPECT_TRUE(std::isfinite(Base().CurrentY));
+    EXPECT_TRUE(PixelsOf(Base(), model::Black).empty());
+    EXPECT_TRUE(PixelsOf(Base(), model::Red).empty());
+    EXPECT_TRUE(PixelsOf(Base(), model::Blue).empty());
+  }
+}
+
 TEST_F(GridAndAxes, HiddenGlyphLeavesLabelsAsTheyWere) {
   windows::SheetForm& sheet = windows::Sheet();
   G.ShowXY = 0;
