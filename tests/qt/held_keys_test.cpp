@@ -33,7 +33,9 @@ using qt_testing::PhysicalKey;
 using qt_testing::WindowSystemKeys;
 using windows::Sheet;
 
-constexpr int Wait = ui::qt::KeyPresses::RepeatWaitMs;
+// The release's wait, long enough that a loaded test machine never runs it out by accident
+// between two events that a test queues one after the other.
+constexpr int Wait = 250;
 
 // How the repeats of a held key reach the program.
 enum class Arrival {
@@ -85,6 +87,7 @@ struct EntryForm : ui::Form {
 class HeldKeysTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    qt.platform.Presses().SetRepeatWait(Wait);
     ui::ShowModeless(form);
     keys = WindowSystemKeys(qt.platform.WindowOf(form));
     form.Entry.SetFocus();
@@ -170,6 +173,7 @@ class HeldShortcutsTest : public qt_testing::StartedWindowTest {
  protected:
   void SetUp() override {
     StartedWindowTest::SetUp();
+    qt.platform.Presses().SetRepeatWait(Wait);
     keys = WindowSystemKeys(window());
     G.Elements[1] = model::testing::Plate(100, 10, 300, 400);
     G.ElementCount = 1;

@@ -41,7 +41,7 @@ void KeyPresses::ActOnRelease(const QKeyEvent& release, const QWidget* window, s
   }
   const quint64 serial = nextSerial_++;
   waiting_.push_back({KeyOf(release), const_cast<QWidget*>(window), std::move(action), serial});
-  QTimer::singleShot(RepeatWaitMs, this, [this, serial] { RunWaitingUpTo(serial); });
+  QTimer::singleShot(repeatWaitMs_, this, [this, serial] { RunWaitingUpTo(serial); });
 }
 
 void KeyPresses::RunWaitingReleases() { RunWaitingUpTo(std::numeric_limits<quint64>::max()); }

@@ -26,8 +26,10 @@ namespace ui::qt {
 
 class KeyPresses : public QObject {
  public:
-  // How long a release waits for the press that would make it half of a repeat pair.
-  static constexpr int RepeatWaitMs = 40;
+  // How long a release waits for the press that would make it half of a repeat pair: the
+  // window system sends the two together, so the press comes within a few milliseconds
+  // unless the machine is busy, and a stroke's release acts all but at once.
+  static constexpr int DefaultRepeatWaitMs = 40;
 
   // Watches the key presses of every window of the application, the message boxes and
   // file dialogs included.
@@ -43,6 +45,8 @@ class KeyPresses : public QObject {
   // Runs the waiting releases now, oldest first, so that every handler sees the keys
   // that came before its event as done.
   void RunWaitingReleases();
+  // A longer wait lets a test on a busy machine tell "waits" from "acted".
+  void SetRepeatWait(int ms) { repeatWaitMs_ = ms; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -63,6 +67,7 @@ class KeyPresses : public QObject {
   std::map<quint64, quint64> releasedAt_;  // each key's last release, by its time stamp
   std::deque<Waiting> waiting_;
   quint64 nextSerial_ = 0;
+  int repeatWaitMs_ = DefaultRepeatWaitMs;
 };
 
 }  // namespace ui::qt
